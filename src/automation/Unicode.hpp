@@ -1,0 +1,21 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace orvantis {
+
+// Conversions between the system's text (std::wstring: UTF-16 on Windows, UTF-32 elsewhere)
+// and UTF-8, used only at the edges: files, the console, the XML parser.
+
+// Unpaired surrogates and out-of-range code points become U+FFFD.
+std::string Utf8FromWide(std::wstring_view text);
+
+// Empty when the bytes are not valid UTF-8 (overlong forms and surrogates included).
+std::optional<std::wstring> WideFromUtf8(std::string_view bytes);
+
+// UTF-16 code units (as read from a file) to the system's text; empty when malformed.
+std::optional<std::wstring> WideFromUtf16(std::u16string_view units);
+
+}  // namespace orvantis

@@ -1,0 +1,55 @@
+#include "control/OrvantisAgent.hpp"
+
+#include "automation/AutomationError.hpp"
+#include "control/Request.hpp"
+#include "inserters/notes/LotusUtilities.hpp"
+#include "items/InserterUtilities.hpp"
+
+namespace orvantis {
+namespace {
+
+// Marks a load as running, and on every way out leaves the loaded flag telling whether this
+// load (not one nested inside it) ran to its end.
+class ActiveLoad {
+public:
+    ActiveLoad(int& count, bool& loaded) : count_(count), loaded_(loaded) {
+        ++count_;
+        loaded_ = false;
+    }
+    ~ActiveLoad() {
+        --count_;
+        loaded_ = finished;
+    }
+    ActiveLoad(const ActiveLoad&) = delete;
+    ActiveLoad& operator=(const ActiveLoad&) = delete;
+
+    bool finished = false;
+
+private:
+    int& count_;
+    bool& loaded_;
+};
+
+}  // namespace
+
+Variant OrvantisAgent::LoadXML(Variant& var) {
+    ActiveLoad active(activeLoads_, loaded_);
+    const std::wstring text = var.ToText();
+    auto request = ParseRequest(host_, text);
+    if (!request) return {};
+    PrepareTarget(request->target);
+    RouterSink router(host_, request->target);
+    ReadItems(request->document, router);
+    active.finished = true;
+    return {};
+}
+
+void OrvantisAgent::PrepareTarget(const std::wstring& target) {
+    if (target == L"notes") LotusUtilities::RegisterNotesLibrary(host_);
+    if (target == L"goldmine") {
+        throw AutomationError::Standard(errors::kMemberNotSupported,
+                                        L"GoldmineDialog is not available in this build");
+    }
+}
+
+}  // namespace orvantis

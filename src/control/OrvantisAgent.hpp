@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+
+#include "automation/Variant.hpp"
+#include "platform/Host.hpp"
+
+namespace orvantis {
+
+// The control: hands a document's items to the personal-information manager it names.
+class OrvantisAgent {
+public:
+    explicit OrvantisAgent(Host& host) : host_(host) {}
+
+    // The XML property stores nothing and loads nothing; hosts only ever read "toto" from it.
+    void PutXML(const std::wstring&) {}
+    std::wstring GetXML() const { return L"toto"; }
+
+    // True when the last load ran to its end and no load is running now.
+    bool isOk() const { return loaded_ && activeLoads_ == 0; }
+
+    // Loads the document in var (converted to text); the result is always empty. A document
+    // that does not parse is reported in a message box; any other failure is raised, and the
+    // items inserted before it stay inserted.
+    Variant LoadXML(Variant& var);
+
+private:
+    void PrepareTarget(const std::wstring& target);
+
+    Host& host_;
+    bool loaded_ = false;
+    // A host may call in again while a message box or a started program lets messages through.
+    int activeLoads_ = 0;
+};
+
+}  // namespace orvantis

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "platform/Host.hpp"
+#include "platform/XmlDocument.hpp"
+
+namespace orvantis {
+
+// A document ready to be read: its tree and the target name it gives.
+struct Request {
+    XmlDocument document;
+    std::wstring target;
+};
+
+// Every "<br/>" (exactly so, case-sensitive, anywhere in the text) becomes CR LF: this is how
+// notes carry line breaks.
+std::wstring ReplaceLineBreakTags(std::wstring_view text);
+
+// The parse-error box's text.
+std::wstring ParseErrorPrompt(const XmlParseError& error);
+
+// Replaces the line-break tags, parses, and takes the target from the last datas element's
+// open attribute (91 when a datas element lacks it). A document that does not parse is
+// reported in the parse-error box and gives nothing.
+std::optional<Request> ParseRequest(Host& host, std::wstring_view text);
+
+}  // namespace orvantis

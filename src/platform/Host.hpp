@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/Files.hpp"
+#include "platform/ObjectFactory.hpp"
+#include "platform/Registry.hpp"
+#include "platform/Shell.hpp"
+#include "platform/UserInterface.hpp"
+#include "platform/XmlParser.hpp"
+
+namespace orvantis {
+
+// Everything the system asks of the machine it runs on. The control receives one at
+// construction; the adapters of each platform and the tests' fakes provide them.
+struct Host {
+    XmlParser& xml;
+    ObjectFactory& objects;
+    UserInterface& ui;
+    Registry& registry;
+    Shell& shell;
+    Files& files;
+};
+
+}  // namespace orvantis

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+namespace orvantis {
+
+// Shell special folder identifiers (the platform's CSIDL numbers).
+namespace folder {
+inline constexpr int kDesktopDirectory = 16;
+inline constexpr int kInternetCache = 32;
+}  // namespace folder
+
+// Port: shell folders and programs.
+class Shell {
+public:
+    virtual ~Shell() = default;
+    // The folder's path, ending in the platform separator; empty when there is none.
+    virtual std::wstring SpecialFolderPath(int folderId) = 0;
+    // Starts the command line and returns when the started program has ended, letting the
+    // thread's messages through meanwhile. A program that cannot be started raises an
+    // AutomationError (53 when it does not exist).
+    virtual void RunAndWait(const std::wstring& commandLine, int windowStyle) = 0;
+};
+
+}  // namespace orvantis

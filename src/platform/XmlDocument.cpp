@@ -1,0 +1,147 @@
+#include "platform/XmlDocument.hpp"
+
+#include <limits>
+#include <stdexcept>
+
+namespace orvantis {
+namespace {
+
+bool IsXmlSpace(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n'; }
+
+bool IsAllSpace(std::wstring_view text) {
+    for (wchar_t c : text) {
+        if (!IsXmlSpace(c)) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+XmlDocument::XmlDocument() { nodes_.emplace_back(); }
+
+std::vector<XmlDocument::NodeId> XmlDocument::ElementsByTagName(std::wstring_view name) const {
+    // Nodes are stored in document order, so one scan yields them in that order.
+    std::vector<NodeId> found;
+    for (NodeId id = 0; id < nodes_.size(); ++id) {
+        if (nodes_[id].kind == XmlNodeKind::Element && View(nodes_[id].name) == name) {
+            found.push_back(id);
+        }
+    }
+    return found;
+}
+
+std::wstring_view XmlDocument::Name(NodeId node) const { return View(nodes_[node].name); }
+
+std::wstring XmlDocument::TextContent(NodeId node) const {
+    std::wstring text;
+    AppendText(node, text);
+    const auto first = text.find_first_not_of(L" \t\r\n");
+    if (first == std::wstring::npos) return {};
+    const auto last = text.find_last_not_of(L" \t\r\n");
+    return text.substr(first, last - first + 1);
+}
+
+void XmlDocument::AppendText(NodeId node, std::wstring& out) const {
+    const Node& n = nodes_[node];
+    if (n.kind == XmlNodeKind::Text || n.kind == XmlNodeKind::CData) {
+        out += View(n.text);
+        return;
+    }
+    if (n.kind != XmlNodeKind::Element && n.kind != XmlNodeKind::Document) return;
+    // Descendants follow their ancestor contiguously in storage, in document order.
+    for (NodeId child = n.firstChild; child != kNone; child = nodes_[child].nextSibling) {
+        AppendText(child, out);
+    }
+}
+
+std::optional<std::wstring_view> XmlDocument::Attribute(NodeId element,
+                                                        std::wstring_view name) const {
+    const Node& n = nodes_[element];
+    for (std::uint32_t i = 0; i < n.attributeCount; ++i) {
+        const auto& attribute = attributes_[n.firstAttribute + i];
+        if (View(attribute.name) == name) return View(attribute.value);
+    }
+    return std::nullopt;
+}
+
+XmlDocument::Slice XmlDocument::Store(std::wstring_view text) {
+    if (pool_.size() + text.size() > std::numeric_limits<std::uint32_t>::max()) {
+        throw std::length_error("XML document too large");
+    }
+    Slice slice{static_cast<std::uint32_t>(pool_.size()), static_cast<std::uint32_t>(text.size())};
+    pool_.append(text);
+    return slice;
+}
+
+XmlDocument::NodeId XmlDocument::Append(XmlNodeKind kind, Slice name, Slice text) {
+    const auto id = static_cast<NodeId>(nodes_.size());
+    Node node;
+    node.kind = kind;
+    node.parent = current_;
+    node.name = name;
+    node.text = text;
+    nodes_.push_back(node);
+    Node& parent = nodes_[current_];
+    if (parent.lastChild == kNone) {
+        parent.firstChild = id;
+    } else {
+        nodes_[parent.lastChild].nextSibling = id;
+    }
+    parent.lastChild = id;
+    return id;
+}
+
+void XmlDocument::CloseText() {
+    if (openText_ == kNone) return;
+    const NodeId text = openText_;
+    openText_ = kNone;
+    if (!IsAllSpace(View(nodes_[text].text))) return;
+    // Whitespace-only text is dropped; it is always the newest node, so unlink and pop it.
+    pool_.resize(nodes_[text].text.start);
+    Node& parent = nodes_[nodes_[text].parent];
+    if (parent.firstChild == text) {
+        parent.firstChild = parent.lastChild = kNone;
+    } else {
+        NodeId previous = parent.firstChild;
+        while (nodes_[previous].nextSibling != text) previous = nodes_[previous].nextSibling;
+        nodes_[previous].nextSibling = kNone;
+        parent.lastChild = previous;
+    }
+    nodes_.pop_back();
+}
+
+void XmlDocument::StartElement(std::wstring_view name) {
+    CloseText();
+    const NodeId id = Append(XmlNodeKind::Element, Store(name), {});
+    nodes_[id].firstAttribute = static_cast<std::uint32_t>(attributes_.size());
+    current_ = id;
+}
+
+void XmlDocument::AddAttribute(std::wstring_view name, std::wstring_view value) {
+    const Slice nameSlice = Store(name);
+    attributes_.push_back(AttributeSlices{nameSlice, Store(value)});
+    ++nodes_[current_].attributeCount;
+}
+
+void XmlDocument::AddCharacterData(XmlNodeKind kind, std::wstring_view text,
+                                   std::wstring_view name) {
+    if (kind == XmlNodeKind::Text && openText_ != kNone) {
+        // The open text node is the newest, so its characters end the pool.
+        Store(text);
+        nodes_[openText_].text.length += static_cast<std::uint32_t>(text.size());
+        return;
+    }
+    CloseText();
+    const Slice nameSlice = Store(name);
+    const NodeId id = Append(kind, nameSlice, Store(text));
+    if (kind == XmlNodeKind::Text) openText_ = id;
+}
+
+void XmlDocument::EndElement() {
+    CloseText();
+    current_ = nodes_[current_].parent;
+}
+
+void XmlDocument::Finish() { CloseText(); }
+
+}  // namespace orvantis

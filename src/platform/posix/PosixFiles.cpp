@@ -1,0 +1,65 @@
+#include "platform/posix/PosixFiles.hpp"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+
+#include "automation/AutomationError.hpp"
+#include "automation/Unicode.hpp"
+#include "platform/CodePage.hpp"
+
+namespace orvantis {
+namespace {
+
+std::string Native(const std::wstring& path) { return Utf8FromWide(path); }
+
+[[noreturn]] void RaiseFileError(int error, const std::wstring& path) {
+    std::int32_t number = errors::kPathNotFound;
+    if (error == EACCES || error == EPERM || error == EROFS) number = errors::kPermissionDenied;
+    if (error == ENOENT) number = errors::kPathNotFound;
+    throw AutomationError::Standard(number, path);
+}
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+}  // namespace
+
+void PosixFiles::WriteBytes(const std::wstring& path, std::string_view bytes) {
+    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(Native(path).c_str(), "wb"));
+    if (!file) RaiseFileError(errno, path);
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size() ||
+        std::fflush(file.get()) != 0) {
+        RaiseFileError(errno, path);
+    }
+}
+
+void PosixFiles::WriteAnsiText(const std::wstring& path, std::wstring_view text) {
+    WriteBytes(path, ToAnsi(text));
+}
+
+void PosixFiles::Delete(const std::wstring& path) {
+    if (std::remove(Native(path).c_str()) != 0) {
+        if (errno == ENOENT) throw AutomationError::Standard(errors::kFileNotFound, path);
+        RaiseFileError(errno, path);
+    }
+}
+
+std::wstring PosixFiles::CreateUniqueTemporaryFile(std::wstring_view extension) {
+    std::error_code error;
+    const auto folder = std::filesystem::temp_directory_path(error);
+    if (error) RaiseFileError(error.value(), L"temporary folder");
+    std::string pattern = (folder / "orvantis-XXXXXX").string() + Utf8FromWide(extension);
+    const int descriptor = mkstemps(pattern.data(), static_cast<int>(Utf8FromWide(extension).size()));
+    if (descriptor < 0) RaiseFileError(errno, WideFromUtf8(pattern).value_or(L""));
+    close(descriptor);
+    return WideFromUtf8(pattern).value_or(std::wstring());
+}
+
+}  // namespace orvantis

@@ -1,0 +1,102 @@
+#include "platform/posix/PosixShell.hpp"
+
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "automation/AutomationError.hpp"
+#include "automation/Unicode.hpp"
+#include "platform/CommandLine.hpp"
+
+extern char** environ;
+
+namespace orvantis {
+namespace {
+
+std::string Environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+std::filesystem::path Home() { return Environment("HOME"); }
+
+std::filesystem::path XdgBase(const char* variable, const char* fallback) {
+    const std::string value = Environment(variable);
+    return value.empty() ? Home() / fallback : std::filesystem::path(value);
+}
+
+// XDG_DESKTOP_DIR from user-dirs.dirs, whose values look like "$HOME/Desktop".
+std::filesystem::path DesktopDirectory() {
+    std::ifstream dirs(XdgBase("XDG_CONFIG_HOME", ".config") / "user-dirs.dirs");
+    std::string line;
+    const std::string key = "XDG_DESKTOP_DIR=";
+    while (std::getline(dirs, line)) {
+        if (line.rfind(key, 0) != 0) continue;
+        std::string value = line.substr(key.size());
+        if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
+            value = value.substr(1, value.size() - 2);
+        }
+        if (value.rfind("$HOME", 0) == 0) return Home().string() + value.substr(5);
+        if (!value.empty() && value.front() == '/') return value;
+    }
+    return Home() / "Desktop";
+}
+
+std::int32_t ErrorNumberOf(int error) {
+    switch (error) {
+        case ENOENT: return errors::kFileNotFound;
+        case EACCES:
+        case EPERM: return errors::kPermissionDenied;
+        default: return errors::kInvalidArgument;
+    }
+}
+
+}  // namespace
+
+std::wstring PosixShell::SpecialFolderPath(int folderId) {
+    std::filesystem::path folder;
+    if (folderId == folder::kInternetCache) {
+        folder = XdgBase("XDG_CACHE_HOME", ".cache");
+    } else if (folderId == folder::kDesktopDirectory) {
+        folder = DesktopDirectory();
+    } else {
+        return {};
+    }
+    std::error_code ignored;
+    std::filesystem::create_directories(folder, ignored);
+    std::wstring path = WideFromUtf8(folder.string()).value_or(std::wstring());
+    if (path.empty()) return {};
+    if (path.back() != L'/') path += L'/';
+    return path;
+}
+
+void PosixShell::RunAndWait(const std::wstring& commandLine, int) {
+    std::vector<std::string> words;
+    for (const auto& word : SplitCommandLine(commandLine)) words.push_back(Utf8FromWide(word));
+    if (words.empty() || words.front().empty()) {
+        throw AutomationError::Standard(errors::kFileNotFound);
+    }
+    std::vector<char*> argv;
+    for (auto& word : words) argv.push_back(word.data());
+    argv.push_back(nullptr);
+
+    pid_t child = 0;
+    const int error = posix_spawnp(&child, argv[0], nullptr, nullptr, argv.data(), environ);
+    if (error != 0) {
+        throw AutomationError::Standard(ErrorNumberOf(error),
+                                        WideFromUtf8(words.front()).value_or(L""));
+    }
+    int status = 0;
+    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+}
+
+}  // namespace orvantis

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/Shell.hpp"
+
+namespace orvantis {
+
+// Special folders in XDG terms; programs started with posix_spawnp, without a shell.
+class PosixShell : public Shell {
+public:
+    // 32 (internet cache): ${XDG_CACHE_HOME:-~/.cache}/. 16 (desktop): the XDG desktop
+    // directory, else ~/Desktop/. The folder is created when missing, as Windows' always exist.
+    std::wstring SpecialFolderPath(int folderId) override;
+    // The command line is split by the Windows rules; the window style has no meaning here.
+    void RunAndWait(const std::wstring& commandLine, int windowStyle) override;
+};
+
+}  // namespace orvantis
