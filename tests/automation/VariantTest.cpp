@@ -1,0 +1,97 @@
+#include "automation/Variant.hpp"
+
+#include <gtest/gtest.h>
+
+#include "automation/AutomationError.hpp"
+#include "automation/DateTime.hpp"
+
+namespace orvantis {
+namespace {
+
+std::int32_t ErrorOf(auto&& action) {
+    try {
+        action();
+    } catch (const AutomationError& error) {
+        return error.Number();
+    }
+    return 0;
+}
+
+TEST(TextToInteger, ReadsBlanksSignsAndRoundsHalvesToEven) {
+    EXPECT_EQ(TextToInteger(L"015"), 15);
+    EXPECT_EQ(TextToInteger(L"  42\t"), 42);
+    EXPECT_EQ(TextToInteger(L"-7"), -7);
+    EXPECT_EQ(TextToInteger(L"+7"), 7);
+    EXPECT_EQ(TextToInteger(L"2.5"), 2);
+    EXPECT_EQ(TextToInteger(L"3.5"), 4);
+    EXPECT_EQ(TextToInteger(L"-2.5"), -2);
+    EXPECT_EQ(TextToInteger(L"2.51"), 3);
+    EXPECT_EQ(TextToInteger(L"1e2"), 100);
+    EXPECT_EQ(TextToInteger(L"32767"), 32767);
+    EXPECT_EQ(TextToInteger(L"-32768"), -32768);
+}
+
+TEST(TextToInteger, RaisesOverflowOutOfRangeAndTypeMismatchForNonNumbers) {
+    EXPECT_EQ(ErrorOf([] { TextToInteger(L"32768"); }), 6);
+    EXPECT_EQ(ErrorOf([] { TextToInteger(L"40000"); }), 6);
+    EXPECT_EQ(ErrorOf([] { TextToInteger(L"-32769"); }), 6);
+    EXPECT_EQ(ErrorOf([] { TextToInteger(L"32767.5"); }), 6);  // rounds to 32768
+    EXPECT_EQ(ErrorOf([] { TextToInteger(L"1e10"); }), 6);
+    for (const auto* text : {L"", L"   ", L"abc", L"1 2", L"12abc", L"-", L".", L"1e", L"0x10"}) {
+        EXPECT_EQ(ErrorOf([&] { TextToInteger(text); }), 13) << text;
+    }
+}
+
+TEST(TextToBoolean, TakesWordsInAnyCaseAndNumbers) {
+    EXPECT_TRUE(TextToBoolean(L"true"));
+    EXPECT_TRUE(TextToBoolean(L"TRUE"));
+    EXPECT_FALSE(TextToBoolean(L"False"));
+    EXPECT_TRUE(TextToBoolean(L"1"));
+    EXPECT_TRUE(TextToBoolean(L"-3.5"));
+    EXPECT_FALSE(TextToBoolean(L"0"));
+    EXPECT_FALSE(TextToBoolean(L" 0.0 "));
+    for (const auto* text : {L"", L"yes", L"t", L"truee", L"on"}) {
+        EXPECT_EQ(ErrorOf([&] { TextToBoolean(text); }), 13) << text;
+    }
+}
+
+TEST(Variant, ConvertsToTextAsAutomationDoes) {
+    EXPECT_EQ(Variant().ToText(), L"");
+    EXPECT_EQ(Variant(L"x y").ToText(), L"x y");
+    EXPECT_EQ(Variant(std::int16_t{-5}).ToText(), L"-5");
+    EXPECT_EQ(Variant(70000).ToText(), L"70000");
+    EXPECT_EQ(Variant(1.5).ToText(), L"1.5");
+    EXPECT_EQ(Variant(true).ToText(), L"True");
+    EXPECT_EQ(ErrorOf([] { Variant::Null().ToText(); }), 94);
+    EXPECT_EQ(ErrorOf([] { Variant::Missing().ToText(); }), 13);
+}
+
+TEST(Variant, ObjectConversionsDistinguishNothingFromNonObjects) {
+    EXPECT_EQ(ErrorOf([] { Variant(L"text").ToObject(); }), 424);
+    EXPECT_EQ(Variant(ObjectRef()).ToObject(), nullptr);
+}
+
+TEST(DateTime, RoundTripsAcrossTheEpochAndBeforeIt) {
+    for (const CivilTime t : {CivilTime{2006, 3, 15, 10, 30, 0}, CivilTime{1899, 12, 30, 0, 0, 0},
+                              CivilTime{1899, 12, 29, 6, 0, 0}, CivilTime{100, 1, 1, 0, 0, 0},
+                              CivilTime{9999, 12, 31, 23, 59, 59}, CivilTime{2000, 2, 29, 12, 0, 0}}) {
+        const auto date = MakeDate(t);
+        ASSERT_TRUE(date.has_value());
+        EXPECT_EQ(SplitDate(*date), t);
+    }
+    EXPECT_DOUBLE_EQ(*MakeDate({1899, 12, 29, 6, 0, 0}), -1.25);
+    EXPECT_DOUBLE_EQ(*MakeDate({1900, 1, 1, 12, 0, 0}), 2.5);
+}
+
+TEST(DateTime, RefusesDaysTheMonthDoesNotHave) {
+    EXPECT_FALSE(MakeDate({2006, 2, 29, 0, 0, 0}));
+    EXPECT_FALSE(MakeDate({1900, 2, 29, 0, 0, 0}));
+    EXPECT_FALSE(MakeDate({2006, 4, 31, 0, 0, 0}));
+    EXPECT_FALSE(MakeDate({2006, 13, 1, 0, 0, 0}));
+    EXPECT_FALSE(MakeDate({2006, 1, 1, 24, 0, 0}));
+    EXPECT_FALSE(MakeDate({2006, 1, 1, 0, 60, 0}));
+    EXPECT_FALSE(MakeDate({99, 1, 1, 0, 0, 0}));
+}
+
+}  // namespace
+}  // namespace orvantis

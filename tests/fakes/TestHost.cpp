@@ -1,0 +1,27 @@
+#include "fakes/TestHost.hpp"
+
+#include "platform/CodePage.hpp"
+
+namespace orvantis::testing {
+
+void FakeFiles::WriteAnsiText(const std::wstring& path, std::wstring_view text) {
+    WriteBytes(path, ToAnsi(text));
+}
+
+void FakeFiles::WriteBytes(const std::wstring& path, std::string_view bytes) {
+    files[path] = std::string(bytes);
+}
+
+void FakeFiles::Delete(const std::wstring& path) {
+    if (files.erase(path) == 0) throw AutomationError::Standard(errors::kFileNotFound, path);
+    deleted.push_back(path);
+}
+
+std::wstring FakeFiles::CreateUniqueTemporaryFile(std::wstring_view extension) {
+    std::wstring path = L"/tmp/orvantis-test-" + std::to_wstring(++temporaryCount) +
+                        std::wstring(extension);
+    files[path] = {};
+    return path;
+}
+
+}  // namespace orvantis::testing

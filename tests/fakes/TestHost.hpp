@@ -1,0 +1,100 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "automation/AutomationError.hpp"
+#include "platform/Host.hpp"
+#include "platform/NativeHost.hpp"
+#include "platform/ObjectCatalog.hpp"
+
+namespace orvantis::testing {
+
+struct ShownBox {
+    std::wstring text;
+    std::wstring title;
+    int style = 0;
+};
+
+// Records every message box and answers OK; onShow lets a test act while a box is up,
+// as a host re-entering the control would.
+class RecordingUserInterface : public UserInterface {
+public:
+    int MessageBox(const std::wstring& text, const std::wstring& title, int style) override {
+        boxes.push_back({text, title, style});
+        if (onShow) onShow();
+        return 1;
+    }
+    std::vector<ShownBox> boxes;
+    std::function<void()> onShow;
+};
+
+class FakeRegistry : public Registry {
+public:
+    std::optional<std::wstring> ReadValue(RegistryRoot root, const std::wstring& key,
+                                          const std::wstring& name) override {
+        reads.emplace_back(root, key, name);
+        const auto found = values.find({root, key, name});
+        if (found == values.end()) return std::nullopt;
+        return found->second;
+    }
+    std::map<std::tuple<RegistryRoot, std::wstring, std::wstring>, std::wstring> values;
+    std::vector<std::tuple<RegistryRoot, std::wstring, std::wstring>> reads;
+};
+
+// Folders come from a table; programs are recorded, and a command line whose program is
+// listed in missingPrograms fails to start as a missing file does.
+class FakeShell : public Shell {
+public:
+    std::wstring SpecialFolderPath(int folderId) override {
+        const auto found = folders.find(folderId);
+        return found == folders.end() ? std::wstring() : found->second;
+    }
+    void RunAndWait(const std::wstring& commandLine, int windowStyle) override {
+        runs.push_back({commandLine, windowStyle});
+        if (onRun) onRun(commandLine);
+        if (failWith) throw AutomationError::Standard(*failWith);
+    }
+    std::map<int, std::wstring> folders;
+    std::vector<std::pair<std::wstring, int>> runs;
+    std::optional<std::int32_t> failWith;
+    std::function<void(const std::wstring&)> onRun;
+};
+
+// Files kept in memory: path to bytes.
+class FakeFiles : public Files {
+public:
+    void WriteAnsiText(const std::wstring& path, std::wstring_view text) override;
+    void WriteBytes(const std::wstring& path, std::string_view bytes) override;
+    void Delete(const std::wstring& path) override;
+    std::wstring CreateUniqueTemporaryFile(std::wstring_view extension) override;
+
+    std::map<std::wstring, std::string> files;
+    std::vector<std::wstring> deleted;
+    int temporaryCount = 0;
+};
+
+// The native XML parser (what the control really uses) with fakes for everything that
+// touches the machine.
+class TestHost {
+public:
+    TestHost() : native_(CreateNativeHost(ui)), host_{native_->Get().xml, objects, ui, registry, shell, files} {}
+    Host& Get() { return host_; }
+
+    RecordingUserInterface ui;
+    ObjectCatalog objects;
+    FakeRegistry registry;
+    FakeShell shell;
+    FakeFiles files;
+
+private:
+    std::unique_ptr<NativeHost> native_;
+    Host host_;
+};
+
+}  // namespace orvantis::testing
