@@ -14,8 +14,9 @@ std::wstring_view Cut(std::wstring_view text, std::size_t position, std::size_t 
     return text.substr(position - 1, length);
 }
 
-std::optional<int> Digits(std::wstring_view field) {
-    if (field.empty()) return std::nullopt;
+// A field must be complete: a cut short by the end of the text is not a number of its width.
+std::optional<int> Digits(std::wstring_view field, std::size_t width) {
+    if (field.size() != width) return std::nullopt;
     int value = 0;
     for (wchar_t c : field) {
         if (c < L'0' || c > L'9') return std::nullopt;
@@ -27,14 +28,14 @@ std::optional<int> Digits(std::wstring_view field) {
 }  // namespace
 
 DateValue StringToDate(std::wstring_view text) {
-    const auto year = Digits(Cut(text, 1, 4));
-    const auto month = Digits(Cut(text, 5, 2));
-    const auto day = Digits(Cut(text, 7, 2));
+    const auto year = Digits(Cut(text, 1, 4), 4);
+    const auto month = Digits(Cut(text, 5, 2), 2);
+    const auto day = Digits(Cut(text, 7, 2), 2);
     const std::wstring_view hourText = Cut(text, 10, 2);
     const std::wstring_view minuteText = Cut(text, 12, 2);
     const bool dateOnly = hourText.empty() && minuteText.empty();
-    const auto hour = dateOnly ? std::optional<int>(0) : Digits(hourText);
-    const auto minute = dateOnly ? std::optional<int>(0) : Digits(minuteText);
+    const auto hour = dateOnly ? std::optional<int>(0) : Digits(hourText, 2);
+    const auto minute = dateOnly ? std::optional<int>(0) : Digits(minuteText, 2);
     if (!year || !month || !day || !hour || !minute) {
         throw AutomationError::Standard(errors::kTypeMismatch);
     }

@@ -4,18 +4,12 @@
 
 #include "automation/AutomationError.hpp"
 #include "automation/DateTime.hpp"
+#include "fakes/Errors.hpp"
 
 namespace orvantis {
 namespace {
 
-std::int32_t ErrorOf(auto&& action) {
-    try {
-        action();
-    } catch (const AutomationError& error) {
-        return error.Number();
-    }
-    return 0;
-}
+using testing::ErrorNumberOf;
 
 TEST(TextToInteger, ReadsBlanksSignsAndRoundsHalvesToEven) {
     EXPECT_EQ(TextToInteger(L"015"), 15);
@@ -32,13 +26,13 @@ TEST(TextToInteger, ReadsBlanksSignsAndRoundsHalvesToEven) {
 }
 
 TEST(TextToInteger, RaisesOverflowOutOfRangeAndTypeMismatchForNonNumbers) {
-    EXPECT_EQ(ErrorOf([] { TextToInteger(L"32768"); }), 6);
-    EXPECT_EQ(ErrorOf([] { TextToInteger(L"40000"); }), 6);
-    EXPECT_EQ(ErrorOf([] { TextToInteger(L"-32769"); }), 6);
-    EXPECT_EQ(ErrorOf([] { TextToInteger(L"32767.5"); }), 6);  // rounds to 32768
-    EXPECT_EQ(ErrorOf([] { TextToInteger(L"1e10"); }), 6);
+    EXPECT_EQ(ErrorNumberOf([] { TextToInteger(L"32768"); }), 6);
+    EXPECT_EQ(ErrorNumberOf([] { TextToInteger(L"40000"); }), 6);
+    EXPECT_EQ(ErrorNumberOf([] { TextToInteger(L"-32769"); }), 6);
+    EXPECT_EQ(ErrorNumberOf([] { TextToInteger(L"32767.5"); }), 6);  // rounds to 32768
+    EXPECT_EQ(ErrorNumberOf([] { TextToInteger(L"1e10"); }), 6);
     for (const auto* text : {L"", L"   ", L"abc", L"1 2", L"12abc", L"-", L".", L"1e", L"0x10"}) {
-        EXPECT_EQ(ErrorOf([&] { TextToInteger(text); }), 13) << text;
+        EXPECT_EQ(ErrorNumberOf([&] { TextToInteger(text); }), 13) << text;
     }
 }
 
@@ -51,7 +45,7 @@ TEST(TextToBoolean, TakesWordsInAnyCaseAndNumbers) {
     EXPECT_FALSE(TextToBoolean(L"0"));
     EXPECT_FALSE(TextToBoolean(L" 0.0 "));
     for (const auto* text : {L"", L"yes", L"t", L"truee", L"on"}) {
-        EXPECT_EQ(ErrorOf([&] { TextToBoolean(text); }), 13) << text;
+        EXPECT_EQ(ErrorNumberOf([&] { TextToBoolean(text); }), 13) << text;
     }
 }
 
@@ -62,12 +56,12 @@ TEST(Variant, ConvertsToTextAsAutomationDoes) {
     EXPECT_EQ(Variant(70000).ToText(), L"70000");
     EXPECT_EQ(Variant(1.5).ToText(), L"1.5");
     EXPECT_EQ(Variant(true).ToText(), L"True");
-    EXPECT_EQ(ErrorOf([] { Variant::Null().ToText(); }), 94);
-    EXPECT_EQ(ErrorOf([] { Variant::Missing().ToText(); }), 13);
+    EXPECT_EQ(ErrorNumberOf([] { Variant::Null().ToText(); }), 94);
+    EXPECT_EQ(ErrorNumberOf([] { Variant::Missing().ToText(); }), 13);
 }
 
 TEST(Variant, ObjectConversionsDistinguishNothingFromNonObjects) {
-    EXPECT_EQ(ErrorOf([] { Variant(L"text").ToObject(); }), 424);
+    EXPECT_EQ(ErrorNumberOf([] { Variant(L"text").ToObject(); }), 424);
     EXPECT_EQ(Variant(ObjectRef()).ToObject(), nullptr);
 }
 

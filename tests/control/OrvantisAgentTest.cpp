@@ -1,0 +1,164 @@
+#include "control/OrvantisAgent.hpp"
+
+#include <gtest/gtest.h>
+
+#include "fakes/Errors.hpp"
+#include "fakes/TestHost.hpp"
+
+namespace orvantis {
+namespace {
+
+using testing::ErrorNumberOf;
+
+// Counts the contacts that reach a plug-in target, to see what was routed.
+class CountingInserter : public Object {
+public:
+    Variant Invoke(const Member&, CallKind, std::span<Argument> arguments) override {
+        ids.push_back(Dereference(arguments[0].value).Get(L"OrvantisID").ToText());
+        return {};
+    }
+    std::vector<std::wstring> ids;
+};
+
+class OrvantisAgentTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        host_.objects.Register(L"Orvantis.MsnInserter", [this] { return inserter_; });
+    }
+    std::int32_t Load(const std::wstring& text) {
+        Variant var(text);
+        return ErrorNumberOf([&] { EXPECT_TRUE(agent_.LoadXML(var).IsEmpty()); });
+    }
+
+    testing::TestHost host_;
+    std::shared_ptr<CountingInserter> inserter_ = std::make_shared<CountingInserter>();
+    OrvantisAgent agent_{host_.Get()};
+};
+
+TEST_F(OrvantisAgentTest, XmlPropertyStoresNothingAndLoadsNothing) {
+    agent_.PutXML(L"<datas open='msn'><contact/></datas>");
+    EXPECT_EQ(agent_.GetXML(), L"toto");
+    EXPECT_FALSE(agent_.isOk());
+    EXPECT_TRUE(inserter_->ids.empty());
+}
+
+TEST_F(OrvantisAgentTest, ShowsAParseErrorOnceAndRecoversOnTheNextGoodLoad) {
+    EXPECT_EQ(Load(L"<datas open='msn'><contact></datas>"), 0);
+    ASSERT_EQ(host_.ui.boxes.size(), 1u);
+    const auto& box = host_.ui.boxes[0];
+    EXPECT_EQ(box.title, L"Orvantis");
+    EXPECT_EQ(box.style, 0);
+    EXPECT_EQ(box.text.rfind(L"Error code: ", 0), 0u);
+    EXPECT_NE(box.text.find(L"\r\nReason: "), std::wstring::npos);
+    EXPECT_NE(box.text.find(L"\r\nSource: \r\n<datas open='msn'><contact></datas>"), std::wstring::npos);
+    EXPECT_FALSE(agent_.isOk());
+    EXPECT_TRUE(inserter_->ids.empty());
+
+    EXPECT_EQ(Load(L"<datas open='msn'><contact><id>1</id></contact></datas>"), 0);
+    EXPECT_TRUE(agent_.isOk());
+    EXPECT_EQ(inserter_->ids, std::vector<std::wstring>{L"1"});
+}
+
+TEST_F(OrvantisAgentTest, EmptyTextAndEmptyVariantAreParseErrors) {
+    EXPECT_EQ(Load(L""), 0);
+    Variant empty;
+    agent_.LoadXML(empty);
+    EXPECT_EQ(host_.ui.boxes.size(), 2u);
+    EXPECT_FALSE(agent_.isOk());
+}
+
+TEST_F(OrvantisAgentTest, AVariantThatIsNoTextFailsWithItsConversionError) {
+    Variant null = Variant::Null();
+    EXPECT_EQ(ErrorNumberOf([&] { agent_.LoadXML(null); }), 94);
+    EXPECT_FALSE(agent_.isOk());
+    Variant number(std::int16_t{5});  // "5" is text that is not a document
+    agent_.LoadXML(number);
+    EXPECT_EQ(host_.ui.boxes.size(), 1u);
+}
+
+TEST_F(OrvantisAgentTest, LastDatasWinsAndNoDatasRoutesNothing) {
+    EXPECT_EQ(Load(L"<r><datas open='outlook'/><datas open='msn'/><contact><id>a</id></contact></r>"),
+              0);
+    EXPECT_EQ(inserter_->ids, std::vector<std::wstring>{L"a"});
+    EXPECT_TRUE(agent_.isOk());
+
+    EXPECT_EQ(Load(L"<r><contact><id>b</id></contact><event><subject>s</subject></event></r>"), 0);
+    EXPECT_EQ(inserter_->ids.size(), 1u);
+    EXPECT_TRUE(agent_.isOk());
+}
+
+TEST_F(OrvantisAgentTest, FailuresEndTheLoadKeepEarlierItemsAndLeaveIsOkFalse) {
+    const std::pair<const wchar_t*, std::int32_t> failures[] = {
+        {L"<r><datas open='msn'/><datas/><contact><id>x</id></contact></r>", 91},
+        {L"<datas open='msn'><contact><id>1</id></contact><contact><!--c--></contact>"
+         L"<contact><id>3</id></contact></datas>", 13},
+        {L"<datas open='msn'><contact><id>1</id></contact><event><start>2006</start></event>"
+         L"</datas>", 13},
+        {L"<datas open='msn'><contact><id>1</id></contact><event><reminder>99999</reminder></event>"
+         L"</datas>", 6},
+        {L"<datas open='msn'><contact><id>1</id></contact><event><full-day>maybe</full-day></event>"
+         L"</datas>", 13},
+        {L"<datas open='msn'><contact><id>1</id></contact><todo><state>x</state></todo></datas>",
+         13},
+    };
+    for (const auto& [text, number] : failures) {
+        inserter_->ids.clear();
+        EXPECT_EQ(Load(text), number) << text;
+        EXPECT_FALSE(agent_.isOk()) << text;
+        // Only the datas failure stops before any item; the others keep contact 1 inserted.
+        EXPECT_EQ(inserter_->ids.size(), number == 91 ? 0u : 1u) << text;
+    }
+}
+
+TEST_F(OrvantisAgentTest, ALineBreakTagBecomesALineBreakOnlyWhenWrittenExactly) {
+    std::wstring notes;
+    class NotesReader : public Object {
+    public:
+        explicit NotesReader(std::wstring& out) : out_(out) {}
+        Variant Invoke(const Member&, CallKind, std::span<Argument> arguments) override {
+            out_ = Dereference(arguments[0].value).Get(L"Notes").ToText();
+            return {};
+        }
+        std::wstring& out_;
+    };
+    host_.objects.Register(L"Orvantis.OneNotesInserter",
+                           [&] { return std::make_shared<NotesReader>(notes); });
+    EXPECT_EQ(Load(L"<datas open='onenotes'><contact><notes>a<br/>b<br />c<BR/>d</notes></contact></datas>"),
+              0);
+    EXPECT_EQ(notes, L"a\nbcd");
+}
+
+TEST_F(OrvantisAgentTest, NotesTargetRegistersTheNotesLibraryFirst) {
+    EXPECT_EQ(Load(L"<datas open='notes'/>"), 0);
+    ASSERT_EQ(host_.shell.runs.size(), 1u);
+    EXPECT_EQ(host_.shell.runs[0].first, L"regsvr32 /s \"C:\\PROGRA~1\\lotus\\notes\\nlsxbe.dll\"");
+    EXPECT_EQ(host_.shell.runs[0].second, 1);
+    EXPECT_TRUE(agent_.isOk());
+
+    host_.shell.runs.clear();
+    EXPECT_EQ(Load(L"<r><datas open='notes'/><datas open='msn'/></r>"), 0);
+    EXPECT_TRUE(host_.shell.runs.empty()) << "only the last datas is prepared";
+}
+
+TEST_F(OrvantisAgentTest, IsOkIsFalseWhileALoadRunsAndANestedLoadDoesNotCorruptTheOuter) {
+    bool sawDuringLoad = true;
+    bool nestedFinished = false;
+    host_.shell.onRun = [&](const std::wstring&) {
+        if (nestedFinished) return;
+        sawDuringLoad = agent_.isOk();
+        // The host re-enters while regsvr32 runs: a complete load, then back to the outer one.
+        Variant inner(std::wstring(L"<datas open='msn'><contact><id>inner</id></contact></datas>"));
+        agent_.LoadXML(inner);
+        nestedFinished = true;
+        EXPECT_FALSE(agent_.isOk()) << "the outer load is still running";
+    };
+    // The outer load then fails on its own: it must end not loaded despite the nested success.
+    EXPECT_EQ(Load(L"<datas open='notes'><todo><state>x</state></todo></datas>"), 13);
+    EXPECT_FALSE(sawDuringLoad);
+    EXPECT_TRUE(nestedFinished);
+    EXPECT_EQ(inserter_->ids, std::vector<std::wstring>{L"inner"});
+    EXPECT_FALSE(agent_.isOk());
+}
+
+}  // namespace
+}  // namespace orvantis

@@ -1,0 +1,140 @@
+#include "items/InserterUtilities.hpp"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "fakes/Errors.hpp"
+#include "fakes/TestHost.hpp"
+
+namespace orvantis {
+namespace {
+
+using testing::ErrorNumberOf;
+
+template <class RecordRef>
+std::map<std::wstring, std::wstring> TableOf(std::span<const Route<RecordRef>> routes) {
+    std::map<std::wstring, std::wstring> table;
+    for (const auto& route : routes) {
+        EXPECT_TRUE(table.emplace(route.target, route.inserter).second) << "duplicate row";
+    }
+    return table;
+}
+
+TEST(Routing, TableNamesOneInserterPerTargetAndKind) {
+    EXPECT_EQ(TableOf(ContactRoutes()), (std::map<std::wstring, std::wstring>{
+                                            {L"notes", L"WriteNotesContact"},
+                                            {L"outlook", L"WriteOutlookContact"},
+                                            {L"oexpress", L"WriteOExpressContact"},
+                                            {L"goldmine", L"WriteGoldMineContact"},
+                                            {L"msn", L"WriteContact"},
+                                            {L"act", L"WriteActContact"},
+                                            {L"desktop", L"WriteDesktopContact"},
+                                            {L"onenotes", L"WriteContact"},
+                                            {L"groupwise", L"WriteGroupWiseContact"},
+                                        }));
+    EXPECT_EQ(TableOf(EventRoutes()), (std::map<std::wstring, std::wstring>{
+                                          {L"notes", L"WriteNotesAppointment"},
+                                          {L"outlook", L"WriteOutlookAppointment"},
+                                          {L"groupwise", L"WriteGroupWiseAppointment"},
+                                      }));
+    EXPECT_EQ(TableOf(TodoRoutes()), (std::map<std::wstring, std::wstring>{
+                                         {L"notes", L"WriteNotesTask"},
+                                         {L"outlook", L"WriteOutlookTask"},
+                                     }));
+}
+
+TEST(Routing, UnlistedNamesRouteNothing) {
+    testing::TestHost host;
+    for (const auto* target : {L"", L"Outlook", L"OUTLOOK", L" outlook", L"outlook ", L"nothing"}) {
+        auto contact = std::make_shared<AgentContact>();
+        auto event = std::make_shared<AgentEvent>();
+        auto todo = std::make_shared<AgentTodo>();
+        EXPECT_EQ(ErrorNumberOf([&] {
+                      InsertContact(host.Get(), contact, target);
+                      InsertEvent(host.Get(), event, target);
+                      InsertTodo(host.Get(), todo, target);
+                  }),
+                  0)
+            << "target: " << std::wstring(target).size();
+    }
+    EXPECT_TRUE(host.files.files.empty());
+    EXPECT_TRUE(host.shell.runs.empty());
+}
+
+TEST(Routing, KindsATargetDoesNotTakeAreDropped) {
+    testing::TestHost host;
+    auto event = std::make_shared<AgentEvent>();
+    auto todo = std::make_shared<AgentTodo>();
+    for (const auto* target : {L"oexpress", L"desktop", L"act", L"goldmine", L"msn", L"onenotes"}) {
+        EXPECT_EQ(ErrorNumberOf([&] { InsertEvent(host.Get(), event, target); }), 0);
+        EXPECT_EQ(ErrorNumberOf([&] { InsertTodo(host.Get(), todo, target); }), 0);
+    }
+    EXPECT_EQ(ErrorNumberOf([&] { InsertTodo(host.Get(), todo, L"groupwise"); }), 0);
+}
+
+// A plug-in inserter: records what it was handed and may replace the record.
+class FakePlugIn : public Object {
+public:
+    Variant Invoke(const Member& member, CallKind, std::span<Argument> arguments) override {
+        EXPECT_EQ(member.name, L"WriteContact");
+        EXPECT_EQ(arguments.size(), 1u);
+        EXPECT_TRUE(arguments[0].byReference);
+        received.push_back(Dereference(arguments[0].value).Get(L"Lastname").ToText());
+        if (replacement) arguments[0].value = *replacement;
+        return {};
+    }
+    std::vector<std::wstring> received;
+    std::optional<Variant> replacement;
+};
+
+class LateBoundRouteTest : public ::testing::TestWithParam<std::pair<const wchar_t*, const wchar_t*>> {
+protected:
+    void SetUp() override {
+        host_.objects.Register(GetParam().second, [this] { return plugIn_; });
+    }
+    std::int32_t Insert(AgentContactRef& contact) {
+        return ErrorNumberOf([&] { InsertContact(host_.Get(), contact, GetParam().first); });
+    }
+    testing::TestHost host_;
+    std::shared_ptr<FakePlugIn> plugIn_ = std::make_shared<FakePlugIn>();
+};
+
+TEST_P(LateBoundRouteTest, HandsTheRecordByReferenceAndTakesBackAReplacement) {
+    auto contact = std::make_shared<AgentContact>();
+    contact->Lastname = L"Lee";
+    EXPECT_EQ(Insert(contact), 0);
+    EXPECT_EQ(plugIn_->received, std::vector<std::wstring>{L"Lee"});
+
+    auto replacement = std::make_shared<AgentContact>();
+    plugIn_->replacement = Variant(ObjectRef(replacement));
+    EXPECT_EQ(Insert(contact), 0);
+    EXPECT_EQ(contact, replacement);
+}
+
+TEST_P(LateBoundRouteTest, RefusesAReplacementThatIsNotAContact) {
+    auto contact = std::make_shared<AgentContact>();
+    plugIn_->replacement = Variant(ObjectRef(std::make_shared<AgentEvent>()));
+    EXPECT_EQ(Insert(contact), 13);
+    plugIn_->replacement = Variant(L"text");
+    EXPECT_EQ(Insert(contact), 13);
+}
+
+TEST_P(LateBoundRouteTest, WithoutAnInstalledInserterFailsWithObjectRequiredNamingTheTarget) {
+    testing::TestHost bare;
+    auto contact = std::make_shared<AgentContact>();
+    try {
+        InsertContact(bare.Get(), contact, GetParam().first);
+        FAIL() << "no error";
+    } catch (const AutomationError& error) {
+        EXPECT_EQ(error.Number(), 424);
+        EXPECT_NE(error.Description().find(GetParam().first), std::wstring::npos);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Targets, LateBoundRouteTest,
+                         ::testing::Values(std::pair{L"msn", L"Orvantis.MsnInserter"},
+                                           std::pair{L"onenotes", L"Orvantis.OneNotesInserter"}));
+
+}  // namespace
+}  // namespace orvantis

@@ -1,0 +1,175 @@
+#include "items/ItemReaders.hpp"
+
+#include <gtest/gtest.h>
+
+#include "automation/DateTime.hpp"
+#include "control/Request.hpp"
+#include "fakes/Errors.hpp"
+#include "fakes/TestHost.hpp"
+
+namespace orvantis {
+namespace {
+
+using testing::ErrorNumberOf;
+
+// Collects the records in the order the readers deliver them.
+class CollectingSink : public RecordSink {
+public:
+    void Contact(AgentContactRef& contact) override { contacts.push_back(contact); order += 'c'; }
+    void Event(AgentEventRef& event) override { events.push_back(event); order += 'e'; }
+    void Todo(AgentTodoRef& todo) override { todos.push_back(todo); order += 't'; }
+
+    std::vector<AgentContactRef> contacts;
+    std::vector<AgentEventRef> events;
+    std::vector<AgentTodoRef> todos;
+    std::string order;
+};
+
+class ItemReadersTest : public ::testing::Test {
+protected:
+    CollectingSink Read(const std::wstring& text) {
+        CollectingSink sink;
+        auto request = ParseRequest(host_.Get(), text);
+        EXPECT_TRUE(request.has_value()) << "the document did not parse";
+        if (request) ReadItems(request->document, sink);
+        return sink;
+    }
+    std::int32_t ErrorReading(const std::wstring& text, CollectingSink& sink) {
+        return ErrorNumberOf([&] {
+            auto request = ParseRequest(host_.Get(), text);
+            ReadItems(request->document, sink);
+        });
+    }
+
+    testing::TestHost host_;
+};
+
+TEST_F(ItemReadersTest, MapsEveryContactFieldToItsProperty) {
+    const auto sink = Read(
+        L"<datas open='x'><contact>"
+        L"<firstname>Ann</firstname><lastname>Lee</lastname><email>ann@example.com</email>"
+        L"<address>1 Main St</address><city>Lyon</city><postal-code>69001</postal-code>"
+        L"<country>France</country><phone>0102</phone><mobile-phone>0607</mobile-phone>"
+        L"<company>Acme</company><company-address>2 Rue</company-address>"
+        L"<company-city>Paris</company-city><company-postal-code>75001</company-postal-code>"
+        L"<company-country>FR</company-country><company-phone>0145</company-phone>"
+        L"<company-fax>0146</company-fax><company-email>info@acme.example</company-email>"
+        L"<site-url>http://acme.example</site-url><job-title>CTO</job-title><notes>n</notes>"
+        L"<id>42</id><instant-messaging>ann-im</instant-messaging><picture>FFD8</picture>"
+        L"</contact></datas>");
+    ASSERT_EQ(sink.contacts.size(), 1u);
+    const AgentContact& c = *sink.contacts[0];
+    EXPECT_EQ(c.Firstname, L"Ann");
+    EXPECT_EQ(c.Lastname, L"Lee");
+    EXPECT_EQ(c.Email, L"ann@example.com");
+    EXPECT_EQ(c.HomeAddressStreet, L"1 Main St");
+    EXPECT_EQ(c.HomeAddressCity, L"Lyon");
+    EXPECT_EQ(c.HomeAddressZip, L"69001");
+    EXPECT_EQ(c.HomeAddressCountry, L"France");
+    EXPECT_EQ(c.PersonalPhone, Variant(L"0102"));
+    EXPECT_EQ(c.PersonalMobile, L"0607");
+    EXPECT_EQ(c.CompanyName, L"Acme");
+    EXPECT_EQ(c.CompanyAddressStreet, L"2 Rue");
+    EXPECT_EQ(c.CompanyAddressCity, L"Paris");
+    EXPECT_EQ(c.CompanyAddressZip, L"75001");
+    EXPECT_EQ(c.CompanyAddressCountry, L"FR");
+    EXPECT_EQ(c.CompanyPhone, L"0145");
+    EXPECT_EQ(c.CompanyFax, Variant(L"0146"));
+    EXPECT_EQ(c.CompanyEmail, Variant(L"info@acme.example"));
+    EXPECT_EQ(c.SiteURL, L"http://acme.example");
+    EXPECT_EQ(c.JobTitle, L"CTO");
+    EXPECT_EQ(c.Notes, L"n");
+    EXPECT_EQ(c.OrvantisID, L"42");
+    EXPECT_EQ(c.IMNumber, L"ann-im");
+    EXPECT_EQ(c.PictureData, L"FFD8");
+}
+
+TEST_F(ItemReadersTest, LeavesAbsentFieldsEmptyLetsTheLastRepeatWinAndSkipsUnknownOnes) {
+    const auto sink = Read(
+        L"<r><contact><lastname>Lee</lastname><phone>1</phone><phone>2</phone><shoe>9</shoe>"
+        L"</contact><todo><category>ignored</category><id>7</id></todo></r>");
+    const AgentContact& c = *sink.contacts.at(0);
+    EXPECT_EQ(c.Lastname, L"Lee");
+    EXPECT_EQ(c.PersonalPhone, Variant(L"2"));
+    EXPECT_TRUE(c.CompanyFax.IsEmpty());
+    EXPECT_EQ(c.Firstname, L"");
+    EXPECT_EQ(sink.todos.at(0)->Category, L"");
+    EXPECT_EQ(sink.todos.at(0)->OrvantisID, L"");
+}
+
+TEST_F(ItemReadersTest, ConvertsEventAndTaskFields) {
+    const auto sink = Read(
+        L"<r><event><subject> Review </subject><start>20060315T103000</start>"
+        L"<end>20060315T113000</end><location>Room 1</location><category>Work</category>"
+        L"<reminder> 015 </reminder><full-day>1</full-day><notes>bring slides</notes></event>"
+        L"<event><reminder>2.5</reminder></event>"
+        L"<todo><subject>Call</subject><start>20060316T090000</start><end>20060317T090000</end>"
+        L"<priority> high </priority><state>-2</state><notes>x</notes></todo></r>");
+    const AgentEvent& e = *sink.events.at(0);
+    EXPECT_EQ(e.Subject, L"Review");
+    EXPECT_EQ(SplitDate(e.StarDate.days), (CivilTime{2006, 3, 15, 10, 30, 0}));
+    EXPECT_EQ(SplitDate(e.EndDate.days), (CivilTime{2006, 3, 15, 11, 30, 0}));
+    EXPECT_EQ(e.Location, L"Room 1");
+    EXPECT_EQ(e.Category, L"Work");
+    EXPECT_EQ(e.Reminder, L"15");
+    EXPECT_TRUE(e.FullDay);
+    EXPECT_EQ(e.Notes, L"bring slides");
+    EXPECT_EQ(e.OrvantisID, L"");
+    EXPECT_FALSE(sink.events.at(1)->FullDay);
+    EXPECT_EQ(sink.events.at(1)->Reminder, L"2");  // an exact half goes to the even neighbour
+    const AgentTodo& t = *sink.todos.at(0);
+    EXPECT_EQ(t.Subject, L"Call");
+    EXPECT_EQ(SplitDate(t.EndDate.days), (CivilTime{2006, 3, 17, 9, 0, 0}));
+    EXPECT_EQ(t.Priority, L"high");  // trimmed as every field's text is, otherwise unchanged
+    EXPECT_EQ(t.Status, -2);
+    EXPECT_EQ(t.Notes, L"x");
+}
+
+TEST_F(ItemReadersTest, ReadsContactsThenEventsThenTasksEachInDocumentOrder) {
+    const auto sink = Read(
+        L"<r><todo><subject>t1</subject></todo><event><subject>e1</subject></event>"
+        L"<x><contact><id>c1</id></contact></x><contact><id>c2</id></contact>"
+        L"<todo><subject>t2</subject></todo></r>");
+    EXPECT_EQ(sink.order, "ccett");
+    EXPECT_EQ(sink.contacts[0]->OrvantisID, L"c1");
+    EXPECT_EQ(sink.contacts[1]->OrvantisID, L"c2");
+    EXPECT_EQ(sink.todos[1]->Subject, L"t2");
+}
+
+TEST_F(ItemReadersTest, KeepsLineBreaksAndPlainTextOfMarkupInsideFields) {
+    const auto sink = Read(
+        L"<r><contact><notes>first<br/>second <em>big</em> news<br />!</notes></contact></r>");
+    EXPECT_EQ(sink.contacts.at(0)->Notes, L"first\nsecond big news!");
+}
+
+TEST_F(ItemReadersTest, StopsAtAChildThatIsNotAnElementAfterDeliveringEarlierItems) {
+    for (const auto* bad : {L"<!-- c -->", L"stray text", L"<![CDATA[x]]>", L"<?pi x?>"}) {
+        CollectingSink sink;
+        const std::wstring text = std::wstring(L"<r><contact><id>1</id></contact><contact><id>2</id>") +
+                                  bad + L"</contact><contact><id>3</id></contact></r>";
+        EXPECT_EQ(ErrorReading(text, sink), 13) << bad;
+        ASSERT_EQ(sink.contacts.size(), 1u) << bad;
+        EXPECT_EQ(sink.contacts[0]->OrvantisID, L"1");
+    }
+}
+
+TEST_F(ItemReadersTest, FailsOnValuesThatDoNotConvert) {
+    const std::pair<const wchar_t*, std::int32_t> cases[] = {
+        {L"<event><full-day>yes</full-day></event>", 13},
+        {L"<event><full-day></full-day></event>", 13},
+        {L"<event><reminder>40000</reminder></event>", 6},
+        {L"<event><reminder>soon</reminder></event>", 13},
+        {L"<event><start>20060230T100000</start></event>", 13},
+        {L"<todo><state></state></todo>", 13},
+        {L"<todo><state>-32769</state></todo>", 6},
+        {L"<todo><end>tomorrow</end></todo>", 13},
+    };
+    for (const auto& [item, number] : cases) {
+        CollectingSink sink;
+        EXPECT_EQ(ErrorReading(std::wstring(L"<r>") + item + L"</r>", sink), number) << item;
+        EXPECT_TRUE(sink.events.empty() && sink.todos.empty()) << item;
+    }
+}
+
+}  // namespace
+}  // namespace orvantis
