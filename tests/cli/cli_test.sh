@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# The orvantis command line as a user runs it: output, exit status, error messages.
+# usage: cli_test.sh ORVANTIS EXAMPLES_DIR
+set -u
+orvantis=$1
+examples=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export HOME="$work/home" XDG_CACHE_HOME= XDG_CONFIG_HOME=
+mkdir -p "$HOME"
+passed=0 failed=0
+
+check() {  # check NAME CONDITION...
+    local name=$1; shift
+    if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $name"; fi
+}
+run() {  # run ARGS...: sets out, err, status
+    out=$("$orvantis" "$@" 2>"$work/err"); status=$?; err=$(cat "$work/err")
+}
+
+run check "$examples/outlook.xml"
+check "check exits 0" test "$status" = 0
+check "one line per record, contacts then events then tasks" \
+    test "$(printf '%s\n' "$out" | sed -E 's/^\{"item":"([a-z]+)".*/\1/' | tr '\n' ' ')" = "contact event todo "
+check "target and converted fields" grep -q '"target":"outlook".*"StarDate":"2026-12-14T10:00:00"' <<<"$out"
+check "entities and line breaks" grep -q '"CompanyName":"Durand & Fils".*"Notes":"Met at the Lyon trade fair.\\nPrefers' <<<"$out"
+check "integer is a number" grep -q '"Status":1,' <<<"$out"
+check "check writes nothing" test -z "$(ls -A "$HOME")"
+
+run check "$examples/no-target.xml"
+check "no datas: empty target" grep -q '"target":""' <<<"$out"
+check "a variant never filled is null" grep -q '"CompanyEmail":null,"CompanyFax":null' <<<"$out"
+
+printf '\xff\xfe' >"$work/utf16.xml"
+printf '<datas open="msn"><contact><lastname>Lé</lastname></contact></datas>' | iconv -f UTF-8 -t UTF-16LE >>"$work/utf16.xml"
+run check "$work/utf16.xml"
+check "UTF-16 with a BOM" grep -q '"Lastname":"Lé"' <<<"$out"
+printf '\xef\xbb\xbf<r><contact><lastname>Bom</lastname></contact></r>' >"$work/bom.xml"
+run check "$work/bom.xml"
+check "UTF-8 with a BOM" grep -q '"Lastname":"Bom"' <<<"$out"
+
+run check - <<<'<r><contact><lastname>In</lastname></contact></r>'
+check "standard input" grep -q '"Lastname":"In"' <<<"$out"
+
+run check - <<<'<r><contact></r>'
+check "parse error exits 1" test "$status" = 1
+check "parse error box on stderr" grep -q '^\[Orvantis\] Error code: ' <<<"$err"
+check "parse error prints no record" test -z "$out"
+
+run load - <<<'<datas open="x"><event><start>20060230T100000</start></event></datas>'
+check "conversion error exits 1" test "$status" = 1
+check "conversion error line" grep -qx 'orvantis: error 13: Type mismatch' <<<"$err"
+run load - <<<'<r><datas/></r>'
+check "datas without open is 91" grep -q '^orvantis: error 91: ' <<<"$err"
+
+run load "$examples/no-target.xml"
+check "load to no target exits 0" test "$status" = 0
+
+run load - <<<'<datas open="msn"><contact/></datas>'
+check "missing plug-in is 424" grep -q '^orvantis: error 424: Object required' <<<"$err"
+
+run check "$work/does-not-exist.xml"
+check "unreadable file exits 2" test "$status" = 2
+printf '<r>\xc3\x28</r>' >"$work/bad-utf8.xml"
+run check "$work/bad-utf8.xml"
+check "invalid UTF-8 exits 2" test "$status" = 2
+run frobnicate x
+check "unknown command exits 2" test "$status" = 2
+run
+check "no arguments exits 2" test "$status" = 2
+run --version
+check "version" grep -qE '^orvantis [0-9]+\.[0-9]+\.[0-9]+$' <<<"$out"
+run --help
+check "help" grep -q 'orvantis check FILE' <<<"$out"
+
+echo "$passed passed, $failed failed"
+test "$failed" = 0
