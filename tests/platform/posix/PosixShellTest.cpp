@@ -9,6 +9,8 @@
 
 #include "automation/Unicode.hpp"
 #include "fakes/Errors.hpp"
+#include "fakes/TestHost.hpp"
+#include "support/ShellUtilities.hpp"
 
 namespace orvantis {
 namespace {
@@ -86,6 +88,19 @@ TEST(PosixShell, AMissingProgramIsFileNotFoundAndStartsNothing) {
     EXPECT_EQ(ErrorNumberOf([&] { shell.RunAndWait(L"/nonexistent/wab.exe /vcard x", 1); }), 53);
     EXPECT_EQ(ErrorNumberOf([&] { shell.RunAndWait(L"no-such-program-orvantis", 1); }), 53);
     EXPECT_EQ(ErrorNumberOf([&] { shell.RunAndWait(L"", 1); }), 53);
+}
+
+TEST(PosixShell, ShellAndWaitReportsAMissingProgramInABoxWithoutWaiting) {
+    testing::TestHost fakes;
+    PosixShell shell;
+    Host host{fakes.Get().xml, fakes.objects, fakes.ui, fakes.registry, shell, fakes.files};
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(ShellUtilities::ShellAndWait(host, L"\"/opt/no such/wab.exe\" /vcard x", 1), 1);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    ASSERT_EQ(fakes.ui.boxes.size(), 1u);
+    EXPECT_EQ(fakes.ui.boxes[0].text.rfind(L"Last Error Number was: 53\r\nFile not found", 0), 0u);
+    EXPECT_EQ(ShellUtilities::ShellAndWait(host, L"true", 1), 0);
+    EXPECT_EQ(fakes.ui.boxes.size(), 1u);
 }
 
 }  // namespace
