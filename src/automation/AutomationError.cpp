@@ -23,9 +23,11 @@ std::wstring StandardDescription(std::int32_t number) {
         case errors::kTypeMismatch: return L"Type mismatch";
         case errors::kFileNotFound: return L"File not found";
         case errors::kPermissionDenied: return L"Permission denied";
+        case errors::kPathFileAccess: return L"Path/File access error";
         case errors::kPathNotFound: return L"Path not found";
         case errors::kObjectNotSet: return L"Object variable or With block variable not set";
         case errors::kInvalidUseOfNull: return L"Invalid use of Null";
+        case errors::kInvalidFileFormat: return L"Invalid file format";
         case errors::kObjectRequired: return L"Object required";
         case errors::kCannotCreateObject: return L"ActiveX component can't create object";
         case errors::kMemberNotSupported: return L"Object doesn't support this property or method";

@@ -11,6 +11,7 @@
 #include "control/OrvantisAgent.hpp"
 #include "control/Request.hpp"
 #include "platform/NativeHost.hpp"
+#include "support/ConfigUtilities.hpp"
 
 namespace orvantis::cli {
 namespace {
@@ -22,6 +23,7 @@ constexpr int kUsageError = 2;
 constexpr std::string_view kUsage =
     "usage: orvantis check FILE   read FILE and print its item records as JSON lines\n"
     "       orvantis load FILE    load FILE into the target it names, as the control does\n"
+    "       orvantis settings     print the stored per-user settings (the password masked)\n"
     "       orvantis --help | --version\n"
     "FILE is UTF-8 (a BOM is allowed) or UTF-16 with a BOM; - reads standard input.\n"
     "Exit status: 0 the load ran to its end, 1 it did not, 2 usage or file error.\n";
@@ -38,6 +40,11 @@ public:
         return box::kOk;
     }
 };
+
+void ReportError(const AutomationError& error) {
+    std::cerr << "orvantis: error " << error.Number() << ": " << Utf8FromWide(error.Description())
+              << '\n';
+}
 
 int Run(std::string_view command, const std::wstring& text) {
     ConsoleUserInterface console;
@@ -57,8 +64,21 @@ int Run(std::string_view command, const std::wstring& text) {
         return kFinished;
     } catch (const AutomationError& error) {
         std::cout.flush();
-        std::cerr << "orvantis: error " << error.Number() << ": "
-                  << Utf8FromWide(error.Description()) << '\n';
+        ReportError(error);
+        return kNotFinished;
+    }
+}
+
+int PrintSettings() {
+    ConsoleUserInterface console;
+    const auto native = CreateNativeHost(console);
+    try {
+        for (const auto& [key, shown] : ConfigUtilities::DescribeSettings(native->Get())) {
+            std::cout << Utf8FromWide(key) << '=' << Utf8FromWide(shown) << '\n';
+        }
+        return kFinished;
+    } catch (const AutomationError& error) {
+        ReportError(error);
         return kNotFinished;
     }
 }
@@ -73,6 +93,7 @@ int Main(int argc, char** argv) {
         std::cout << "orvantis " << ORVANTIS_VERSION << '\n';
         return kFinished;
     }
+    if (argc == 2 && first == "settings") return PrintSettings();
     if (argc != 3 || (first != "check" && first != "load")) {
         std::cerr << kUsage;
         return kUsageError;

@@ -63,4 +63,46 @@ std::vector<std::wstring> SplitCommandLine(std::wstring_view line) {
     return words;
 }
 
+std::wstring QuoteArgument(std::wstring_view argument) {
+    std::wstring quoted = L"\"";
+    std::size_t backslashes = 0;
+    for (const wchar_t c : argument) {
+        if (c == L'\\') {
+            ++backslashes;
+        } else {
+            // Backslashes before a quote are doubled, and the quote itself escaped.
+            if (c == L'"') quoted.append(backslashes + 1, L'\\');
+            backslashes = 0;
+        }
+        quoted += c;
+    }
+    quoted.append(backslashes, L'\\');  // so that they do not escape the closing quote
+    return quoted + L'"';
+}
+
+std::wstring ExpandPercentVariables(
+    std::wstring_view text,
+    const std::function<std::optional<std::wstring>(const std::wstring& name)>& lookup) {
+    std::wstring expanded;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto open = text.find(L'%', i);
+        const auto close = open == std::wstring_view::npos ? open : text.find(L'%', open + 1);
+        if (close == std::wstring_view::npos) break;
+        expanded.append(text, i, open - i);
+        const std::wstring name(text.substr(open + 1, close - open - 1));
+        const auto value = name.empty() ? std::nullopt : lookup(name);
+        if (value) {
+            expanded += *value;
+            i = close + 1;
+        } else {
+            expanded += L'%';
+            expanded += name;
+            i = close;
+        }
+    }
+    expanded.append(text, i);
+    return expanded;
+}
+
 }  // namespace orvantis

@@ -3,6 +3,7 @@
 #include "platform/Files.hpp"
 #include "platform/ObjectFactory.hpp"
 #include "platform/Registry.hpp"
+#include "platform/SettingsStore.hpp"
 #include "platform/Shell.hpp"
 #include "platform/UserInterface.hpp"
 #include "platform/XmlParser.hpp"
@@ -18,6 +19,7 @@ struct Host {
     Registry& registry;
     Shell& shell;
     Files& files;
+    SettingsStore& settings;
 };
 
 }  // namespace orvantis

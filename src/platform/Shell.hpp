@@ -20,6 +20,9 @@ public:
     // thread's messages through meanwhile. A program that cannot be started raises an
     // AutomationError (53 when it does not exist).
     virtual void RunAndWait(const std::wstring& commandLine, int windowStyle) = 0;
+    // The text with each %NAME% of a defined environment variable replaced by its value
+    // (Windows: ExpandEnvironmentStringsW); registry paths are often stored this way.
+    virtual std::wstring ExpandEnvironmentVariables(const std::wstring& text) = 0;
 };
 
 }  // namespace orvantis

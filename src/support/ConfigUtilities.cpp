@@ -1,6 +1,7 @@
 #include "support/ConfigUtilities.hpp"
 
 #include "support/RegistreUtilities.hpp"
+#include "support/base64.hpp"
 
 namespace orvantis::ConfigUtilities {
 namespace {
@@ -8,12 +9,26 @@ namespace {
 constexpr std::int16_t kLocalMachine = 0;
 constexpr std::int16_t kCurrentUser = 2;
 
+constexpr wchar_t kApplication[] = L"OrvantisAgent";
+constexpr wchar_t kSection[] = L"Configuration";
+constexpr wchar_t kGoldmineUser[] = L"GoldmineUser";
+constexpr wchar_t kGoldminePassword[] = L"GoldminePassword";
+constexpr wchar_t kGroupWiseAddressBook[] = L"GroupWiseAddressBook";
+constexpr wchar_t kOutlookAddressBook[] = L"OutlookAddressBook";
+
+std::wstring ReadSetting(Host& host, const wchar_t* key) {
+    return host.settings.Read(kApplication, kSection, key).value_or(std::wstring());
+}
+
+void SaveSetting(Host& host, const wchar_t* key, const Variant& value) {
+    host.settings.Write(kApplication, kSection, key, value.ToText());
+}
+
 }  // namespace
 
 Variant GetActDatabasePath(Host& host) {
-    return RegistreUtilities::ReadRegistryValue(host, kCurrentUser,
-                                                L"Software\\Symantec\\ACT!\\Database",
-                                                L"Last DB Name");
+    return RegistreUtilities::ReadRegistryValue(
+        host, kCurrentUser, L"Software\\Symantec\\ACT!\\Database", L"Last DB Name");
 }
 
 Variant GetNotesPath(Host& host) {
@@ -25,6 +40,44 @@ Variant GetGoldMinePath(Host& host) {
     return RegistreUtilities::ReadRegistryValue(
         host, kLocalMachine, L"Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\GMW6.exe",
         L"Path");
+}
+
+Variant GetGoldmineUser(Host& host) {
+    return ReadSetting(host, kGoldmineUser);
+}
+
+void SaveGoldmineUser(Host& host, const Variant& user) {
+    SaveSetting(host, kGoldmineUser, user);
+}
+
+Variant GetGoldminePassword(Host& host) {
+    return base64::Base64Decode(ReadSetting(host, kGoldminePassword));
+}
+
+void SaveGoldminePassword(Host& host, const Variant& password) {
+    SaveSetting(host, kGoldminePassword, base64::Base64Encode(password));
+}
+
+Variant GetGroupWiseAddressBook(Host& host) {
+    return ReadSetting(host, kGroupWiseAddressBook);
+}
+
+void SaveGroupWiseAddressBook(Host& host, const Variant& position) {
+    SaveSetting(host, kGroupWiseAddressBook, position);
+}
+
+void SaveOutlookAddressBook(Host& host, const Variant& position) {
+    SaveSetting(host, kOutlookAddressBook, position);
+}
+
+std::vector<std::pair<std::wstring, std::wstring>> DescribeSettings(Host& host) {
+    const std::wstring password = ReadSetting(host, kGoldminePassword);
+    return {
+        {kGoldmineUser, ReadSetting(host, kGoldmineUser)},
+        {kGoldminePassword, password.empty() ? L"" : L"********"},
+        {kGroupWiseAddressBook, ReadSetting(host, kGroupWiseAddressBook)},
+        {kOutlookAddressBook, ReadSetting(host, kOutlookAddressBook)},
+    };
 }
 
 }  // namespace orvantis::ConfigUtilities

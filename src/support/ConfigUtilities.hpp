@@ -1,5 +1,9 @@
 #pragma once
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "automation/Variant.hpp"
 #include "platform/Host.hpp"
 
@@ -9,5 +13,21 @@ namespace orvantis::ConfigUtilities {
 Variant GetActDatabasePath(Host& host);
 Variant GetNotesPath(Host& host);
 Variant GetGoldMinePath(Host& host);
+
+// The per-user settings (application "OrvantisAgent", section "Configuration"). Getters give
+// the stored text, empty when missing; setters store the value's text form. Store failures
+// pass to the caller unchanged.
+Variant GetGoldmineUser(Host& host);
+void SaveGoldmineUser(Host& host, const Variant& user);
+// The password is kept as the Base64 text of its single-byte codes: obscured, not encrypted.
+// An empty stored text reads as an empty variant; a damaged one raises the decoder's errors.
+Variant GetGoldminePassword(Host& host);
+void SaveGoldminePassword(Host& host, const Variant& password);
+Variant GetGroupWiseAddressBook(Host& host);
+void SaveGroupWiseAddressBook(Host& host, const Variant& position);
+void SaveOutlookAddressBook(Host& host, const Variant& position);
+
+// Every stored setting as (key, text to show), the password masked, for the command line.
+std::vector<std::pair<std::wstring, std::wstring>> DescribeSettings(Host& host);
 
 }  // namespace orvantis::ConfigUtilities

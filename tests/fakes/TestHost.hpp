@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "automation/AutomationError.hpp"
+#include "platform/CommandLine.hpp"
 #include "platform/Host.hpp"
 #include "platform/NativeHost.hpp"
 #include "platform/ObjectCatalog.hpp"
@@ -60,7 +61,15 @@ public:
         if (onRun) onRun(commandLine);
         if (failWith) throw AutomationError::Standard(*failWith);
     }
+    std::wstring ExpandEnvironmentVariables(const std::wstring& text) override {
+        return ExpandPercentVariables(text, [this](const std::wstring& name) {
+            const auto found = environment.find(name);
+            return found == environment.end() ? std::nullopt
+                                               : std::optional<std::wstring>(found->second);
+        });
+    }
     std::map<int, std::wstring> folders;
+    std::map<std::wstring, std::wstring> environment;
     std::vector<std::pair<std::wstring, int>> runs;
     std::optional<std::int32_t> failWith;
     std::function<void(const std::wstring&)> onRun;
@@ -79,11 +88,28 @@ public:
     int temporaryCount = 0;
 };
 
+// Settings kept in memory by (application, section, key).
+class FakeSettingsStore : public SettingsStore {
+public:
+    using Address = std::tuple<std::wstring, std::wstring, std::wstring>;
+    std::optional<std::wstring> Read(const std::wstring& application, const std::wstring& section,
+                                     const std::wstring& key) override {
+        const auto found = values.find({application, section, key});
+        if (found == values.end()) return std::nullopt;
+        return found->second;
+    }
+    void Write(const std::wstring& application, const std::wstring& section,
+               const std::wstring& key, const std::wstring& value) override {
+        values[{application, section, key}] = value;
+    }
+    std::map<Address, std::wstring> values;
+};
+
 // The native XML parser (what the control really uses) with fakes for everything that
 // touches the machine.
 class TestHost {
 public:
-    TestHost() : native_(CreateNativeHost(ui)), host_{native_->Get().xml, objects, ui, registry, shell, files} {}
+    TestHost() : native_(CreateNativeHost(ui)), host_{native_->Get().xml, objects, ui, registry, shell, files, settings} {}
     Host& Get() { return host_; }
 
     RecordingUserInterface ui;
@@ -91,6 +117,7 @@ public:
     FakeRegistry registry;
     FakeShell shell;
     FakeFiles files;
+    FakeSettingsStore settings;
 
 private:
     std::unique_ptr<NativeHost> native_;

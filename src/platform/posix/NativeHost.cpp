@@ -3,6 +3,7 @@
 #include "platform/posix/EmptyRegistry.hpp"
 #include "platform/posix/LibXmlParser.hpp"
 #include "platform/posix/PosixFiles.hpp"
+#include "platform/posix/PosixSettingsStore.hpp"
 #include "platform/posix/PosixShell.hpp"
 
 namespace orvantis {
@@ -11,7 +12,7 @@ namespace {
 class PosixHost : public NativeHost {
 public:
     explicit PosixHost(UserInterface& ui)
-        : host_{xml_, objects_, ui, registry_, shell_, files_} {}
+        : host_{xml_, objects_, ui, registry_, shell_, files_, settings_} {}
     Host& Get() override { return host_; }
 
 private:
@@ -20,6 +21,7 @@ private:
     EmptyRegistry registry_;
     PosixShell shell_;
     PosixFiles files_;
+    PosixSettingsStore settings_;
     Host host_;
 };
 

@@ -15,27 +15,16 @@
 #include "automation/AutomationError.hpp"
 #include "automation/Unicode.hpp"
 #include "platform/CommandLine.hpp"
+#include "platform/posix/XdgFolders.hpp"
 
 extern char** environ;
 
 namespace orvantis {
 namespace {
 
-std::string Environment(const char* name) {
-    const char* value = std::getenv(name);
-    return value ? value : "";
-}
-
-std::filesystem::path Home() { return Environment("HOME"); }
-
-std::filesystem::path XdgBase(const char* variable, const char* fallback) {
-    const std::string value = Environment(variable);
-    return value.empty() ? Home() / fallback : std::filesystem::path(value);
-}
-
 // XDG_DESKTOP_DIR from user-dirs.dirs, whose values look like "$HOME/Desktop".
 std::filesystem::path DesktopDirectory() {
-    std::ifstream dirs(XdgBase("XDG_CONFIG_HOME", ".config") / "user-dirs.dirs");
+    std::ifstream dirs(XdgBaseFolder("XDG_CONFIG_HOME", ".config") / "user-dirs.dirs");
     std::string line;
     const std::string key = "XDG_DESKTOP_DIR=";
     while (std::getline(dirs, line)) {
@@ -44,10 +33,10 @@ std::filesystem::path DesktopDirectory() {
         if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
             value = value.substr(1, value.size() - 2);
         }
-        if (value.rfind("$HOME", 0) == 0) return Home().string() + value.substr(5);
+        if (value.rfind("$HOME", 0) == 0) return HomeFolder().string() + value.substr(5);
         if (!value.empty() && value.front() == '/') return value;
     }
-    return Home() / "Desktop";
+    return HomeFolder() / "Desktop";
 }
 
 std::int32_t ErrorNumberOf(int error) {
@@ -64,7 +53,7 @@ std::int32_t ErrorNumberOf(int error) {
 std::wstring PosixShell::SpecialFolderPath(int folderId) {
     std::filesystem::path folder;
     if (folderId == folder::kInternetCache) {
-        folder = XdgBase("XDG_CACHE_HOME", ".cache");
+        folder = XdgBaseFolder("XDG_CACHE_HOME", ".cache");
     } else if (folderId == folder::kDesktopDirectory) {
         folder = DesktopDirectory();
     } else {
@@ -76,6 +65,14 @@ std::wstring PosixShell::SpecialFolderPath(int folderId) {
     if (path.empty()) return {};
     if (path.back() != L'/') path += L'/';
     return path;
+}
+
+std::wstring PosixShell::ExpandEnvironmentVariables(const std::wstring& text) {
+    return ExpandPercentVariables(text, [](const std::wstring& name) -> std::optional<std::wstring> {
+        const char* value = std::getenv(Utf8FromWide(name).c_str());
+        if (!value) return std::nullopt;
+        return WideFromUtf8(value);
+    });
 }
 
 void PosixShell::RunAndWait(const std::wstring& commandLine, int) {

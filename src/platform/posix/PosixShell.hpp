@@ -12,6 +12,7 @@ public:
     std::wstring SpecialFolderPath(int folderId) override;
     // The command line is split by the Windows rules; the window style has no meaning here.
     void RunAndWait(const std::wstring& commandLine, int windowStyle) override;
+    std::wstring ExpandEnvironmentVariables(const std::wstring& text) override;
 };
 
 }  // namespace orvantis

@@ -93,7 +93,8 @@ TEST(PosixShell, AMissingProgramIsFileNotFoundAndStartsNothing) {
 TEST(PosixShell, ShellAndWaitReportsAMissingProgramInABoxWithoutWaiting) {
     testing::TestHost fakes;
     PosixShell shell;
-    Host host{fakes.Get().xml, fakes.objects, fakes.ui, fakes.registry, shell, fakes.files};
+    Host host{fakes.Get().xml, fakes.objects, fakes.ui, fakes.registry,
+              shell, fakes.files, fakes.settings};
     const auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(ShellUtilities::ShellAndWait(host, L"\"/opt/no such/wab.exe\" /vcard x", 1), 1);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));

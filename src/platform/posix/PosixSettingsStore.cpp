@@ -1,0 +1,141 @@
+#include "platform/posix/PosixSettingsStore.hpp"
+
+#include <glib.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+
+#include "automation/AutomationError.hpp"
+#include "automation/Unicode.hpp"
+#include "platform/posix/XdgFolders.hpp"
+
+namespace orvantis {
+namespace {
+
+struct KeyFileDeleter {
+    void operator()(GKeyFile* file) const { g_key_file_free(file); }
+};
+using KeyFile = std::unique_ptr<GKeyFile, KeyFileDeleter>;
+
+struct GFreeDeleter {
+    void operator()(gchar* text) const { g_free(text); }
+};
+using GText = std::unique_ptr<gchar, GFreeDeleter>;
+
+class ErrorSlot {
+public:
+    ErrorSlot() = default;
+    ErrorSlot(const ErrorSlot&) = delete;
+    ErrorSlot& operator=(const ErrorSlot&) = delete;
+    ~ErrorSlot() {
+        if (error_) g_error_free(error_);
+    }
+    GError** Out() { return &error_; }
+    const GError& operator*() const { return *error_; }
+    bool Matches(GQuark domain, int code) const { return g_error_matches(error_, domain, code); }
+
+private:
+    GError* error_ = nullptr;
+};
+
+std::int32_t NumberOf(const GError& error) {
+    if (error.domain == G_KEY_FILE_ERROR) return errors::kInvalidFileFormat;
+    if (error.domain == G_FILE_ERROR &&
+        (error.code == G_FILE_ERROR_ACCES || error.code == G_FILE_ERROR_PERM ||
+         error.code == G_FILE_ERROR_ROFS)) {
+        return errors::kPermissionDenied;
+    }
+    return errors::kPathFileAccess;
+}
+
+[[noreturn]] void Raise(const GError& error, const std::filesystem::path& file) {
+    const std::wstring where = WideFromUtf8(file.string()).value_or(L"the settings file");
+    const std::wstring why = WideFromUtf8(error.message ? error.message : "").value_or(L"");
+    throw AutomationError::Standard(NumberOf(error), where + L": " + why);
+}
+
+// Names become a folder, a file and a group: refuse what would escape the settings folder or
+// not read back as the same name.
+void RequireName(const std::wstring& name, std::wstring_view forbidden) {
+    const bool bad = name.empty() || name == L"." || name == L".." || name.front() == L' ' ||
+                     name.back() == L' ' || name.find_first_of(forbidden) != std::wstring::npos ||
+                     std::any_of(name.begin(), name.end(), [](wchar_t c) { return c < 0x20; });
+    if (bad) throw AutomationError::Standard(errors::kInvalidArgument, L"setting name " + name);
+}
+
+void RequireNames(const std::wstring& application, const std::wstring& section,
+                  const std::wstring& key) {
+    RequireName(application, L"/");
+    RequireName(section, L"/[]");
+    RequireName(key, L"=[]#");
+}
+
+// The file's settings; none when it does not exist yet. A damaged file raises 321 rather than
+// being read as empty, which a later write would turn into the loss of every other setting.
+KeyFile Load(const std::filesystem::path& file) {
+    KeyFile keys(g_key_file_new());
+    ErrorSlot error;
+    if (g_key_file_load_from_file(keys.get(), file.c_str(), G_KEY_FILE_KEEP_COMMENTS,
+                                  error.Out())) {
+        return keys;
+    }
+    if (error.Matches(G_FILE_ERROR, G_FILE_ERROR_NOENT)) return nullptr;
+    Raise(*error, file);
+}
+
+}  // namespace
+
+std::filesystem::path PosixSettingsStore::FileOf(const std::wstring& application,
+                                                 const std::wstring& section) {
+    return XdgBaseFolder("XDG_CONFIG_HOME", ".config") / Utf8FromWide(application) /
+           (Utf8FromWide(section) + ".ini");
+}
+
+std::optional<std::wstring> PosixSettingsStore::Read(const std::wstring& application,
+                                                     const std::wstring& section,
+                                                     const std::wstring& key) {
+    RequireNames(application, section, key);
+    const auto file = FileOf(application, section);
+    const KeyFile keys = Load(file);
+    if (!keys) return std::nullopt;
+    ErrorSlot error;
+    const GText value(g_key_file_get_string(keys.get(), Utf8FromWide(section).c_str(),
+                                            Utf8FromWide(key).c_str(), error.Out()));
+    if (value) {
+        if (auto text = WideFromUtf8(value.get())) return text;
+        throw AutomationError::Standard(errors::kInvalidFileFormat, L"a setting is not UTF-8");
+    }
+    if (error.Matches(G_KEY_FILE_ERROR, G_KEY_FILE_ERROR_GROUP_NOT_FOUND) ||
+        error.Matches(G_KEY_FILE_ERROR, G_KEY_FILE_ERROR_KEY_NOT_FOUND)) {
+        return std::nullopt;
+    }
+    Raise(*error, file);
+}
+
+void PosixSettingsStore::Write(const std::wstring& application, const std::wstring& section,
+                               const std::wstring& key, const std::wstring& value) {
+    RequireNames(application, section, key);
+    if (value.find(L'\0') != std::wstring::npos) {
+        throw AutomationError::Standard(errors::kInvalidArgument,
+                                        L"a setting cannot hold a NUL character");
+    }
+    const auto file = FileOf(application, section);
+    KeyFile keys = Load(file);
+    if (!keys) keys.reset(g_key_file_new());
+    g_key_file_set_string(keys.get(), Utf8FromWide(section).c_str(), Utf8FromWide(key).c_str(),
+                          Utf8FromWide(value).c_str());
+
+    gsize length = 0;
+    const GText data(g_key_file_to_data(keys.get(), &length, nullptr));
+    g_mkdir_with_parents(file.parent_path().c_str(), 0700);
+    // CONSISTENT: a temporary file, flushed to disk, then renamed over the old one, so a crash
+    // leaves either the old settings or the new ones.
+    ErrorSlot error;
+    if (!g_file_set_contents_full(file.c_str(), data.get(), static_cast<gssize>(length),
+                                  G_FILE_SET_CONTENTS_CONSISTENT, 0600, error.Out())) {
+        Raise(*error, file);
+    }
+}
+
+}  // namespace orvantis
