@@ -1,6 +1,8 @@
 #include "items/InserterUtilities.hpp"
 
 #include "automation/AutomationError.hpp"
+#include "exports/DesktopUtilities.hpp"
+#include "exports/OExpressUtilities.hpp"
 
 namespace orvantis {
 namespace {
@@ -23,14 +25,20 @@ void Dispatch(Host& host, RecordRef& record, std::wstring_view target,
 const Route<AgentContactRef> kContactRoutes[] = {
     {L"notes", L"WriteNotesContact", nullptr},
     {L"outlook", L"WriteOutlookContact", nullptr},
-    {L"oexpress", L"WriteOExpressContact", nullptr},
+    {L"oexpress", L"WriteOExpressContact",
+     [](Host& host, AgentContactRef& contact) {
+         OExpressUtilities::WriteOExpressContact(host, *contact);
+     }},
     {L"goldmine", L"WriteGoldMineContact", nullptr},
     {L"msn", L"WriteContact",
      [](Host& host, AgentContactRef& contact) {
          WriteContactLateBound(host, contact, L"Orvantis.MsnInserter", L"msn");
      }},
     {L"act", L"WriteActContact", nullptr},
-    {L"desktop", L"WriteDesktopContact", nullptr},
+    {L"desktop", L"WriteDesktopContact",
+     [](Host& host, AgentContactRef& contact) {
+         DesktopUtilities::WriteDesktopContact(host, *contact);
+     }},
     {L"onenotes", L"WriteContact",
      [](Host& host, AgentContactRef& contact) {
          WriteContactLateBound(host, contact, L"Orvantis.OneNotesInserter", L"onenotes");

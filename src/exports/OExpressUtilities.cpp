@@ -1,0 +1,119 @@
+#include "exports/OExpressUtilities.hpp"
+
+#include "exports/QuotedPrintable.hpp"
+#include "platform/CommandLine.hpp"
+#include "support/RegistreUtilities.hpp"
+#include "support/ShellUtilities.hpp"
+
+namespace orvantis::OExpressUtilities {
+namespace {
+
+constexpr std::wstring_view kQuotedPrintable = L";ENCODING=QUOTED-PRINTABLE";
+constexpr std::int16_t kLocalMachine = 0;
+
+class Card {
+public:
+    void Line(std::wstring_view text) { text_.append(text).append(L"\r\n"); }
+
+    // "name:value", or the quoted-printable form under encodedName when the value holds a
+    // line break and so cannot stand on one line.
+    void Property(std::wstring_view name, std::wstring_view encodedName,
+                  const std::wstring& value) {
+        if (HasLineBreak(value)) {
+            Line(QuotedPrintableLine(encodedName, value));
+        } else {
+            Line(std::wstring(name) + L':' + value);
+        }
+    }
+    void Property(std::wstring_view name, const std::wstring& value) {
+        Property(name, std::wstring(name) + std::wstring(kQuotedPrintable), value);
+    }
+
+    std::wstring Text() && { return std::move(text_); }
+
+private:
+    std::wstring text_;
+};
+
+std::wstring Address(const std::wstring& street, const std::wstring& city, const std::wstring& zip,
+                     const std::wstring& country) {
+    return L";;" + street + L';' + city + L";;" + zip + L';' + country;
+}
+
+// The formatted address: street, then postal code and city, then country, one per line,
+// empty parts left out.
+std::wstring Label(const std::wstring& street, const std::wstring& city, const std::wstring& zip,
+                   const std::wstring& country) {
+    std::wstring locality = zip;  // "75002 Paris"
+    if (!zip.empty() && !city.empty()) locality += L' ';
+    locality += city;
+    std::wstring label;
+    for (const std::wstring_view part :
+         {std::wstring_view(street), std::wstring_view(locality), std::wstring_view(country)}) {
+        if (part.empty()) continue;
+        if (!label.empty()) label += L"\r\n";
+        label += part;
+    }
+    return label;
+}
+
+std::wstring AddressBookProgram(Host& host) {
+    std::wstring program = RegistreUtilities::ReadRegistryValue(
+        host, kLocalMachine, L"Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\wab.exe",
+        L"");
+    // App Paths values are often stored in quotes, and with %ProgramFiles% unexpanded.
+    const auto first = program.find_first_not_of(L' ');
+    const auto last = program.find_last_not_of(L' ');
+    program = first == std::wstring::npos ? L"" : program.substr(first, last - first + 1);
+    if (program.size() >= 2 && program.front() == L'"' && program.back() == L'"') {
+        program = program.substr(1, program.size() - 2);
+    }
+    program = host.shell.ExpandEnvironmentVariables(program);
+    return program.empty() ? L"c:\\Program Files\\Outlook Express\\wab.exe" : program;
+}
+
+}  // namespace
+
+std::wstring BuildOExpressCard(const AgentContact& c) {
+    Card card;
+    card.Line(L"BEGIN:VCARD");
+    card.Line(L"VERSION:2.1");
+    card.Property(L"N", c.Lastname + L';' + c.Firstname + L";;");
+    card.Property(L"FN", c.Firstname + L' ' + c.Lastname);
+    card.Property(L"ORG", c.CompanyName);
+    card.Property(L"NOTE;ENCODING-PRINTEABLE", L"NOTE;ENCODING=QUOTED-PRINTABLE", c.Notes);
+    card.Property(L"TEL;WORK", c.CompanyPhone);
+    card.Property(L"TEL;HOME", c.PersonalPhone.ToText());
+    card.Property(L"TEL;CELL", c.PersonalMobile);
+    card.Property(L"TEL;WORK;FAX", c.CompanyFax.ToText());
+    card.Property(L"TITLE", c.JobTitle);
+    card.Property(L"ADR;WORK", Address(c.CompanyAddressStreet, c.CompanyAddressCity,
+                                       c.CompanyAddressZip, c.CompanyAddressCountry));
+    card.Line(QuotedPrintableLine(L"LABEL;WORK;ENCODING=QUOTED-PRINTABLE",
+                                  Label(c.CompanyAddressStreet, c.CompanyAddressCity,
+                                        c.CompanyAddressZip, c.CompanyAddressCountry)));
+    card.Property(L"ADR;HOME", Address(c.HomeAddressStreet, c.HomeAddressCity, c.HomeAddressZip,
+                                       c.HomeAddressCountry));
+    card.Line(QuotedPrintableLine(
+        L"LABEL;HOME;ENCODING=QUOTED-PRINTABLE",
+        Label(c.HomeAddressStreet, c.HomeAddressCity, c.HomeAddressZip, c.HomeAddressCountry)));
+    card.Property(L"EMAIL;PREF;INTERNET", c.Email);
+    card.Property(L"URL", c.SiteURL);
+    card.Line(L"END:VCARD");
+    return std::move(card).Text();
+}
+
+std::wstring AddressBookCommandLine(Host& host, const std::wstring& cardPath) {
+    return QuoteArgument(AddressBookProgram(host)) + L" /vcard " + QuoteArgument(cardPath);
+}
+
+Variant WriteOExpressContact(Host& host, const AgentContact& contact) {
+    const std::wstring path =
+        RegistreUtilities::GetSpecialFolderPath(host, folder::kInternetCache) + L"orvantis.gif";
+    host.files.WriteAnsiText(path, BuildOExpressCard(contact));
+    ShellUtilities::ShellAndWait(host, AddressBookCommandLine(host, path),
+                                 ShellUtilities::kNormalFocus);
+    return {};
+}
+
+}  // namespace orvantis::OExpressUtilities
