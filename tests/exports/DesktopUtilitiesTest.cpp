@@ -26,17 +26,6 @@ TEST(ContactRtf, MatchesTheExpectedDocumentsByteForByte) {
               WithoutSecondClosing(ExpectedExport("hostile.rtf")));
 }
 
-TEST(ContactRtf, HeaderIsTheFixedTextOf2112Characters) {
-    const std::wstring empty = BuildContactRtf(AgentContact());
-    const std::wstring body =
-        L"\\par }{\\fs16 \\par }{\\fs16 \\par }{\\fs16 ,  \\par }{\\fs16 "
-        L"\\par }{\\fs16 \\par }{\\fs16 \\par }{\\fs16 \\par }{\\fs16\\cf10 "
-        L"\\par }}";
-    ASSERT_EQ(empty.size(), 2112 + body.size());
-    EXPECT_EQ(empty.substr(2112), body);
-    EXPECT_EQ(empty.rfind(L"{\\rtf1\\ansi\\ansicpg1252\\uc1 ", 0), 0u);
-}
-
 // Braces outside escapes must balance, or the values have become markup.
 TEST(ContactRtf, ValuesNeverBecomeMarkup) {
     const std::wstring rtf = BuildContactRtf(testing::HostileContact());

@@ -75,33 +75,6 @@ TEST(QuotedPrintable, FoldsWithinTheLineLengthAndDecodesBackToTheValue) {
     }
 }
 
-TEST(OExpressCard, EveryPropertyIsOneLogicalLineWhateverTheValuesHold) {
-    const std::wstring card = BuildOExpressCard(testing::HostileContact());
-    // Unfold soft breaks, then every line must be a property: "NAME[;PARAMS]:value".
-    std::wstring unfolded;
-    for (std::size_t i = 0; i < card.size(); ++i) {
-        if (card.compare(i, 3, L"=\r\n") == 0) {
-            i += 2;
-        } else {
-            unfolded += card[i];
-        }
-    }
-    std::size_t lines = 0;
-    for (std::size_t start = 0; start < unfolded.size(); ++lines) {
-        const auto end = unfolded.find(L"\r\n", start);
-        ASSERT_NE(end, std::wstring::npos) << "the last line has its CR LF";
-        const std::wstring line = unfolded.substr(start, end - start);
-        EXPECT_NE(line.find(L':'), std::wstring::npos) << ToAnsi(line);
-        EXPECT_EQ(line.find_first_of(L"\r\n"), std::wstring::npos);
-        const std::wstring name = line.substr(0, line.find(L':'));
-        EXPECT_EQ(name.find_first_not_of(L"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789;=-"),
-                  std::wstring::npos)
-            << ToAnsi(line);
-        start = end + 2;
-    }
-    EXPECT_EQ(lines, 18u);
-}
-
 class WriteOExpress : public ::testing::Test {
 protected:
     WriteOExpress() {
