@@ -1,0 +1,23 @@
+# The Windows test suite: GoogleTest built from source with the cross compiler, every test
+# program run by CTest under Wine (through the toolchain's CMAKE_CROSSCOMPILING_EMULATOR) in the
+# build folder's private prefix, with one wineserver kept running for the whole run.
+set(ORVANTIS_WINE_PREFIX ${CMAKE_BINARY_DIR}/wine-prefix)
+set(ORVANTIS_WINE_SCRIPT ${PROJECT_SOURCE_DIR}/scripts/wine-prefix)
+
+# GoogleTest's own code is not held to this project's warning flags.
+get_directory_property(orvantis_saved_options COMPILE_OPTIONS)
+set_directory_properties(PROPERTIES COMPILE_OPTIONS "")
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+set_directory_properties(PROPERTIES COMPILE_OPTIONS "${orvantis_saved_options}")
+
+add_test(NAME wine_start COMMAND ${ORVANTIS_WINE_SCRIPT} start ${ORVANTIS_WINE_PREFIX})
+set_tests_properties(wine_start PROPERTIES FIXTURES_SETUP wine)
+add_test(NAME wine_stop COMMAND ${ORVANTIS_WINE_SCRIPT} stop ${ORVANTIS_WINE_PREFIX})
+set_tests_properties(wine_stop PROPERTIES FIXTURES_CLEANUP wine)
+
+# One CTest test per program: each Wine process costs a start, so cases are not split out.
+function(orvantis_wine_test name)
+    add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 300)
+endfunction()

@@ -1,0 +1,153 @@
+#include "platform/windows/MsXmlParser.hpp"
+
+#include <msxml2.h>
+
+#include "automation/AutomationError.hpp"
+#include "platform/windows/ComHandles.hpp"
+
+// The mingw-w64 headers declare this interface without its identifier.
+__CRT_UUID_DECL(IXMLDOMDocument2, 0x2933bf95, 0x7b36, 0x11d2, 0xb2, 0x0e, 0x00, 0xc0, 0x4f, 0x98,
+                0x3e, 0x60)
+
+namespace orvantis::windows {
+namespace {
+
+ComPtr<IXMLDOMDocument2> CreateDocument() {
+    for (const wchar_t* progId : {L"Msxml2.DOMDocument.6.0", L"Msxml2.DOMDocument.3.0"}) {
+        CLSID classId;
+        if (FAILED(CLSIDFromProgID(progId, &classId))) continue;
+        ComPtr<IXMLDOMDocument2> document;
+        if (SUCCEEDED(CoCreateInstance(classId, nullptr, CLSCTX_INPROC_SERVER,
+                                       IID_PPV_ARGS(&document)))) {
+            return document;
+        }
+    }
+    throw AutomationError::Standard(errors::kCannotCreateObject, L"Msxml2.DOMDocument");
+}
+
+void SetBooleanProperty(IXMLDOMDocument2& document, const wchar_t* name, bool value) {
+    VARIANT setting;
+    VariantInit(&setting);
+    setting.vt = VT_BOOL;
+    setting.boolVal = value ? VARIANT_TRUE : VARIANT_FALSE;
+    // MSXML 3 knows only some of these; an unknown one changes nothing, so it is not fatal.
+    document.setProperty(Bstr(name).Get(), setting);
+}
+
+void Configure(IXMLDOMDocument2& document) {
+    document.put_async(VARIANT_FALSE);
+    document.put_preserveWhiteSpace(VARIANT_FALSE);
+    document.put_validateOnParse(VARIANT_FALSE);
+    document.put_resolveExternals(VARIANT_FALSE);
+    // A document type declaration is refused outright: it is the door to external entities
+    // and to entity-expansion bombs, and no item document needs one.
+    SetBooleanProperty(document, L"ProhibitDTD", true);
+    SetBooleanProperty(document, L"AllowXsltScript", false);
+    SetBooleanProperty(document, L"AllowDocumentFunction", false);
+}
+
+std::wstring NodeName(IXMLDOMNode& node) {
+    Bstr name;
+    node.get_nodeName(name.Put());
+    return name.Text();
+}
+
+std::wstring NodeValue(IXMLDOMNode& node) {
+    OwnedVariant value;
+    if (FAILED(node.get_nodeValue(value.Get())) || (*value).vt != VT_BSTR) return {};
+    return std::wstring((*value).bstrVal, SysStringLen((*value).bstrVal));
+}
+
+void CopyAttributes(IXMLDOMNode& element, XmlDocument& document) {
+    ComPtr<IXMLDOMNamedNodeMap> attributes;
+    if (FAILED(element.get_attributes(&attributes)) || !attributes) return;
+    long count = 0;
+    attributes->get_length(&count);
+    for (long i = 0; i < count; ++i) {
+        ComPtr<IXMLDOMNode> attribute;
+        if (FAILED(attributes->get_item(i, &attribute)) || !attribute) continue;
+        Bstr value;
+        attribute->get_text(value.Put());
+        document.AddAttribute(NodeName(*attribute.Get()), value.Text());
+    }
+}
+
+void CopyChildren(IXMLDOMNode& parent, XmlDocument& document, bool atDocumentLevel) {
+    ComPtr<IXMLDOMNode> child;
+    parent.get_firstChild(&child);
+    while (child) {
+        DOMNodeType type = NODE_INVALID;
+        child->get_nodeType(&type);
+        switch (type) {
+            case NODE_ELEMENT:
+                document.StartElement(NodeName(*child.Get()));
+                CopyAttributes(*child.Get(), document);
+                CopyChildren(*child.Get(), document, false);
+                document.EndElement();
+                break;
+            case NODE_TEXT:
+                document.AddCharacterData(XmlNodeKind::Text, NodeValue(*child.Get()));
+                break;
+            case NODE_CDATA_SECTION:
+                document.AddCharacterData(XmlNodeKind::CData, NodeValue(*child.Get()));
+                break;
+            case NODE_COMMENT:
+                document.AddCharacterData(XmlNodeKind::Comment, NodeValue(*child.Get()));
+                break;
+            case NODE_PROCESSING_INSTRUCTION: {
+                // MSXML keeps the XML declaration as a node; other parsers do not.
+                const std::wstring target = NodeName(*child.Get());
+                if (atDocumentLevel && target == L"xml") break;
+                document.AddCharacterData(XmlNodeKind::ProcessingInstruction, NodeValue(*child.Get()),
+                                          target);
+                break;
+            }
+            case NODE_ENTITY_REFERENCE:
+                // The expansion stands in place of the reference, as other parsers give it.
+                CopyChildren(*child.Get(), document, atDocumentLevel);
+                break;
+            default:
+                break;  // the document type carries nothing the readers use
+        }
+        ComPtr<IXMLDOMNode> next;
+        child->get_nextSibling(&next);
+        child = std::move(next);
+    }
+}
+
+XmlParseError ErrorOf(IXMLDOMDocument2& document) {
+    XmlParseError error;
+    ComPtr<IXMLDOMParseError> parseError;
+    if (FAILED(document.get_parseError(&parseError)) || !parseError) {
+        error.code = E_FAIL;
+        error.reason = L"the document could not be loaded";
+        return error;
+    }
+    long code = 0;
+    parseError->get_errorCode(&code);
+    error.code = code;
+    Bstr reason;
+    parseError->get_reason(reason.Put());
+    error.reason = reason.Text();
+    Bstr source;
+    parseError->get_srcText(source.Put());
+    error.sourceText = source.Text();
+    return error;
+}
+
+}  // namespace
+
+std::variant<XmlDocument, XmlParseError> MsXmlParser::Parse(std::wstring_view text) {
+    const ComPtr<IXMLDOMDocument2> dom = CreateDocument();
+    Configure(*dom.Get());
+    VARIANT_BOOL loaded = VARIANT_FALSE;
+    const HRESULT result = dom->loadXML(Bstr(text).Get(), &loaded);
+    if (FAILED(result) || loaded != VARIANT_TRUE) return ErrorOf(*dom.Get());
+
+    XmlDocument document;
+    CopyChildren(*dom.Get(), document, true);
+    document.Finish();
+    return document;
+}
+
+}  // namespace orvantis::windows

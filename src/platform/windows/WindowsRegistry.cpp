@@ -1,0 +1,50 @@
+#include "platform/windows/WindowsRegistry.hpp"
+
+#include <vector>
+
+#include "platform/windows/ComHandles.hpp"
+
+namespace orvantis::windows {
+namespace {
+
+HKEY RootKey(RegistryRoot root) {
+    switch (root) {
+        case RegistryRoot::LocalMachine: return HKEY_LOCAL_MACHINE;
+        case RegistryRoot::ClassesRoot: return HKEY_CLASSES_ROOT;
+        case RegistryRoot::CurrentUser: return HKEY_CURRENT_USER;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+std::optional<std::wstring> WindowsRegistry::ReadValue(RegistryRoot root, const std::wstring& key,
+                                                       const std::wstring& name) {
+    HKEY opened = nullptr;
+    if (RegOpenKeyExW(RootKey(root), key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    const OwnedKey owned(opened);
+    // The value may grow between the size query and the read; ask again until it fits.
+    DWORD size = 0;
+    DWORD type = 0;
+    LSTATUS status = RegQueryValueExW(opened, name.c_str(), nullptr, &type, nullptr, &size);
+    std::vector<BYTE> data;
+    while (status == ERROR_SUCCESS || status == ERROR_MORE_DATA) {
+        data.resize(size + sizeof(wchar_t));
+        DWORD read = size;
+        status = RegQueryValueExW(opened, name.c_str(), nullptr, &type, data.data(), &read);
+        if (status == ERROR_SUCCESS) {
+            size = read;
+            break;
+        }
+        if (status == ERROR_MORE_DATA) size = read;
+    }
+    if (status != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return std::nullopt;
+    std::wstring text(reinterpret_cast<const wchar_t*>(data.data()), size / sizeof(wchar_t));
+    // Stored strings usually carry their terminating zero, and sometimes more than one.
+    while (!text.empty() && text.back() == L'\0') text.pop_back();
+    return text;
+}
+
+}  // namespace orvantis::windows

@@ -1,0 +1,67 @@
+#include "platform/windows/WindowsShell.hpp"
+
+#include <shlobj.h>
+
+#include "automation/AutomationError.hpp"
+#include "platform/windows/ComHandles.hpp"
+
+namespace orvantis::windows {
+namespace {
+
+std::int32_t ErrorNumberOf(DWORD error) {
+    switch (error) {
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND:
+        case ERROR_BAD_PATHNAME:
+        case ERROR_INVALID_NAME: return errors::kFileNotFound;
+        case ERROR_ACCESS_DENIED: return errors::kPermissionDenied;
+        default: return errors::kInvalidArgument;
+    }
+}
+
+void DispatchPendingMessages() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            // The thread is asked to end: leave the request for its own message loop.
+            PostQuitMessage(static_cast<int>(message.wParam));
+            return;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+}  // namespace
+
+std::wstring WindowsShell::SpecialFolderPath(int folderId) {
+    wchar_t path[MAX_PATH] = {};
+    if (FAILED(SHGetFolderPathW(nullptr, folderId, nullptr, SHGFP_TYPE_CURRENT, path))) return {};
+    std::wstring folder(path);
+    if (folder.empty()) return {};
+    if (folder.back() != L'\\') folder += L'\\';
+    return folder;
+}
+
+void WindowsShell::RunAndWait(const std::wstring& commandLine, int windowStyle) {
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = static_cast<WORD>(windowStyle);
+    PROCESS_INFORMATION started = {};
+    std::wstring mutableLine = commandLine;  // CreateProcessW may write into it
+    if (!CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &started)) {
+        throw AutomationError::Standard(ErrorNumberOf(GetLastError()), commandLine);
+    }
+    const OwnedHandle process(started.hProcess);
+    const OwnedHandle thread(started.hThread);
+    // The handle's own signal tells the end; an exit code alone cannot, since a program may
+    // end with the code that means "still running".
+    while (WaitForSingleObject(process.get(), 0) == WAIT_TIMEOUT) {
+        DispatchPendingMessages();
+        Sleep(10);
+    }
+}
+
+}  // namespace orvantis::windows

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/Shell.hpp"
+
+namespace orvantis::windows {
+
+class WindowsShell : public Shell {
+public:
+    std::wstring SpecialFolderPath(int folderId) override;
+    // Polls every 10 ms for the end of the program and dispatches the thread's messages in
+    // between, so the host stays responsive (and may call the control again) meanwhile.
+    void RunAndWait(const std::wstring& commandLine, int windowStyle) override;
+};
+
+}  // namespace orvantis::windows
