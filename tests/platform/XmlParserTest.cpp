@@ -11,6 +11,8 @@
 namespace orvantis {
 namespace {
 
+// Behaviour that differs between the parsers (internal DTDs, the detail of parse errors) is
+// tested beside each adapter, under platform/posix and platform/windows.
 class NullUserInterface : public UserInterface {
 public:
     int MessageBox(const std::wstring&, const std::wstring&, int) override { return 1; }
@@ -64,10 +66,9 @@ TEST_F(XmlParserTest, DropsWhitespaceOnlyTextButKeepsEveryOtherChildKind) {
     EXPECT_EQ(names[5], L"b");
 }
 
-TEST_F(XmlParserTest, TextContentJoinsDescendantsExpandsEntitiesAndTrimsTheEnds) {
+TEST_F(XmlParserTest, TextContentJoinsDescendantsExpandsReferencesAndTrimsTheEnds) {
     const XmlDocument doc = ParseGood(
-        L"<!DOCTYPE r [<!ENTITY who \"the &amp; team\">]>"
-        L"<r><n>  Hello <b>bold</b> &who; &#233;&#x1F600; <![CDATA[<raw>]]><!-- hidden -->\n</n></r>");
+        L"<r><n>  Hello <b>bold</b> the &amp; team &#233;&#x1F600; <![CDATA[<raw>]]><!-- hidden -->\n</n></r>");
     EXPECT_EQ(doc.TextContent(doc.ElementsByTagName(L"n").at(0)),
               L"Hello bold the & team \u00E9\U0001F600 <raw>");
 }
@@ -102,9 +103,6 @@ TEST_F(XmlParserTest, ReportsMalformedTextWithCodeReasonAndSourceLine) {
         EXPECT_NE(error.code, 0);
         EXPECT_FALSE(error.reason.empty());
     }
-    const auto result = Parse(L"<r>\n  <ok/>\n  <bad attr=1/>\n</r>");
-    const auto& error = std::get<XmlParseError>(result);
-    EXPECT_NE(error.sourceText.find(L"<bad attr=1/>"), std::wstring::npos);
 }
 
 TEST_F(XmlParserTest, NeverLoadsAnExternalEntityOrDtd) {

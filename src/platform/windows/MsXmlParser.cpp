@@ -36,11 +36,14 @@ void SetBooleanProperty(IXMLDOMDocument2& document, const wchar_t* name, bool va
 
 void Configure(IXMLDOMDocument2& document) {
     document.put_async(VARIANT_FALSE);
-    document.put_preserveWhiteSpace(VARIANT_FALSE);
+    // Text nodes are taken as written and XmlDocument drops the whitespace-only ones itself,
+    // as MSXML's default does; Wine's MSXML would also trim the ends of every other text.
+    document.put_preserveWhiteSpace(VARIANT_TRUE);
     document.put_validateOnParse(VARIANT_FALSE);
     document.put_resolveExternals(VARIANT_FALSE);
-    // A document type declaration is refused outright: it is the door to external entities
-    // and to entity-expansion bombs, and no item document needs one.
+    // A document type declaration is refused outright (MSXML 6 refuses it by default): it is
+    // the door to external entities and to entity-expansion bombs, and no item document
+    // needs one.
     SetBooleanProperty(document, L"ProhibitDTD", true);
     SetBooleanProperty(document, L"AllowXsltScript", false);
     SetBooleanProperty(document, L"AllowDocumentFunction", false);
@@ -102,12 +105,8 @@ void CopyChildren(IXMLDOMNode& parent, XmlDocument& document, bool atDocumentLev
                                           target);
                 break;
             }
-            case NODE_ENTITY_REFERENCE:
-                // The expansion stands in place of the reference, as other parsers give it.
-                CopyChildren(*child.Get(), document, atDocumentLevel);
-                break;
             default:
-                break;  // the document type carries nothing the readers use
+                break;
         }
         ComPtr<IXMLDOMNode> next;
         child->get_nextSibling(&next);
@@ -143,6 +142,12 @@ std::variant<XmlDocument, XmlParseError> MsXmlParser::Parse(std::wstring_view te
     VARIANT_BOOL loaded = VARIANT_FALSE;
     const HRESULT result = dom->loadXML(Bstr(text).Get(), &loaded);
     if (FAILED(result) || loaded != VARIANT_TRUE) return ErrorOf(*dom.Get());
+    // MSXML 3 (and Wine's MSXML) ignore ProhibitDTD; the refusal is made the same everywhere.
+    ComPtr<IXMLDOMDocumentType> documentType;
+    if (SUCCEEDED(dom->get_doctype(&documentType)) && documentType) {
+        return XmlParseError{static_cast<std::int32_t>(E_FAIL),
+                             L"A document type declaration is not allowed here.", {}};
+    }
 
     XmlDocument document;
     CopyChildren(*dom.Get(), document, true);

@@ -5,8 +5,9 @@
 namespace orvantis::windows {
 
 // The platform's XML document object (MSXML 6, else 3): a fresh document per parse, loaded
-// synchronously, whitespace-only text dropped, and every property that could make it read
-// something the document names (external entities, DTDs, XSLT script) switched off.
+// synchronously, whitespace-only text dropped, every property that could make it read
+// something the document names (external entities, DTDs, XSLT script) switched off, and any
+// document type declaration refused.
 class MsXmlParser : public XmlParser {
 public:
     std::variant<XmlDocument, XmlParseError> Parse(std::wstring_view text) override;

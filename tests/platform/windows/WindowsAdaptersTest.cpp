@@ -1,0 +1,145 @@
+// The Win32 adapters against the real (Wine) system.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "fakes/Errors.hpp"
+#include "platform/CodePage.hpp"
+#include "platform/windows/ComHandles.hpp"
+#include "platform/windows/MsXmlParser.hpp"
+#include "platform/windows/WindowsFiles.hpp"
+#include "platform/windows/WindowsRegistry.hpp"
+#include "platform/windows/WindowsShell.hpp"
+
+namespace orvantis::windows {
+namespace {
+
+using testing::ErrorNumberOf;
+
+const wchar_t* const kTestKey = L"Software\\OrvantisAdapterTest";
+
+class WindowsAdaptersTest : public ::testing::Test {
+protected:
+    void TearDown() override { RegDeleteTreeW(HKEY_CURRENT_USER, kTestKey); }
+
+    static void WriteValue(const wchar_t* name, DWORD type, const void* data, DWORD size) {
+        HKEY key = nullptr;
+        ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kTestKey, 0, nullptr, 0, KEY_WRITE, nullptr,
+                                  &key, nullptr),
+                  ERROR_SUCCESS);
+        const OwnedKey owned(key);
+        ASSERT_EQ(RegSetValueExW(key, name, 0, type, static_cast<const BYTE*>(data), size),
+                  ERROR_SUCCESS);
+    }
+
+    ComApartment apartment_;
+};
+
+TEST_F(WindowsAdaptersTest, XmlRefusesEveryDocumentTypeDeclaration) {
+    MsXmlParser parser;
+    for (const auto* text :
+         {L"<!DOCTYPE r [<!ENTITY x \"y\">]><r>&x;</r>",
+          L"<!DOCTYPE r [<!ENTITY x SYSTEM \"file:///etc/passwd\">]><r>&x;</r>",
+          L"<!DOCTYPE r SYSTEM \"http://127.0.0.1:9/r.dtd\"><r/>"}) {
+        const auto result = parser.Parse(text);
+        ASSERT_TRUE(std::holds_alternative<XmlParseError>(result)) << "accepted: " << text;
+        EXPECT_NE(std::get<XmlParseError>(result).code, 0);
+    }
+    // The XML declaration is no node of the document, as for other parsers.
+    auto result = parser.Parse(L"<?xml version=\"1.0\"?><r/>");
+    const auto& doc = std::get<XmlDocument>(result);
+    EXPECT_EQ(doc.Kind(doc.FirstChild(XmlDocument::kRoot)), XmlNodeKind::Element);
+}
+
+TEST_F(WindowsAdaptersTest, RegistryReadsStringsWithoutTheirZerosAndCreatesNothing) {
+    const wchar_t text[] = L"C:\\Lotus\\";
+    WriteValue(L"Path", REG_SZ, text, sizeof text);
+    const wchar_t twoZeros[] = L"x\0";
+    WriteValue(L"Padded", REG_SZ, twoZeros, sizeof twoZeros);
+    WriteValue(L"Empty", REG_SZ, L"", sizeof(wchar_t));
+    const DWORD number = 7;
+    WriteValue(L"Number", REG_DWORD, &number, sizeof number);
+
+    WindowsRegistry registry;
+    EXPECT_EQ(registry.ReadValue(RegistryRoot::CurrentUser, kTestKey, L"Path"), L"C:\\Lotus\\");
+    EXPECT_EQ(registry.ReadValue(RegistryRoot::CurrentUser, kTestKey, L"Padded"), L"x");
+    EXPECT_EQ(registry.ReadValue(RegistryRoot::CurrentUser, kTestKey, L"Empty"), L"");
+    EXPECT_FALSE(registry.ReadValue(RegistryRoot::CurrentUser, kTestKey, L"Number"));
+    EXPECT_FALSE(registry.ReadValue(RegistryRoot::CurrentUser, kTestKey, L"Missing"));
+
+    const std::wstring absent = std::wstring(kTestKey) + L"\\Never\\Created";
+    EXPECT_FALSE(registry.ReadValue(RegistryRoot::CurrentUser, absent, L"Path"));
+    HKEY probe = nullptr;
+    EXPECT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, absent.c_str(), 0, KEY_READ, &probe),
+              ERROR_FILE_NOT_FOUND);
+}
+
+// Counts the messages that reach a window while the shell waits for a program.
+LRESULT CALLBACK CountingProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_APP) ++*reinterpret_cast<int*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+TEST_F(WindowsAdaptersTest, ShellWaitsForTheEndWhateverTheExitCodeAndPumpsMessages) {
+    WNDCLASSW windowClass = {};
+    windowClass.lpfnWndProc = CountingProcedure;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"OrvantisCountingWindow";
+    RegisterClassW(&windowClass);
+    int delivered = 0;
+    HWND window = CreateWindowW(windowClass.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                nullptr, windowClass.hInstance, nullptr);
+    ASSERT_TRUE(window);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&delivered));
+    PostMessageW(window, WM_APP, 0, 0);
+
+    WindowsShell shell;
+    const auto start = std::chrono::steady_clock::now();
+    // 259 is the code that GetExitCodeProcess also gives for a running program.
+    shell.RunAndWait(L"cmd.exe /c exit 259", SW_HIDE);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
+    EXPECT_EQ(delivered, 1);
+    DestroyWindow(window);
+
+    EXPECT_EQ(ErrorNumberOf([&] { shell.RunAndWait(L"no-such-program-orvantis.exe", 1); }), 53);
+}
+
+TEST_F(WindowsAdaptersTest, ShellFoldersEndInABackslash) {
+    WindowsShell shell;
+    for (const int id : {folder::kDesktopDirectory, folder::kInternetCache}) {
+        const std::wstring path = shell.SpecialFolderPath(id);
+        ASSERT_FALSE(path.empty()) << id;
+        EXPECT_EQ(path.back(), L'\\');
+        EXPECT_NE(path.substr(0, path.size() - 1).back(), L'\\');
+    }
+    EXPECT_EQ(shell.SpecialFolderPath(-5), L"");
+}
+
+TEST_F(WindowsAdaptersTest, FilesWriteAnsiTextAndMakeUniqueTemporaryNames) {
+    WindowsFiles files;
+    const std::wstring first = files.CreateUniqueTemporaryFile(L".vcf");
+    const std::wstring second = files.CreateUniqueTemporaryFile(L".vcf");
+    EXPECT_NE(first, second);
+    EXPECT_EQ(first.substr(first.size() - 4), L".vcf");
+
+    // The active code page of the test prefix is 1252; a character it lacks becomes "?",
+    // never a look-alike.
+    files.WriteAnsiText(first, L"caf\u00E9 \u20AC \u0101 \u4E2D");
+    std::ifstream written(std::filesystem::path(first), std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(written)), {});
+    written.close();
+    EXPECT_EQ(bytes, "caf\xE9 \x80 ? ?");
+    EXPECT_EQ(FromAnsi(bytes.substr(0, 6)), L"caf\u00E9 \u20AC");
+
+    files.Delete(first);
+    files.Delete(second);
+    EXPECT_EQ(ErrorNumberOf([&] { files.Delete(first); }), 53);
+    EXPECT_EQ(ErrorNumberOf([&] { files.WriteBytes(L"Q:\\no\\such\\folder\\x", "x"); }), 76);
+}
+
+}  // namespace
+}  // namespace orvantis::windows
