@@ -4,6 +4,7 @@
 #include "platform/windows/MsXmlParser.hpp"
 #include "platform/windows/WindowsFiles.hpp"
 #include "platform/windows/WindowsRegistry.hpp"
+#include "platform/windows/WindowsSettingsStore.hpp"
 #include "platform/windows/WindowsShell.hpp"
 
 namespace orvantis {
@@ -12,7 +13,7 @@ namespace {
 class WindowsHost : public NativeHost {
 public:
     explicit WindowsHost(UserInterface& ui)
-        : host_{xml_, objects_, ui, registry_, shell_, files_} {}
+        : host_{xml_, objects_, ui, registry_, shell_, files_, settings_} {}
     Host& Get() override { return host_; }
 
 private:
@@ -23,6 +24,7 @@ private:
     windows::WindowsRegistry registry_;
     windows::WindowsShell shell_;
     windows::WindowsFiles files_;
+    windows::WindowsSettingsStore settings_;
     Host host_;
 };
 

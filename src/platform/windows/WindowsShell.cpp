@@ -43,6 +43,21 @@ std::wstring WindowsShell::SpecialFolderPath(int folderId) {
     return folder;
 }
 
+std::wstring WindowsShell::ExpandEnvironmentVariables(const std::wstring& text) {
+    // The size needed can change between calls if the environment does; ask until it fits.
+    std::wstring expanded(text.size() + 1, L'\0');
+    for (;;) {
+        const DWORD needed = ExpandEnvironmentStringsW(text.c_str(), expanded.data(),
+                                                       static_cast<DWORD>(expanded.size()));
+        if (needed == 0) return text;
+        if (needed <= expanded.size()) {
+            expanded.resize(needed - 1);
+            return expanded;
+        }
+        expanded.resize(needed);
+    }
+}
+
 void WindowsShell::RunAndWait(const std::wstring& commandLine, int windowStyle) {
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;

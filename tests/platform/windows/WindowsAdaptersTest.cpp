@@ -13,6 +13,7 @@
 #include "platform/windows/MsXmlParser.hpp"
 #include "platform/windows/WindowsFiles.hpp"
 #include "platform/windows/WindowsRegistry.hpp"
+#include "platform/windows/WindowsSettingsStore.hpp"
 #include "platform/windows/WindowsShell.hpp"
 
 namespace orvantis::windows {
@@ -78,6 +79,24 @@ TEST_F(WindowsAdaptersTest, RegistryReadsStringsWithoutTheirZerosAndCreatesNothi
               ERROR_FILE_NOT_FOUND);
 }
 
+TEST_F(WindowsAdaptersTest, SettingsAreStringValuesOfTheSectionKey) {
+    WindowsSettingsStore settings;
+    const std::wstring application = L"OrvantisAdapterTest";
+    EXPECT_FALSE(settings.Read(application, L"Configuration", L"GoldmineUser"));
+    settings.Write(application, L"Configuration", L"GoldmineUser", L" line\r\nbreak ");
+    settings.Write(application, L"Configuration", L"GoldmineUser", L" anne \u00E9\r\n");
+    EXPECT_EQ(settings.Read(application, L"Configuration", L"GoldmineUser"), L" anne \u00E9\r\n");
+    settings.Write(application, L"Configuration", L"Empty", L"");
+    EXPECT_EQ(settings.Read(application, L"Configuration", L"Empty"), L"");
+
+    WindowsRegistry registry;
+    EXPECT_EQ(registry.ReadValue(RegistryRoot::CurrentUser, std::wstring(kTestKey) + L"\\Configuration",
+                                 L"GoldmineUser"),
+              L" anne \u00E9\r\n");
+    // A name never reaches outside the application's key.
+    EXPECT_EQ(ErrorNumberOf([&] { settings.Write(application, L"..\\..\\Run", L"x", L"y"); }), 5);
+}
+
 // Counts the messages that reach a window while the shell waits for a program.
 LRESULT CALLBACK CountingProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_APP) ++*reinterpret_cast<int*>(GetWindowLongPtrW(window, GWLP_USERDATA));
@@ -108,8 +127,11 @@ TEST_F(WindowsAdaptersTest, ShellWaitsForTheEndWhateverTheExitCodeAndPumpsMessag
     EXPECT_EQ(ErrorNumberOf([&] { shell.RunAndWait(L"no-such-program-orvantis.exe", 1); }), 53);
 }
 
-TEST_F(WindowsAdaptersTest, ShellFoldersEndInABackslash) {
+TEST_F(WindowsAdaptersTest, ShellFoldersEndInABackslashAndVariablesExpand) {
     WindowsShell shell;
+    SetEnvironmentVariableW(L"ORVANTIS_TEST_FOLDER", L"C:\\Gold");
+    EXPECT_EQ(shell.ExpandEnvironmentVariables(L"%ORVANTIS_TEST_FOLDER%\\gm6;%NOT_SET_HERE%"),
+              L"C:\\Gold\\gm6;%NOT_SET_HERE%");
     for (const int id : {folder::kDesktopDirectory, folder::kInternetCache}) {
         const std::wstring path = shell.SpecialFolderPath(id);
         ASSERT_FALSE(path.empty()) << id;
