@@ -13,10 +13,31 @@ int Length(std::size_t size) {
     return static_cast<int>(size);
 }
 
+bool IsSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDFFF; }
+
+// No ANSI code page holds a character beyond the first plane: its surrogate pair becomes one
+// "?", as one character of the text (Wine's converter would make two).
+std::wstring OneUnitPerCharacter(std::wstring_view text) {
+    std::wstring units;
+    units.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (!IsSurrogate(text[i])) {
+            units += text[i];
+            continue;
+        }
+        const bool pair = text[i] <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+                          text[i + 1] <= 0xDFFF;
+        if (pair) ++i;
+        units += L'?';
+    }
+    return units;
+}
+
 }  // namespace
 
-std::string ToAnsi(std::wstring_view text) {
-    if (text.empty()) return {};
+std::string ToAnsi(std::wstring_view original) {
+    if (original.empty()) return {};
+    const std::wstring text = OneUnitPerCharacter(original);
     // No best-fit mapping: a character the code page lacks becomes "?", never a look-alike.
     const int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(),
                                          Length(text.size()), nullptr, 0, nullptr, nullptr);
