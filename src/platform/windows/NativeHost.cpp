@@ -1,6 +1,7 @@
 #include "platform/NativeHost.hpp"
 
 #include "platform/windows/ComHandles.hpp"
+#include "platform/windows/ComObjectFactory.hpp"
 #include "platform/windows/MsXmlParser.hpp"
 #include "platform/windows/WindowsFiles.hpp"
 #include "platform/windows/WindowsRegistry.hpp"
@@ -20,7 +21,7 @@ private:
     // First member: the adapters use COM on this thread for as long as they live.
     windows::ComApartment apartment_;
     windows::MsXmlParser xml_;
-    ObjectCatalog objects_;
+    windows::ComObjectFactory objects_;
     windows::WindowsRegistry registry_;
     windows::WindowsShell shell_;
     windows::WindowsFiles files_;

@@ -1,0 +1,91 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <optional>
+
+#include "com/OrvantisTypes.hpp"
+#include "automation/AutomationError.hpp"
+#include "control/OrvantisAgent.hpp"
+#include "platform/NativeHost.hpp"
+#include "platform/windows/ComHandles.hpp"
+#include "platform/windows/LiveObjects.hpp"
+#include "platform/windows/MessageBoxUserInterface.hpp"
+
+namespace orvantis::com {
+
+using windows::ComPtr;
+
+// The COM face of OrvantisAgent: its dual interface served through the type library, the
+// class information, the (empty) event source, and the scripting-safety answers. Every
+// AutomationError reaches a script as DISP_E_EXCEPTION with its number, source and text.
+class AgentControl final : public _OrvantisAgent,
+                           public IProvideClassInfo2,
+                           public IConnectionPointContainer,
+                           public IObjectSafety,
+                           public ISupportErrorInfo,
+                           private windows::CountedObject {
+public:
+    static ComPtr<_OrvantisAgent> Create();
+
+    // IUnknown
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
+    ULONG STDMETHODCALLTYPE AddRef() override;
+    ULONG STDMETHODCALLTYPE Release() override;
+
+    // IDispatch
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID, ITypeInfo** info) override;
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID,
+                                            DISPID* ids) override;
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* parameters,
+                                     VARIANT* result, EXCEPINFO* exception,
+                                     UINT* badArgument) override;
+
+    // _OrvantisAgent
+    HRESULT STDMETHODCALLTYPE put_XML(BSTR value) override;
+    HRESULT STDMETHODCALLTYPE get_XML(BSTR* value) override;
+    HRESULT STDMETHODCALLTYPE isOk(VARIANT_BOOL* loaded) override;
+    HRESULT STDMETHODCALLTYPE LoadXML(VARIANT* var, VARIANT* result) override;
+
+    // IProvideClassInfo2
+    HRESULT STDMETHODCALLTYPE GetClassInfo(ITypeInfo** info) override;
+    HRESULT STDMETHODCALLTYPE GetGUID(DWORD kind, GUID* id) override;
+
+    // IConnectionPointContainer
+    HRESULT STDMETHODCALLTYPE EnumConnectionPoints(IEnumConnectionPoints** points) override;
+    HRESULT STDMETHODCALLTYPE FindConnectionPoint(REFIID iid, IConnectionPoint** point) override;
+
+    // IObjectSafety
+    HRESULT STDMETHODCALLTYPE GetInterfaceSafetyOptions(REFIID iid, DWORD* supported,
+                                                        DWORD* enabled) override;
+    HRESULT STDMETHODCALLTYPE SetInterfaceSafetyOptions(REFIID iid, DWORD mask,
+                                                        DWORD options) override;
+
+    // ISupportErrorInfo
+    HRESULT STDMETHODCALLTYPE InterfaceSupportsErrorInfo(REFIID iid) override;
+
+    // The event sinks that hosts connect; the control raises no events, but keeps the
+    // connections it has granted until they are undone.
+    HRESULT Connect(IUnknown* sink, DWORD* cookie);
+    HRESULT Disconnect(DWORD cookie);
+
+private:
+    AgentControl();
+    ~AgentControl() = default;
+
+    // Runs the body of an interface method; an error is kept for Invoke's EXCEPINFO.
+    template <class Body>
+    HRESULT Guard(Body&& body);
+
+    std::atomic<ULONG> references_{1};
+    windows::MessageBoxUserInterface ui_;
+    std::unique_ptr<NativeHost> native_;
+    OrvantisAgent agent_;
+    ComPtr<ITypeInfo> agentInfo_;
+    std::optional<AutomationError> lastError_;
+    std::map<DWORD, ComPtr<IUnknown>> sinks_;
+    DWORD nextCookie_ = 1;
+};
+
+}  // namespace orvantis::com

@@ -1,0 +1,79 @@
+// The entry points of the control's library. They hand over to the component runtime and to
+// the classes here, and run the start routine on each thread that first comes through them.
+
+#include <cwctype>
+
+#include "com/ClassFactory.hpp"
+#include "com/Module.hpp"
+#include "com/Registration.hpp"
+#include "control/SafetyModule.hpp"
+
+using namespace orvantis;
+
+namespace {
+
+// Opens a Classes key for writing registrations.
+HRESULT WithClassesKey(HKEY root, const auto& action) {
+    HKEY classes = nullptr;
+    if (RegCreateKeyExW(root, L"Software\\Classes", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                        &classes, nullptr) != ERROR_SUCCESS) {
+        return E_ACCESSDENIED;
+    }
+    const windows::OwnedKey owned(classes);
+    return action(classes);
+}
+
+HRESULT Register(HKEY root) {
+    return WithClassesKey(root, [](HKEY classes) {
+        return com::RegisterControl(classes, com::ModulePath());
+    });
+}
+
+HRESULT Unregister(HKEY root) {
+    return WithClassesKey(root, [](HKEY classes) { return com::UnregisterControl(classes); });
+}
+
+bool IsUserInstall(LPCWSTR commandLine) {
+    if (!commandLine) return false;
+    std::wstring word(commandLine);
+    for (auto& c : word) c = static_cast<wchar_t>(std::towlower(c));
+    return word == L"user";
+}
+
+}  // namespace
+
+extern "C" {
+
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+    if (reason == DLL_PROCESS_ATTACH) com::SetModuleHandle(instance);
+    return TRUE;
+}
+
+HRESULT STDAPICALLTYPE DllGetClassObject(REFCLSID classId, REFIID iid, void** object) {
+    if (!object) return E_POINTER;
+    *object = nullptr;
+    if (classId != CLSID_OrvantisAgent) return CLASS_E_CLASSNOTAVAILABLE;
+    SafetyModule::StartThread();
+    try {
+        return com::ClassFactory::Create()->QueryInterface(iid, object);
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    }
+}
+
+HRESULT STDAPICALLTYPE DllCanUnloadNow() {
+    return windows::LiveObjectCount() == 0 && com::ServerLocks() == 0 ? S_OK : S_FALSE;
+}
+
+HRESULT STDAPICALLTYPE DllRegisterServer() { return Register(HKEY_LOCAL_MACHINE); }
+
+HRESULT STDAPICALLTYPE DllUnregisterServer() { return Unregister(HKEY_LOCAL_MACHINE); }
+
+// regsvr32 /n /i:user registers for the current user alone (no administrator rights); any
+// other command line means the machine, as DllRegisterServer does.
+HRESULT STDAPICALLTYPE DllInstall(BOOL install, LPCWSTR commandLine) {
+    const HKEY root = IsUserInstall(commandLine) ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
+    return install ? Register(root) : Unregister(root);
+}
+
+}  // extern "C"
