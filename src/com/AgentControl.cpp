@@ -41,9 +41,7 @@ HRESULT AnswerSafety(REFIID iid, Answer&& answer) {
 }  // namespace
 
 ComPtr<_OrvantisAgent> AgentControl::Create() {
-    ComPtr<_OrvantisAgent> control;
-    control.Attach(new AgentControl());
-    return control;
+    return windows::Adopt<_OrvantisAgent>(new AgentControl());
 }
 
 AgentControl::AgentControl()

@@ -7,9 +7,7 @@
 namespace orvantis::com {
 
 ComPtr<IClassFactory> ClassFactory::Create() {
-    ComPtr<IClassFactory> factory;
-    factory.Attach(new ClassFactory());
-    return factory;
+    return windows::Adopt<IClassFactory>(new ClassFactory());
 }
 
 HRESULT ClassFactory::QueryInterface(REFIID iid, void** object) {

@@ -3,9 +3,7 @@
 namespace orvantis::com {
 
 ComPtr<IConnectionPoint> EventConnectionPoint::Create(AgentControl& control) {
-    ComPtr<IConnectionPoint> point;
-    point.Attach(new EventConnectionPoint(control));
-    return point;
+    return windows::Adopt<IConnectionPoint>(new EventConnectionPoint(control));
 }
 
 HRESULT EventConnectionPoint::QueryInterface(REFIID iid, void** object) {

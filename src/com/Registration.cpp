@@ -84,6 +84,17 @@ LSTATUS Write(HKEY classes, const Value& value) {
                           static_cast<DWORD>((value.data.size() + 1) * sizeof(wchar_t)));
 }
 
+bool IsEmptyKey(HKEY classes, const wchar_t* path) {
+    HKEY opened = nullptr;
+    if (RegOpenKeyExW(classes, path, 0, KEY_READ, &opened) != ERROR_SUCCESS) return false;
+    const windows::OwnedKey owned(opened);
+    DWORD subkeys = 0;
+    DWORD values = 0;
+    return RegQueryInfoKeyW(opened, nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &values,
+                            nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS &&
+           subkeys == 0 && values == 0;
+}
+
 }  // namespace
 
 HRESULT RegisterControl(HKEY classes, const std::wstring& modulePath) {
@@ -102,6 +113,10 @@ HRESULT UnregisterControl(HKEY classes) {
     for (const auto& key : OwnedKeys()) {
         const LSTATUS status = RegDeleteTreeW(classes, key.c_str());
         if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND) result = SELFREG_E_CLASS;
+    }
+    // Registering for one user may have created these parents; they go once empty again.
+    for (const wchar_t* parent : {L"CLSID", L"TypeLib", L"Interface"}) {
+        if (IsEmptyKey(classes, parent)) RegDeleteKeyW(classes, parent);
     }
     return result;
 }

@@ -11,6 +11,15 @@ namespace orvantis::windows {
 
 using Microsoft::WRL::ComPtr;
 
+// Takes over a reference the caller already owns, such as a new object's first one.
+// (mingw-w64's ComPtr::Attach would add a reference of its own, and leak it.)
+template <class Interface, class Object>
+ComPtr<Interface> Adopt(Object* owned) {
+    ComPtr<Interface> pointer;
+    *pointer.GetAddressOf() = owned;
+    return pointer;
+}
+
 // An owned BSTR.
 class Bstr {
 public:

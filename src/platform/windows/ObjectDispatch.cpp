@@ -23,9 +23,7 @@ bool SameName(const std::wstring& a, const wchar_t* b) {
 }  // namespace
 
 ComPtr<IDispatch> ObjectDispatch::Wrap(ObjectRef object) {
-    ComPtr<IDispatch> bridge;
-    bridge.Attach(new ObjectDispatch(std::move(object)));
-    return bridge;
+    return Adopt<IDispatch>(new ObjectDispatch(std::move(object)));
 }
 
 ObjectRef ObjectDispatch::Unwrap(IUnknown* unknown) {

@@ -73,8 +73,11 @@ void WindowsShell::RunAndWait(const std::wstring& commandLine, int windowStyle) 
     const OwnedHandle thread(started.hThread);
     // The handle's own signal tells the end; an exit code alone cannot, since a program may
     // end with the code that means "still running".
-    while (WaitForSingleObject(process.get(), 0) == WAIT_TIMEOUT) {
+    // Messages are let through at least once, however soon the program ends.
+    for (;;) {
+        const bool ended = WaitForSingleObject(process.get(), 0) != WAIT_TIMEOUT;
         DispatchPendingMessages();
+        if (ended) break;
         Sleep(10);
     }
 }

@@ -1,0 +1,123 @@
+#include "com/ScriptHost.hpp"
+
+#include <stdexcept>
+
+namespace orvantis::testing {
+namespace {
+
+MessageBoxWatcher* current = nullptr;
+
+std::wstring TextOf(BSTR text) { return text ? std::wstring(text, SysStringLen(text)) : L""; }
+
+std::wstring WindowText(HWND window) {
+    wchar_t text[2048] = {};
+    GetWindowTextW(window, text, 2048);
+    return text;
+}
+
+}  // namespace
+
+ComPtr<IDispatch> CreateByProgId(const wchar_t* progId) {
+    CLSID classId;
+    if (FAILED(CLSIDFromProgID(progId, &classId))) throw std::runtime_error("ProgID not registered");
+    ComPtr<IDispatch> object;
+    if (FAILED(CoCreateInstance(classId, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&object)))) {
+        throw std::runtime_error("CoCreateInstance failed");
+    }
+    return object;
+}
+
+CallOutcome ScriptHost::Invoke(const std::wstring& name, WORD flags, std::vector<VARIANT>& arguments,
+                               bool byReference) {
+    DISPID id = 0;
+    windows::Bstr member(name);
+    LPOLESTR names[] = {member.Get()};
+    CallOutcome outcome;
+    HRESULT found = object_->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
+    if (FAILED(found)) {
+        outcome.error = ScriptError{found, found, L"", L"unknown name"};
+        return outcome;
+    }
+    // Script hosts pass the arguments last first, variables by reference.
+    std::vector<VARIANT> references(arguments.size());
+    std::vector<VARIANT> passed(arguments.size());
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::size_t slot = arguments.size() - 1 - i;
+        references[slot].vt = VT_VARIANT | VT_BYREF;
+        references[slot].pvarVal = &arguments[i];
+        passed[slot] = byReference ? references[slot] : arguments[i];
+    }
+    DISPID putId = DISPID_PROPERTYPUT;
+    DISPPARAMS parameters{passed.data(), nullptr, static_cast<UINT>(passed.size()), 0};
+    if (flags == DISPATCH_PROPERTYPUT) {
+        parameters.rgdispidNamedArgs = &putId;
+        parameters.cNamedArgs = 1;
+    }
+    OwnedVariant result;
+    EXCEPINFO exception{};
+    UINT badArgument = 0;
+    const HRESULT invoked = object_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &parameters,
+                                            result.Get(), &exception, &badArgument);
+    if (FAILED(invoked)) {
+        outcome.error = ScriptError{invoked, exception.scode, TextOf(exception.bstrSource),
+                                    TextOf(exception.bstrDescription)};
+        SysFreeString(exception.bstrSource);
+        SysFreeString(exception.bstrDescription);
+        SysFreeString(exception.bstrHelpFile);
+    }
+    outcome.type = (*result).vt;
+    if ((*result).vt == VT_BSTR) outcome.text = TextOf((*result).bstrVal);
+    if ((*result).vt == VT_BOOL) outcome.flag = (*result).boolVal != VARIANT_FALSE;
+    for (auto& argument : arguments) VariantClear(&argument);
+    return outcome;
+}
+
+CallOutcome ScriptHost::Get(const std::wstring& name) {
+    std::vector<VARIANT> none;
+    return Invoke(name, DISPATCH_PROPERTYGET | DISPATCH_METHOD, none, false);
+}
+
+CallOutcome ScriptHost::Put(const std::wstring& name, const std::wstring& value) {
+    std::vector<VARIANT> arguments(1);
+    arguments[0].vt = VT_BSTR;
+    arguments[0].bstrVal = windows::Bstr(value).Detach();
+    return Invoke(name, DISPATCH_PROPERTYPUT, arguments, false);
+}
+
+CallOutcome ScriptHost::Call(const std::wstring& name, std::vector<VARIANT> arguments) {
+    return Invoke(name, DISPATCH_METHOD | DISPATCH_PROPERTYGET, arguments, true);
+}
+
+CallOutcome ScriptHost::CallWithText(const std::wstring& name, const std::wstring& text) {
+    std::vector<VARIANT> arguments(1);
+    arguments[0].vt = VT_BSTR;
+    arguments[0].bstrVal = windows::Bstr(text).Detach();
+    return Call(name, std::move(arguments));
+}
+
+MessageBoxWatcher::MessageBoxWatcher()
+    : hook_(SetWindowsHookExW(WH_CBT, Hook, nullptr, GetCurrentThreadId())) {
+    current = this;
+}
+
+MessageBoxWatcher::~MessageBoxWatcher() {
+    UnhookWindowsHookEx(hook_);
+    current = nullptr;
+}
+
+LRESULT CALLBACK MessageBoxWatcher::Hook(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE && current) {
+        const auto window = reinterpret_cast<HWND>(wParam);
+        wchar_t className[64] = {};
+        GetClassNameW(window, className, 64);
+        if (std::wstring(className) == L"#32770") {
+            // The box's text is its static control 0xFFFF.
+            current->boxes.push_back({WindowText(window), WindowText(GetDlgItem(window, 0xFFFF))});
+            if (current->onShow) current->onShow();
+            PostMessageW(window, WM_COMMAND, IDOK, 0);
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+}  // namespace orvantis::testing

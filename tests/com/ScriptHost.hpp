@@ -1,0 +1,76 @@
+#pragma once
+
+// Calls a COM object the way a script host does: names through GetIDsOfNames, calls through
+// IDispatch::Invoke with VARIANT arguments, errors read from the EXCEPINFO.
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/windows/ComHandles.hpp"
+
+namespace orvantis::testing {
+
+using windows::ComPtr;
+using windows::OwnedVariant;
+
+struct ScriptError {
+    HRESULT result = S_OK;  // what Invoke returned
+    HRESULT scode = S_OK;   // the EXCEPINFO's
+    std::wstring source;
+    std::wstring description;
+};
+
+// The outcome of one call: a value or the error a script would see.
+struct CallOutcome {
+    std::optional<ScriptError> error;
+    std::wstring text;  // the result converted to text, when it is one
+    VARTYPE type = VT_EMPTY;
+    bool flag = false;  // the result as a Boolean, when it is one
+};
+
+class ScriptHost {
+public:
+    explicit ScriptHost(ComPtr<IDispatch> object) : object_(std::move(object)) {}
+
+    CallOutcome Get(const std::wstring& name);
+    CallOutcome Put(const std::wstring& name, const std::wstring& value);
+    // Arguments are passed by reference (VT_BYREF | VT_VARIANT), as script variables are.
+    CallOutcome Call(const std::wstring& name, std::vector<VARIANT> arguments = {});
+    CallOutcome CallWithText(const std::wstring& name, const std::wstring& text);
+
+    IDispatch* Object() const { return object_.Get(); }
+
+private:
+    CallOutcome Invoke(const std::wstring& name, WORD flags, std::vector<VARIANT>& arguments,
+                       bool byReference);
+
+    ComPtr<IDispatch> object_;
+};
+
+ComPtr<IDispatch> CreateByProgId(const wchar_t* progId);
+
+// Message boxes of this thread, read and dismissed with OK as they appear (a CBT hook).
+// onShow runs while the box is up: a host calling the control from its message loop.
+class MessageBoxWatcher {
+public:
+    struct Box {
+        std::wstring title;
+        std::wstring text;
+    };
+
+    MessageBoxWatcher();
+    ~MessageBoxWatcher();
+    MessageBoxWatcher(const MessageBoxWatcher&) = delete;
+    MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
+
+    std::vector<Box> boxes;
+    std::function<void()> onShow;
+
+private:
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
+    HHOOK hook_;
+};
+
+}  // namespace orvantis::testing
