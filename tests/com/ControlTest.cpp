@@ -294,6 +294,15 @@ TEST_F(ControlTest, TheMsnRouteHandsEachContactToThePlugInByReference) {
         const auto replaced = agent_.CallWithText(L"LoadXML", document);
         ASSERT_TRUE(replaced.error);
         EXPECT_EQ(replaced.error->scode, kControlError | 13);
+
+        // The plug-in's own failure reaches the script as the plug-in told it.
+        inserter.handBackItself = false;
+        inserter.refuse = true;
+        const auto refused = agent_.CallWithText(L"LoadXML", document);
+        ASSERT_TRUE(refused.error);
+        EXPECT_EQ(refused.error->scode, kControlError | 1004);
+        EXPECT_EQ(refused.error->source, L"MsnInserter");
+        EXPECT_EQ(refused.error->description, L"The address book is closed.");
     }
     TestInserter oneNotes;
     RegisteredInserter registered(oneNotes, L"Orvantis.OneNotesInserter");

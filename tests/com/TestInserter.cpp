@@ -33,8 +33,15 @@ HRESULT TestInserter::GetIDsOfNames(REFIID, LPOLESTR* names, UINT, LCID, DISPID*
 }
 
 HRESULT TestInserter::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* parameters, VARIANT*,
-                             EXCEPINFO*, UINT*) {
+                             EXCEPINFO* exception, UINT*) {
     if (id != 1 || parameters->cArgs != 1) return DISP_E_BADPARAMCOUNT;
+    if (refuse) {
+        *exception = EXCEPINFO{};
+        exception->scode = static_cast<HRESULT>(0x800A0000 | 1004);
+        exception->bstrSource = SysAllocString(L"MsnInserter");
+        exception->bstrDescription = SysAllocString(L"The address book is closed.");
+        return DISP_E_EXCEPTION;
+    }
     VARIANT& argument = parameters->rgvarg[0];
     if (argument.vt != (VT_VARIANT | VT_BYREF) || argument.pvarVal->vt != VT_DISPATCH) {
         return DISP_E_TYPEMISMATCH;

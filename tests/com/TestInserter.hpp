@@ -15,6 +15,7 @@ class TestInserter final : public IDispatch, public IClassFactory {
 public:
     std::vector<std::wstring> seen;  // "Firstname Lastname" of each contact, in order
     bool handBackItself = false;
+    bool refuse = false;  // fails as a plug-in reports a failure: through EXCEPINFO
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
     ULONG STDMETHODCALLTYPE AddRef() override { return 2; }  // lives on the test's stack

@@ -9,6 +9,8 @@
 
 #include "fakes/Errors.hpp"
 #include "platform/CodePage.hpp"
+#include "platform/NativeHost.hpp"
+#include "support/ConfigUtilities.hpp"
 #include "platform/windows/ComHandles.hpp"
 #include "platform/windows/MsXmlParser.hpp"
 #include "platform/windows/WindowsFiles.hpp"
@@ -95,6 +97,24 @@ TEST_F(WindowsAdaptersTest, SettingsAreStringValuesOfTheSectionKey) {
               L" anne \u00E9\r\n");
     // A name never reaches outside the application's key.
     EXPECT_EQ(ErrorNumberOf([&] { settings.Write(application, L"..\\..\\Run", L"x", L"y"); }), 5);
+}
+
+// The control's own settings, through the Windows host, land where Windows users look.
+TEST_F(WindowsAdaptersTest, ControlSettingsLiveUnderTheOrvantisAgentConfigurationKey) {
+    const wchar_t* const key = L"Software\\OrvantisAgent\\Configuration";
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\OrvantisAgent");  // the test prefix's own
+
+    struct : UserInterface {
+        int MessageBox(const std::wstring&, const std::wstring&, int) override { return 1; }
+    } ui;
+    const auto native = CreateNativeHost(ui);
+    ConfigUtilities::SaveGoldmineUser(native->Get(), Variant(L"anne"));
+    ConfigUtilities::SaveGoldminePassword(native->Get(), Variant(L"s3cret!"));
+    WindowsRegistry registry;
+    EXPECT_EQ(registry.ReadValue(RegistryRoot::CurrentUser, key, L"GoldmineUser"), L"anne");
+    EXPECT_EQ(registry.ReadValue(RegistryRoot::CurrentUser, key, L"GoldminePassword"), L"czNjcmV0IQ==");
+    EXPECT_EQ(ConfigUtilities::GetGoldminePassword(native->Get()).ToText(), L"s3cret!");
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\OrvantisAgent");
 }
 
 // Counts the messages that reach a window while the shell waits for a program.
