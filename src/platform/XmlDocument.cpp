@@ -98,14 +98,14 @@ void XmlDocument::CloseText() {
     if (!IsAllSpace(View(nodes_[text].text))) return;
     // Whitespace-only text is dropped; it is always the newest node, so unlink and pop it.
     pool_.resize(nodes_[text].text.start);
+    // The sibling before it was remembered: walking the siblings would make a document with
+    // many indented children cost quadratic time.
     Node& parent = nodes_[nodes_[text].parent];
-    if (parent.firstChild == text) {
+    if (openTextPrevious_ == kNone) {
         parent.firstChild = parent.lastChild = kNone;
     } else {
-        NodeId previous = parent.firstChild;
-        while (nodes_[previous].nextSibling != text) previous = nodes_[previous].nextSibling;
-        nodes_[previous].nextSibling = kNone;
-        parent.lastChild = previous;
+        nodes_[openTextPrevious_].nextSibling = kNone;
+        parent.lastChild = openTextPrevious_;
     }
     nodes_.pop_back();
 }
@@ -132,9 +132,13 @@ void XmlDocument::AddCharacterData(XmlNodeKind kind, std::wstring_view text,
         return;
     }
     CloseText();
+    const NodeId previous = nodes_[current_].lastChild;
     const Slice nameSlice = Store(name);
     const NodeId id = Append(kind, nameSlice, Store(text));
-    if (kind == XmlNodeKind::Text) openText_ = id;
+    if (kind == XmlNodeKind::Text) {
+        openText_ = id;
+        openTextPrevious_ = previous;
+    }
 }
 
 void XmlDocument::EndElement() {

@@ -84,7 +84,8 @@ private:
     std::vector<AttributeSlices> attributes_;
     std::wstring pool_;
     NodeId current_ = kRoot;
-    NodeId openText_ = kNone;  // a text node that may still grow
+    NodeId openText_ = kNone;          // a text node that may still grow
+    NodeId openTextPrevious_ = kNone;  // its previous sibling, to unlink it if it is dropped
 };
 
 struct XmlParseError {
