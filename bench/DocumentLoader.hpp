@@ -1,0 +1,32 @@
+#pragma once
+
+#include <memory>
+
+#include "automation/Variant.hpp"
+#include "platform/NativeHost.hpp"
+
+namespace orvantis::bench {
+
+// Loads documents through the control as a host does, with the native adapters and a user
+// interface that only counts boxes: a benchmark document must show none.
+class DocumentLoader {
+public:
+    DocumentLoader();
+    // True when the load ran to its end and showed no box.
+    bool Load(Variant& document);
+
+private:
+    class CountingUserInterface : public UserInterface {
+    public:
+        int MessageBox(const std::wstring&, const std::wstring&, int) override {
+            ++shown;
+            return box::kOk;
+        }
+        int shown = 0;
+    };
+
+    CountingUserInterface ui_;
+    std::unique_ptr<NativeHost> native_;
+};
+
+}  // namespace orvantis::bench
