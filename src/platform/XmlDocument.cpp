@@ -35,10 +35,11 @@ std::wstring_view XmlDocument::Name(NodeId node) const { return View(nodes_[node
 std::wstring XmlDocument::TextContent(NodeId node) const {
     std::wstring text;
     AppendText(node, text);
-    const auto first = text.find_first_not_of(L" \t\r\n");
-    if (first == std::wstring::npos) return {};
+    // Trimmed in place: a field's text is read once per field of every item.
     const auto last = text.find_last_not_of(L" \t\r\n");
-    return text.substr(first, last - first + 1);
+    text.erase(last == std::wstring::npos ? 0 : last + 1);
+    text.erase(0, text.find_first_not_of(L" \t\r\n"));
+    return text;
 }
 
 void XmlDocument::AppendText(NodeId node, std::wstring& out) const {
@@ -64,12 +65,27 @@ std::optional<std::wstring_view> XmlDocument::Attribute(NodeId element,
     return std::nullopt;
 }
 
+void XmlDocument::Reserve(std::size_t sourceCharacters) {
+    // Names and text never take more characters than their markup, and every node needs a
+    // few characters of it; pages reserved but never filled cost no memory.
+    pool_.reserve(sourceCharacters);
+    nodes_.reserve(sourceCharacters / 8 + 1);
+}
+
 XmlDocument::Slice XmlDocument::Store(std::wstring_view text) {
     if (pool_.size() + text.size() > std::numeric_limits<std::uint32_t>::max()) {
         throw std::length_error("XML document too large");
     }
     Slice slice{static_cast<std::uint32_t>(pool_.size()), static_cast<std::uint32_t>(text.size())};
     pool_.append(text);
+    return slice;
+}
+
+XmlDocument::Slice XmlDocument::StoreName(std::wstring_view name) {
+    const auto found = names_.find(name);
+    if (found != names_.end()) return found->second;
+    const Slice slice = Store(name);
+    names_.emplace(std::wstring(name), slice);
     return slice;
 }
 
@@ -112,13 +128,13 @@ void XmlDocument::CloseText() {
 
 void XmlDocument::StartElement(std::wstring_view name) {
     CloseText();
-    const NodeId id = Append(XmlNodeKind::Element, Store(name), {});
+    const NodeId id = Append(XmlNodeKind::Element, StoreName(name), {});
     nodes_[id].firstAttribute = static_cast<std::uint32_t>(attributes_.size());
     current_ = id;
 }
 
 void XmlDocument::AddAttribute(std::wstring_view name, std::wstring_view value) {
-    const Slice nameSlice = Store(name);
+    const Slice nameSlice = StoreName(name);
     attributes_.push_back(AttributeSlices{nameSlice, Store(value)});
     ++nodes_[current_].attributeCount;
 }

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace orvantis {
@@ -45,6 +46,9 @@ public:
     std::size_t NodeCount() const { return nodes_.size(); }
 
     // Building, in document order.
+    // Sizes the storage for a document parsed from that many characters, so that a large
+    // document is not copied again and again as it grows.
+    void Reserve(std::size_t sourceCharacters);
     void StartElement(std::wstring_view name);
     void AddAttribute(std::wstring_view name, std::wstring_view value);
     // Adjacent text pieces merge into one text node.
@@ -74,7 +78,16 @@ private:
         Slice value;
     };
 
+    struct NameHash {
+        using is_transparent = void;
+        std::size_t operator()(std::wstring_view name) const {
+            return std::hash<std::wstring_view>()(name);
+        }
+    };
+
     Slice Store(std::wstring_view text);
+    // A document repeats a few names many times: each is stored once.
+    Slice StoreName(std::wstring_view name);
     std::wstring_view View(Slice slice) const { return {pool_.data() + slice.start, slice.length}; }
     NodeId Append(XmlNodeKind kind, Slice name, Slice text);
     void CloseText();
@@ -83,6 +96,7 @@ private:
     std::vector<Node> nodes_;
     std::vector<AttributeSlices> attributes_;
     std::wstring pool_;
+    std::unordered_map<std::wstring, Slice, NameHash, std::equal_to<>> names_;
     NodeId current_ = kRoot;
     NodeId openText_ = kNone;          // a text node that may still grow
     NodeId openTextPrevious_ = kNone;  // its previous sibling, to unlink it if it is dropped
