@@ -1,11 +1,14 @@
 #include "platform/posix/LibXmlParser.hpp"
 
 #include <libxml/parser.h>
+#include <libxml/parserInternals.h>
+#include <libxml/SAX2.h>
 #include <libxml/xmlerror.h>
 
 #include <memory>
 #include <mutex>
 #include <string>
+#include <unordered_map>
 
 #include "automation/Unicode.hpp"
 
@@ -25,20 +28,162 @@ void InitializeLibXml() {
     });
 }
 
-struct ContextDeleter {
-    void operator()(xmlParserCtxt* context) const { xmlFreeParserCtxt(context); }
-};
-struct XmlCharDeleter {
-    void operator()(xmlChar* text) const { xmlFree(text); }
-};
-struct DocDeleter {
-    void operator()(xmlDoc* doc) const { xmlFreeDoc(doc); }
+// Appends UTF-8 that libxml2 has already validated to wide text.
+void AppendWide(std::wstring& out, const xmlChar* text, std::size_t length) {
+    const xmlChar* const end = text + length;
+    while (text < end) {
+        const xmlChar* ascii = text;
+        while (ascii < end && *ascii < 0x80) ++ascii;
+        out.append(text, ascii);  // the common case, one byte per character
+        if (ascii == end) return;
+        // A multi-byte sequence; any other text was refused by the parser already.
+        text = ascii;
+        const unsigned lead = *text;
+        const int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : 1;
+        char32_t c = lead & (0x3F >> extra);
+        for (int i = 1; i <= extra && text + i < end; ++i) c = c << 6 | (text[i] & 0x3F);
+        text += extra + 1;
+        if constexpr (sizeof(wchar_t) == 2) {
+            if (c >= 0x10000) {
+                c -= 0x10000;
+                out += static_cast<wchar_t>(0xD800 + (c >> 10));
+                out += static_cast<wchar_t>(0xDC00 + (c & 0x3FF));
+                continue;
+            }
+        }
+        out += static_cast<wchar_t>(c);
+    }
+}
+
+// Builds the core's document straight from libxml2's SAX events: no libxml2 tree is made,
+// and each piece of text is converted once.
+//
+// libxml2 bounds entity expansion while it builds its own tree, not when it hands entity text
+// to SAX handlers, so the builder keeps a budget of its own: the content may not exceed a
+// fixed allowance plus ten times the source, which only entity expansion can reach.
+class DocumentBuilder {
+public:
+    DocumentBuilder(XmlDocument& document, xmlParserCtxt& context, std::size_t sourceCharacters)
+        : document_(document), context_(context), budget_(1'000'000 + 10 * sourceCharacters) {}
+
+    bool OverBudget() const { return overBudget_; }
+
+    void StartElement(const xmlChar* localName, const xmlChar* prefix, int attributeCount,
+                      const xmlChar** attributes) {
+        document_.StartElement(QualifiedName(localName, prefix));
+        // Five pointers per attribute: local name, prefix, namespace, value start, value end.
+        for (int i = 0; i < attributeCount; ++i, attributes += 5) {
+            const std::wstring name(QualifiedName(attributes[0], attributes[1]));
+            const auto length = static_cast<std::size_t>(attributes[4] - attributes[3]);
+            if (!Spend(length)) return;
+            buffer_.clear();
+            AppendWide(buffer_, attributes[3], length);
+            document_.AddAttribute(name, buffer_);
+        }
+    }
+    void EndElement() { document_.EndElement(); }
+    void Characters(XmlNodeKind kind, const xmlChar* text, std::size_t length,
+                    std::wstring_view name = {}) {
+        if (!Spend(length)) return;
+        buffer_.clear();
+        AppendWide(buffer_, text, length);
+        document_.AddCharacterData(kind, buffer_, name);
+    }
+    std::wstring Wide(const xmlChar* text) {
+        std::wstring wide;
+        if (text) AppendWide(wide, text, xmlStrlen(text));
+        return wide;
+    }
+
+private:
+    bool Spend(std::size_t characters) {
+        if (characters <= budget_) {
+            budget_ -= characters;
+            return true;
+        }
+        overBudget_ = true;
+        xmlStopParser(&context_);
+        return false;
+    }
+
+    // Names come from the parser's dictionary, so one pointer pair is always the same name.
+    std::wstring_view QualifiedName(const xmlChar* localName, const xmlChar* prefix) {
+        auto& name = names_[{localName, prefix}];
+        if (name.empty()) {
+            if (prefix) name = Wide(prefix) + L":";
+            name += Wide(localName);
+        }
+        return name;
+    }
+
+    struct PairHash {
+        std::size_t operator()(const std::pair<const xmlChar*, const xmlChar*>& p) const {
+            return std::hash<const void*>()(p.first) ^ std::hash<const void*>()(p.second) << 1;
+        }
+    };
+
+    XmlDocument& document_;
+    xmlParserCtxt& context_;
+    std::size_t budget_;
+    bool overBudget_ = false;
+    std::wstring buffer_;
+    std::unordered_map<std::pair<const xmlChar*, const xmlChar*>, std::wstring, PairHash> names_;
 };
 
-std::wstring Wide(const xmlChar* text) {
-    if (!text) return {};
-    return WideFromUtf8(reinterpret_cast<const char*>(text)).value_or(std::wstring());
+DocumentBuilder& BuilderOf(void* context) {
+    return *static_cast<DocumentBuilder*>(static_cast<xmlParserCtxt*>(context)->_private);
 }
+
+void OnStartElement(void* context, const xmlChar* localName, const xmlChar* prefix,
+                    const xmlChar*, int, const xmlChar**, int attributeCount, int,
+                    const xmlChar** attributes) {
+    BuilderOf(context).StartElement(localName, prefix, attributeCount, attributes);
+}
+void OnEndElement(void* context, const xmlChar*, const xmlChar*, const xmlChar*) {
+    BuilderOf(context).EndElement();
+}
+void OnCharacters(void* context, const xmlChar* text, int length) {
+    BuilderOf(context).Characters(XmlNodeKind::Text, text, static_cast<std::size_t>(length));
+}
+void OnCData(void* context, const xmlChar* text, int length) {
+    BuilderOf(context).Characters(XmlNodeKind::CData, text, static_cast<std::size_t>(length));
+}
+void OnComment(void* context, const xmlChar* text) {
+    BuilderOf(context).Characters(XmlNodeKind::Comment, text, xmlStrlen(text));
+}
+void OnProcessingInstruction(void* context, const xmlChar* target, const xmlChar* data) {
+    auto& builder = BuilderOf(context);
+    const std::wstring name = builder.Wide(target);
+    builder.Characters(XmlNodeKind::ProcessingInstruction, data ? data : BAD_CAST "",
+                       data ? xmlStrlen(data) : 0, name);
+}
+
+// libxml2's own SAX2 handlers keep the DTD's entity declarations (so that internal entities
+// expand, within its amplification limits); the content goes to the builder.
+xmlSAXHandler BuilderHandler() {
+    xmlSAXHandler handler{};
+    xmlSAXVersion(&handler, 2);
+    handler.startElementNs = OnStartElement;
+    handler.endElementNs = OnEndElement;
+    handler.characters = OnCharacters;
+    handler.ignorableWhitespace = OnCharacters;
+    handler.cdataBlock = OnCData;
+    handler.comment = OnComment;
+    handler.processingInstruction = OnProcessingInstruction;
+    handler.reference = nullptr;
+    handler.serror = nullptr;
+    handler.error = nullptr;
+    handler.warning = nullptr;
+    return handler;
+}
+
+struct ContextDeleter {
+    void operator()(xmlParserCtxt* context) const {
+        if (context->myDoc) xmlFreeDoc(context->myDoc);  // holds only the DTD
+        context->myDoc = nullptr;
+        xmlFreeParserCtxt(context);
+    }
+};
 
 // The line (1-based) of the text, without its line end.
 std::wstring SourceLine(std::wstring_view text, int line) {
@@ -59,8 +204,9 @@ XmlParseError ErrorOf(const xmlParserCtxt& context, std::wstring_view text) {
     XmlParseError error;
     const xmlError& last = context.lastError;
     error.code = last.code != 0 ? last.code : XML_ERR_INTERNAL_ERROR;
-    error.reason = last.message ? Wide(reinterpret_cast<const xmlChar*>(last.message))
+    error.reason = last.message ? WideFromUtf8(last.message).value_or(L"")
                                 : L"the document is not well formed";
+    if (error.reason.empty()) error.reason = L"the document is not well formed";
     while (!error.reason.empty() && (error.reason.back() == L'\n' || error.reason.back() == L' ')) {
         error.reason.pop_back();
     }
@@ -68,60 +214,47 @@ XmlParseError ErrorOf(const xmlParserCtxt& context, std::wstring_view text) {
     return error;
 }
 
-void CopyChildren(const xmlNode* parent, XmlDocument& document) {
-    for (const xmlNode* node = parent->children; node; node = node->next) {
-        switch (node->type) {
-            case XML_ELEMENT_NODE:
-                document.StartElement(Wide(node->name));
-                for (const xmlAttr* attribute = node->properties; attribute;
-                     attribute = attribute->next) {
-                    std::unique_ptr<xmlChar, XmlCharDeleter> value(
-                        xmlNodeGetContent(reinterpret_cast<const xmlNode*>(attribute)));
-                    document.AddAttribute(Wide(attribute->name), Wide(value.get()));
-                }
-                CopyChildren(node, document);
-                document.EndElement();
-                break;
-            case XML_TEXT_NODE:
-                document.AddCharacterData(XmlNodeKind::Text, Wide(node->content));
-                break;
-            case XML_CDATA_SECTION_NODE:
-                document.AddCharacterData(XmlNodeKind::CData, Wide(node->content));
-                break;
-            case XML_COMMENT_NODE:
-                document.AddCharacterData(XmlNodeKind::Comment, Wide(node->content));
-                break;
-            case XML_PI_NODE:
-                document.AddCharacterData(XmlNodeKind::ProcessingInstruction, Wide(node->content),
-                                          Wide(node->name));
-                break;
-            default:
-                break;  // the DTD and entity declarations carry nothing the readers use
-        }
-    }
-}
+// The text goes to the parser in pieces, so that no UTF-8 copy of a large document is held.
+constexpr std::size_t kChunkCharacters = 64 * 1024;
 
 }  // namespace
 
 std::variant<XmlDocument, XmlParseError> LibXmlParser::Parse(std::wstring_view text) {
     InitializeLibXml();
-    const std::string utf8 = Utf8FromWide(text);
-    if (utf8.size() > static_cast<std::size_t>(INT32_MAX)) {
-        return XmlParseError{XML_ERR_INTERNAL_ERROR, L"the document is too large", {}};
-    }
-    std::unique_ptr<xmlParserCtxt, ContextDeleter> context(xmlNewParserCtxt());
+    xmlSAXHandler handler = BuilderHandler();
+    std::unique_ptr<xmlParserCtxt, ContextDeleter> context(
+        xmlCreatePushParserCtxt(&handler, nullptr, nullptr, 0, nullptr));
     if (!context) return XmlParseError{XML_ERR_NO_MEMORY, L"out of memory", {}};
 
     // NOENT expands internal entities in place; external ones reach RefuseExternalEntity.
     // No DTDLOAD, no HUGE: the external subset is never read and expansion stays bounded.
-    const int options = XML_PARSE_NOENT | XML_PARSE_NONET | XML_PARSE_NOERROR |
-                        XML_PARSE_NOWARNING | XML_PARSE_IGNORE_ENC;
-    std::unique_ptr<xmlDoc, DocDeleter> doc(xmlCtxtReadMemory(
-        context.get(), utf8.data(), static_cast<int>(utf8.size()), nullptr, "UTF-8", options));
-    if (!doc || !context->wellFormed) return ErrorOf(*context, text);
+    xmlCtxtUseOptions(context.get(), XML_PARSE_NOENT | XML_PARSE_NONET | XML_PARSE_NOERROR |
+                                         XML_PARSE_NOWARNING | XML_PARSE_IGNORE_ENC);
+    xmlSwitchEncoding(context.get(), XML_CHAR_ENCODING_UTF8);
 
     XmlDocument document;
-    CopyChildren(reinterpret_cast<const xmlNode*>(doc.get()), document);
+    document.Reserve(text.size());
+    DocumentBuilder builder(document, *context, text.size());
+    context->_private = &builder;
+
+    for (std::wstring_view rest = text;;) {
+        std::wstring_view piece = rest.substr(0, kChunkCharacters);
+        // A surrogate pair (UTF-16 text) is never split between two pieces.
+        if (piece.size() < rest.size() && piece.back() >= 0xD800 && piece.back() <= 0xDBFF) {
+            piece.remove_suffix(1);
+        }
+        rest.remove_prefix(piece.size());
+        const std::string chunk = Utf8FromWide(piece);
+        const int last = rest.empty() ? 1 : 0;
+        xmlParseChunk(context.get(), chunk.data(), static_cast<int>(chunk.size()), last);
+        if (last || context->disableSAX) break;
+    }
+    if (builder.OverBudget()) {
+        return XmlParseError{XML_ERR_ENTITY_LOOP,
+                             L"entity expansion exceeds ten times the size of the document",
+                             SourceLine(text, xmlSAX2GetLineNumber(context.get()))};
+    }
+    if (!context->wellFormed) return ErrorOf(*context, text);
     document.Finish();
     return document;
 }
