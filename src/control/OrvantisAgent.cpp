@@ -34,8 +34,12 @@ private:
 
 Variant OrvantisAgent::LoadXML(Variant& var) {
     ActiveLoad active(activeLoads_, loaded_);
-    const std::wstring text = var.ToText();
-    auto request = ParseRequest(host_, text);
+    // A text is read where it stands, not copied once more: nothing can change var before
+    // ParseRequest has finished with it, since no box or program runs until then.
+    std::wstring converted;
+    const std::wstring* text = var.TextIf();
+    if (!text) text = &(converted = var.ToText());
+    auto request = ParseRequest(host_, *text);
     if (!request) return {};
     PrepareTarget(request->target);
     RouterSink router(host_, request->target);
