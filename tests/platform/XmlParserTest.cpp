@@ -150,5 +150,20 @@ TEST_F(XmlParserTest, RefusesEntityExpansionBombsQuickly) {
     }
 }
 
+TEST_F(XmlParserTest, RefusesEntitiesThatMultiplyElementsQuickly) {
+    // Few characters of text, but a hundred million empty elements once expanded.
+    std::wstring elements = L"<!DOCTYPE r [<!ENTITY m \"";
+    for (int i = 0; i < 1000; ++i) elements += L"<x/>";
+    elements += L"\">]><r>";
+    for (int i = 0; i < 100000; ++i) elements += L"&m;";
+    elements += L"</r>";
+
+    const auto start = std::chrono::steady_clock::now();
+    const auto result = Parse(elements);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    ASSERT_TRUE(std::holds_alternative<XmlParseError>(result));
+    EXPECT_NE(std::get<XmlParseError>(result).code, 0);
+}
+
 }  // namespace
 }  // namespace orvantis

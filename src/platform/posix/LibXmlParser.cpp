@@ -58,9 +58,10 @@ void AppendWide(std::wstring& out, const xmlChar* text, std::size_t length) {
 // Builds the core's document straight from libxml2's SAX events: no libxml2 tree is made,
 // and each piece of text is converted once.
 //
-// libxml2 bounds entity expansion while it builds its own tree, not when it hands entity text
-// to SAX handlers, so the builder keeps a budget of its own: the content may not exceed a
-// fixed allowance plus ten times the source, which only entity expansion can reach.
+// libxml2 bounds entity expansion while it builds its own tree, not when it hands an entity's
+// content to SAX handlers, so the builder keeps a budget of its own: the content, counting
+// each node as kNodeCost characters, may not exceed a fixed allowance plus ten times the
+// source, which only entity expansion can reach.
 class DocumentBuilder {
 public:
     DocumentBuilder(XmlDocument& document, xmlParserCtxt& context, std::size_t sourceCharacters)
@@ -70,6 +71,7 @@ public:
 
     void StartElement(const xmlChar* localName, const xmlChar* prefix, int attributeCount,
                       const xmlChar** attributes) {
+        if (!Spend(kNodeCost)) return;
         document_.StartElement(QualifiedName(localName, prefix));
         // Five pointers per attribute: local name, prefix, namespace, value start, value end.
         for (int i = 0; i < attributeCount; ++i, attributes += 5) {
@@ -81,10 +83,12 @@ public:
             document_.AddAttribute(name, buffer_);
         }
     }
-    void EndElement() { document_.EndElement(); }
+    void EndElement() {
+        if (!overBudget_) document_.EndElement();
+    }
     void Characters(XmlNodeKind kind, const xmlChar* text, std::size_t length,
                     std::wstring_view name = {}) {
-        if (!Spend(length)) return;
+        if (!Spend(kNodeCost + length)) return;
         buffer_.clear();
         AppendWide(buffer_, text, length);
         document_.AddCharacterData(kind, buffer_, name);
@@ -96,8 +100,10 @@ public:
     }
 
 private:
+    static constexpr std::size_t kNodeCost = 8;
+
     bool Spend(std::size_t characters) {
-        if (characters <= budget_) {
+        if (!overBudget_ && characters <= budget_) {
             budget_ -= characters;
             return true;
         }
