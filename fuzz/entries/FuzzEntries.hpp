@@ -21,6 +21,8 @@ using Entry = std::optional<std::string> (*)(Bytes input);
 std::optional<std::string> LoadXmlEntry(Bytes input);
 // StringToDate on any text: a type mismatch or a date that agrees with the digits read.
 std::optional<std::string> StringToDateEntry(Bytes input);
+// Base64Decode on any text; Base64Encode then Base64Decode gives back the single-byte codes.
+std::optional<std::string> Base64Entry(Bytes input);
 
 struct Target {
     std::string_view name;  // the folder name under fuzz/seeds/ and fuzz/regressions/

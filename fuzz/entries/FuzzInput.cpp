@@ -19,6 +19,7 @@ std::span<const Target> Targets() {
     static constexpr Target kTargets[] = {
         {"load_xml", LoadXmlEntry},
         {"string_to_date", StringToDateEntry},
+        {"base64", Base64Entry},
     };
     return kTargets;
 }
