@@ -23,6 +23,10 @@ std::optional<std::string> LoadXmlEntry(Bytes input);
 std::optional<std::string> StringToDateEntry(Bytes input);
 // Base64Decode on any text; Base64Encode then Base64Decode gives back the single-byte codes.
 std::optional<std::string> Base64Entry(Bytes input);
+// The vCard and RTF builders on a contact whose property values (cut at U+001E) are any text:
+// the card stays one property or quoted-printable continuation per line between BEGIN:VCARD
+// and END:VCARD, and no value's brace becomes RTF markup.
+std::optional<std::string> ContactExportsEntry(Bytes input);
 
 struct Target {
     std::string_view name;  // the folder name under fuzz/seeds/ and fuzz/regressions/

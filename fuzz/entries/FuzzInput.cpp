@@ -20,6 +20,7 @@ std::span<const Target> Targets() {
         {"load_xml", LoadXmlEntry},
         {"string_to_date", StringToDateEntry},
         {"base64", Base64Entry},
+        {"contact_exports", ContactExportsEntry},
     };
     return kTargets;
 }
