@@ -28,30 +28,19 @@ void InitializeLibXml() {
     });
 }
 
-// Appends UTF-8 that libxml2 has already validated to wide text.
+// Appends UTF-8 that libxml2 has already validated to wide text; ASCII, the common case,
+// one byte per character without a detour.
 void AppendWide(std::wstring& out, const xmlChar* text, std::size_t length) {
     const xmlChar* const end = text + length;
     while (text < end) {
-        const xmlChar* ascii = text;
-        while (ascii < end && *ascii < 0x80) ++ascii;
-        out.append(text, ascii);  // the common case, one byte per character
-        if (ascii == end) return;
-        // A multi-byte sequence; any other text was refused by the parser already.
-        text = ascii;
-        const unsigned lead = *text;
-        const int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : 1;
-        char32_t c = lead & (0x3F >> extra);
-        for (int i = 1; i <= extra && text + i < end; ++i) c = c << 6 | (text[i] & 0x3F);
-        text += extra + 1;
-        if constexpr (sizeof(wchar_t) == 2) {
-            if (c >= 0x10000) {
-                c -= 0x10000;
-                out += static_cast<wchar_t>(0xD800 + (c >> 10));
-                out += static_cast<wchar_t>(0xDC00 + (c & 0x3FF));
-                continue;
-            }
-        }
-        out += static_cast<wchar_t>(c);
+        const xmlChar* other = text;
+        while (other < end && *other < 0x80) ++other;
+        out.append(text, other);
+        text = other;
+        while (text < end && *text >= 0x80) ++text;
+        if (other == text) continue;
+        const std::string_view run(reinterpret_cast<const char*>(other), text - other);
+        out += WideFromUtf8(run).value_or(L"\uFFFD");
     }
 }
 
