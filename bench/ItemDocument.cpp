@@ -78,6 +78,15 @@ std::string CompactDate(Picker& pick) {
     return text;
 }
 
+// The home or the company address with its telephone; prefix is "" or "company-".
+void Address(std::string& out, Picker& pick, const std::string& prefix) {
+    Field(out, prefix + "address", pick.Digits(2) + " " + std::string(pick.From(kStreets)));
+    Field(out, prefix + "city", pick.From(kCities));
+    Field(out, prefix + "postal-code", pick.Digits(5));
+    Field(out, prefix + "country", "France");
+    Field(out, prefix + "phone", "+33 4 " + pick.Digits(8));
+}
+
 void Contact(std::string& out, Picker& pick, std::size_t index) {
     const std::string first(pick.From(kFirstNames));
     const std::string last(pick.From(kLastNames));
@@ -87,18 +96,10 @@ void Contact(std::string& out, Picker& pick, std::size_t index) {
     Field(out, "firstname", first);
     Field(out, "lastname", last);
     Field(out, "email", mail);
-    Field(out, "address", pick.Digits(2) + " " + std::string(pick.From(kStreets)));
-    Field(out, "city", pick.From(kCities));
-    Field(out, "postal-code", pick.Digits(5));
-    Field(out, "country", "France");
-    Field(out, "phone", "+33 4 " + pick.Digits(8));
+    Address(out, pick, "");
     Field(out, "mobile-phone", "+33 6 " + pick.Digits(8));
     Field(out, "company", pick.From(kCompanies));
-    Field(out, "company-address", pick.Digits(3) + " " + std::string(pick.From(kStreets)));
-    Field(out, "company-city", pick.From(kCities));
-    Field(out, "company-postal-code", pick.Digits(5));
-    Field(out, "company-country", "France");
-    Field(out, "company-phone", "+33 4 " + pick.Digits(8));
+    Address(out, pick, "company-");
     Field(out, "company-fax", "+33 4 " + pick.Digits(8));
     Field(out, "company-email", "accueil@exemple.fr");
     Field(out, "site-url", "https://www.exemple.fr/");
@@ -107,11 +108,16 @@ void Contact(std::string& out, Picker& pick, std::size_t index) {
     out += "  </contact>\n";
 }
 
-void Event(std::string& out, Picker& pick) {
-    out += "  <event>\n";
+// What events and tasks share: the subject and the two dates.
+void When(std::string& out, Picker& pick) {
     Field(out, "subject", pick.From(kSubjects));
     Field(out, "start", CompactDate(pick));
     Field(out, "end", CompactDate(pick));
+}
+
+void Event(std::string& out, Picker& pick) {
+    out += "  <event>\n";
+    When(out, pick);
     Field(out, "location", pick.From(kCities));
     Field(out, "category", "Travail");
     Field(out, "reminder", "15");
@@ -122,9 +128,7 @@ void Event(std::string& out, Picker& pick) {
 
 void Todo(std::string& out, Picker& pick) {
     out += "  <todo>\n";
-    Field(out, "subject", pick.From(kSubjects));
-    Field(out, "start", CompactDate(pick));
-    Field(out, "end", CompactDate(pick));
+    When(out, pick);
     Field(out, "notes", Notes(pick));
     Field(out, "priority", pick.Next() % 2 ? "high" : "normal");
     Field(out, "state", std::to_string(pick.Next() % 3));
