@@ -5,6 +5,8 @@
 #include <libxml/SAX2.h>
 #include <libxml/xmlerror.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -35,12 +37,28 @@ void AppendWide(std::wstring& out, const xmlChar* text, std::size_t length) {
     while (text < end) {
         const xmlChar* other = text;
         while (other < end && *other < 0x80) ++other;
-        out.append(text, other);
+        const std::size_t start = out.size();
+        out.resize(start + static_cast<std::size_t>(other - text));
+        std::copy(text, other, out.begin() + static_cast<std::ptrdiff_t>(start));
         text = other;
         while (text < end && *text >= 0x80) ++text;
         if (other == text) continue;
         const std::string_view run(reinterpret_cast<const char*>(other), text - other);
         out += WideFromUtf8(run).value_or(L"\uFFFD");
+    }
+}
+
+// The reverse, for the text handed to the parser.
+void AppendUtf8(std::string& out, std::wstring_view text) {
+    const auto isAscii = [](wchar_t c) { return static_cast<std::uint32_t>(c) < 0x80; };
+    for (auto at = text.begin(); at != text.end();) {
+        const auto other = std::find_if_not(at, text.end(), isAscii);
+        const std::size_t start = out.size();
+        out.resize(start + static_cast<std::size_t>(other - at));
+        std::transform(at, other, out.begin() + static_cast<std::ptrdiff_t>(start),
+                       [](wchar_t c) { return static_cast<char>(c); });
+        at = std::find_if(other, text.end(), isAscii);
+        if (other != at) out += Utf8FromWide(std::wstring_view(&*other, at - other));
     }
 }
 
@@ -232,6 +250,8 @@ std::variant<XmlDocument, XmlParseError> LibXmlParser::Parse(std::wstring_view t
     DocumentBuilder builder(document, *context, text.size());
     context->_private = &builder;
 
+    std::string chunk;
+    chunk.reserve(4 * kChunkCharacters);
     for (std::wstring_view rest = text;;) {
         std::wstring_view piece = rest.substr(0, kChunkCharacters);
         // A surrogate pair (UTF-16 text) is never split between two pieces.
@@ -239,7 +259,8 @@ std::variant<XmlDocument, XmlParseError> LibXmlParser::Parse(std::wstring_view t
             piece.remove_suffix(1);
         }
         rest.remove_prefix(piece.size());
-        const std::string chunk = Utf8FromWide(piece);
+        chunk.clear();
+        AppendUtf8(chunk, piece);
         const int last = rest.empty() ? 1 : 0;
         xmlParseChunk(context.get(), chunk.data(), static_cast<int>(chunk.size()), last);
         if (last || context->disableSAX) break;
