@@ -160,7 +160,12 @@ TEST_F(XmlParserTest, RefusesEntitiesThatMultiplyElementsQuickly) {
 
     const auto start = std::chrono::steady_clock::now();
     const auto result = Parse(elements);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+#ifdef ORVANTIS_SANITIZE
+    EXPECT_LT(elapsed, std::chrono::seconds(5));  // sanitizers slow every node down
+#else
+    EXPECT_LT(elapsed, std::chrono::seconds(1));
+#endif
     ASSERT_TRUE(std::holds_alternative<XmlParseError>(result));
     EXPECT_NE(std::get<XmlParseError>(result).code, 0);
 }
