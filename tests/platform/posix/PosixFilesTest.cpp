@@ -1,0 +1,81 @@
+// The Linux files adapter against a real temporary folder.
+
+#include "platform/posix/PosixFiles.hpp"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "automation/Unicode.hpp"
+#include "fakes/Errors.hpp"
+
+namespace orvantis {
+namespace {
+
+using testing::ErrorNumberOf;
+
+class PosixFilesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = std::filesystem::temp_directory_path() /
+                  ("orvantis-files-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                   "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(folder_);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder_); }
+
+    std::wstring PathOf(const std::string& name) const {
+        return *WideFromUtf8((folder_ / name).string());
+    }
+    static std::string Content(const std::wstring& path) {
+        std::ifstream file(Utf8FromWide(path), std::ios::binary);
+        return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    }
+
+    std::filesystem::path folder_;
+    PosixFiles files_;
+};
+
+TEST_F(PosixFilesTest, WritesTextInTheAnsiCodePageAndReplacesAnOlderFile) {
+    const std::wstring path = PathOf("note.rtf");
+    files_.WriteAnsiText(path, L"an older, longer content");
+    files_.WriteAnsiText(path, L"caf\u00E9 \u20AC \u4E2D\r\n");
+    EXPECT_EQ(Content(path), "caf\xE9 \x80 ?\r\n");  // Windows-1252; a missing character is "?"
+}
+
+TEST_F(PosixFilesTest, WritesBytesAsTheyAre) {
+    const std::wstring path = PathOf("picture.gif");
+    const std::string bytes("GIF89a\0\xFF\r\n", 10);
+    files_.WriteBytes(path, bytes);
+    EXPECT_EQ(Content(path), bytes);
+}
+
+TEST_F(PosixFilesTest, ReportsAMissingFolderAndAMissingFileByTheirNumbers) {
+    EXPECT_EQ(ErrorNumberOf([&] { files_.WriteAnsiText(PathOf("absent/note.rtf"), L"x"); }),
+              errors::kPathNotFound);
+    EXPECT_EQ(ErrorNumberOf([&] { files_.Delete(PathOf("absent.gif")); }), errors::kFileNotFound);
+}
+
+TEST_F(PosixFilesTest, DeletesAFile) {
+    const std::wstring path = PathOf("old.gif");
+    files_.WriteBytes(path, "x");
+    files_.Delete(path);
+    EXPECT_FALSE(std::filesystem::exists(Utf8FromWide(path)));
+}
+
+TEST_F(PosixFilesTest, TemporaryFilesAreNewEmptyDistinctAndKeepTheirExtension) {
+    const std::wstring first = files_.CreateUniqueTemporaryFile(L".gif");
+    const std::wstring second = files_.CreateUniqueTemporaryFile(L".gif");
+    EXPECT_NE(first, second);
+    for (const auto& path : {first, second}) {
+        EXPECT_TRUE(path.ends_with(L".gif"));
+        EXPECT_TRUE(std::filesystem::exists(Utf8FromWide(path)));
+        EXPECT_EQ(std::filesystem::file_size(Utf8FromWide(path)), 0u);
+        files_.Delete(path);
+    }
+}
+
+}  // namespace
+}  // namespace orvantis
