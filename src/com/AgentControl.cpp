@@ -2,6 +2,7 @@
 
 #include <cwctype>
 
+#include "com/ConnectionPointEnumerator.hpp"
 #include "com/EventConnectionPoint.hpp"
 #include "com/Module.hpp"
 #include "control/SafetyModule.hpp"
@@ -167,15 +168,16 @@ HRESULT AgentControl::GetGUID(DWORD kind, GUID* id) {
 }
 
 HRESULT AgentControl::EnumConnectionPoints(IEnumConnectionPoints** points) {
-    if (points) *points = nullptr;
-    return E_NOTIMPL;
+    if (!points) return E_POINTER;
+    *points = ConnectionPointEnumerator::Make(*this, 0).Detach();
+    return S_OK;
 }
 
 HRESULT AgentControl::FindConnectionPoint(REFIID iid, IConnectionPoint** point) {
     if (!point) return E_POINTER;
     *point = nullptr;
     if (iid != DIID___OrvantisAgent) return CONNECT_E_NOCONNECTION;
-    *point = EventConnectionPoint::Create(*this).Detach();
+    *point = EventConnectionPoint::Make(*this).Detach();
     return S_OK;
 }
 

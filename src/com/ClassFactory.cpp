@@ -6,29 +6,6 @@
 
 namespace orvantis::com {
 
-ComPtr<IClassFactory> ClassFactory::Create() {
-    return windows::Adopt<IClassFactory>(new ClassFactory());
-}
-
-HRESULT ClassFactory::QueryInterface(REFIID iid, void** object) {
-    if (!object) return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IClassFactory) {
-        *object = static_cast<IClassFactory*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-}
-
-ULONG ClassFactory::AddRef() { return ++references_; }
-
-ULONG ClassFactory::Release() {
-    const ULONG left = --references_;
-    if (left == 0) delete this;
-    return left;
-}
-
 HRESULT ClassFactory::CreateInstance(IUnknown* outer, REFIID iid, void** object) {
     if (!object) return E_POINTER;
     *object = nullptr;

@@ -1,30 +1,20 @@
 #pragma once
 
 #include "com/OrvantisTypes.hpp"
-#include "platform/windows/ComHandles.hpp"
-#include "platform/windows/LiveObjects.hpp"
+#include "platform/windows/ComObject.hpp"
 
 namespace orvantis::com {
 
-using windows::ComPtr;
-
 // Makes OrvantisAgent controls; no aggregation.
-class ClassFactory final : public IClassFactory, private windows::CountedObject {
+class ClassFactory final : public windows::ComObject<ClassFactory, IClassFactory> {
 public:
-    static ComPtr<IClassFactory> Create();
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
-
     HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** object) override;
     HRESULT STDMETHODCALLTYPE LockServer(BOOL lock) override;
 
 private:
+    friend class windows::ComObject<ClassFactory, IClassFactory>;
     ClassFactory() = default;
     ~ClassFactory() = default;
-
-    std::atomic<ULONG> references_{1};
 };
 
 }  // namespace orvantis::com

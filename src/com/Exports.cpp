@@ -55,7 +55,7 @@ HRESULT STDAPICALLTYPE DllGetClassObject(REFCLSID classId, REFIID iid, void** ob
     if (classId != CLSID_OrvantisAgent) return CLASS_E_CLASSNOTAVAILABLE;
     SafetyModule::StartThread();
     try {
-        return com::ClassFactory::Create()->QueryInterface(iid, object);
+        return com::ClassFactory::Make()->QueryInterface(iid, object);
     } catch (const std::bad_alloc&) {
         return E_OUTOFMEMORY;
     }

@@ -214,6 +214,20 @@ TEST_F(ControlTest, DescribesItsClassAndEmptyEventSource) {
     point->GetConnectionInterface(&connected);
     EXPECT_EQ(connected, source);
     EXPECT_EQ(container->FindConnectionPoint(IID_IDispatch, &point), CONNECT_E_NOCONNECTION);
+
+    // Listed, it is the one point there is.
+    ComPtr<IEnumConnectionPoints> points;
+    ASSERT_EQ(container->EnumConnectionPoints(&points), S_OK);
+    IConnectionPoint* listed[2] = {};
+    ULONG fetched = 0;
+    EXPECT_EQ(points->Next(2, listed, &fetched), S_FALSE);
+    ASSERT_EQ(fetched, 1u);
+    listed[0]->GetConnectionInterface(&connected);
+    EXPECT_EQ(connected, source);
+    listed[0]->Release();
+    points->Reset();
+    EXPECT_EQ(points->Skip(2), S_FALSE);
+    EXPECT_EQ(points->Next(1, listed, nullptr), S_FALSE);
 }
 
 TEST_F(ControlTest, TheTypeLibraryDescribesTheControlInSlotOrder) {
