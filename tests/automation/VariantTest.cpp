@@ -97,6 +97,11 @@ TEST(DateTime, RoundTripsAcrossTheEpochAndBeforeIt) {
     EXPECT_DOUBLE_EQ(*MakeDate({1900, 1, 1, 12, 0, 0}), 2.5);
 }
 
+TEST(DateTime, ATimeThatRoundsUpToMidnightBelongsToTheNextDay) {
+    EXPECT_EQ(SplitDate(1.0 - 1e-9), (CivilTime{1899, 12, 31, 0, 0, 0}));
+    EXPECT_EQ(SplitDate(-1.0 - (1.0 - 1e-9)), (CivilTime{1899, 12, 30, 0, 0, 0}));
+}
+
 TEST(DateTime, RefusesDaysTheMonthDoesNotHave) {
     EXPECT_FALSE(MakeDate({2006, 2, 29, 0, 0, 0}));
     EXPECT_FALSE(MakeDate({1900, 2, 29, 0, 0, 0}));
