@@ -170,5 +170,18 @@ TEST_F(XmlParserTest, RefusesEntitiesThatMultiplyElementsQuickly) {
     EXPECT_NE(std::get<XmlParseError>(result).code, 0);
 }
 
+TEST_F(XmlParserTest, NamesKeepTheirPrefix) {
+    // Names are compared exactly, prefix included: x:contact is no contact.
+    const XmlDocument doc = ParseGood(
+        L"<datas xmlns:x=\"urn:x\" x:open=\"no\"><x:contact/><contact><x:id>1</x:id></contact></datas>");
+    EXPECT_EQ(doc.ElementsByTagName(L"contact").size(), 1u);
+    EXPECT_EQ(doc.ElementsByTagName(L"x:contact").size(), 1u);
+    const auto contact = doc.ElementsByTagName(L"contact").at(0);
+    EXPECT_EQ(doc.Name(doc.FirstChild(contact)), L"x:id");
+    const auto datas = doc.ElementsByTagName(L"datas").at(0);
+    EXPECT_FALSE(doc.Attribute(datas, L"open").has_value());
+    EXPECT_EQ(doc.Attribute(datas, L"x:open"), L"no");
+}
+
 }  // namespace
 }  // namespace orvantis
