@@ -62,17 +62,6 @@ TEST(Routing, UnlistedNamesRouteNothing) {
     EXPECT_TRUE(host.shell.runs.empty());
 }
 
-TEST(Routing, KindsATargetDoesNotTakeAreDropped) {
-    testing::TestHost host;
-    auto event = std::make_shared<AgentEvent>();
-    auto todo = std::make_shared<AgentTodo>();
-    for (const auto* target : {L"oexpress", L"desktop", L"act", L"goldmine", L"msn", L"onenotes"}) {
-        EXPECT_EQ(ErrorNumberOf([&] { InsertEvent(host.Get(), event, target); }), 0);
-        EXPECT_EQ(ErrorNumberOf([&] { InsertTodo(host.Get(), todo, target); }), 0);
-    }
-    EXPECT_EQ(ErrorNumberOf([&] { InsertTodo(host.Get(), todo, L"groupwise"); }), 0);
-}
-
 // A plug-in inserter: records what it was handed and may replace the record.
 class FakePlugIn : public Object {
 public:

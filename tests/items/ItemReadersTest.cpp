@@ -45,43 +45,28 @@ protected:
 };
 
 TEST_F(ItemReadersTest, MapsEveryContactFieldToItsProperty) {
-    const auto sink = Read(
-        L"<datas open='x'><contact>"
-        L"<firstname>Ann</firstname><lastname>Lee</lastname><email>ann@example.com</email>"
-        L"<address>1 Main St</address><city>Lyon</city><postal-code>69001</postal-code>"
-        L"<country>France</country><phone>0102</phone><mobile-phone>0607</mobile-phone>"
-        L"<company>Acme</company><company-address>2 Rue</company-address>"
-        L"<company-city>Paris</company-city><company-postal-code>75001</company-postal-code>"
-        L"<company-country>FR</company-country><company-phone>0145</company-phone>"
-        L"<company-fax>0146</company-fax><company-email>info@acme.example</company-email>"
-        L"<site-url>http://acme.example</site-url><job-title>CTO</job-title><notes>n</notes>"
-        L"<id>42</id><instant-messaging>ann-im</instant-messaging><picture>FFD8</picture>"
-        L"</contact></datas>");
-    ASSERT_EQ(sink.contacts.size(), 1u);
-    const AgentContact& c = *sink.contacts[0];
-    EXPECT_EQ(c.Firstname, L"Ann");
-    EXPECT_EQ(c.Lastname, L"Lee");
-    EXPECT_EQ(c.Email, L"ann@example.com");
-    EXPECT_EQ(c.HomeAddressStreet, L"1 Main St");
-    EXPECT_EQ(c.HomeAddressCity, L"Lyon");
-    EXPECT_EQ(c.HomeAddressZip, L"69001");
-    EXPECT_EQ(c.HomeAddressCountry, L"France");
-    EXPECT_EQ(c.PersonalPhone, Variant(L"0102"));
-    EXPECT_EQ(c.PersonalMobile, L"0607");
-    EXPECT_EQ(c.CompanyName, L"Acme");
-    EXPECT_EQ(c.CompanyAddressStreet, L"2 Rue");
-    EXPECT_EQ(c.CompanyAddressCity, L"Paris");
-    EXPECT_EQ(c.CompanyAddressZip, L"75001");
-    EXPECT_EQ(c.CompanyAddressCountry, L"FR");
-    EXPECT_EQ(c.CompanyPhone, L"0145");
-    EXPECT_EQ(c.CompanyFax, Variant(L"0146"));
-    EXPECT_EQ(c.CompanyEmail, Variant(L"info@acme.example"));
-    EXPECT_EQ(c.SiteURL, L"http://acme.example");
-    EXPECT_EQ(c.JobTitle, L"CTO");
-    EXPECT_EQ(c.Notes, L"n");
-    EXPECT_EQ(c.OrvantisID, L"42");
-    EXPECT_EQ(c.IMNumber, L"ann-im");
-    EXPECT_EQ(c.PictureData, L"FFD8");
+    const std::pair<const wchar_t*, const wchar_t*> fields[] = {
+        {L"firstname", L"Firstname"}, {L"lastname", L"Lastname"}, {L"email", L"Email"},
+        {L"address", L"HomeAddressStreet"}, {L"city", L"HomeAddressCity"},
+        {L"postal-code", L"HomeAddressZip"}, {L"country", L"HomeAddressCountry"},
+        {L"phone", L"PersonalPhone"}, {L"mobile-phone", L"PersonalMobile"},
+        {L"company", L"CompanyName"}, {L"company-address", L"CompanyAddressStreet"},
+        {L"company-city", L"CompanyAddressCity"}, {L"company-postal-code", L"CompanyAddressZip"},
+        {L"company-country", L"CompanyAddressCountry"}, {L"company-phone", L"CompanyPhone"},
+        {L"company-fax", L"CompanyFax"}, {L"company-email", L"CompanyEmail"},
+        {L"site-url", L"SiteURL"}, {L"job-title", L"JobTitle"}, {L"notes", L"Notes"},
+        {L"id", L"OrvantisID"}, {L"instant-messaging", L"IMNumber"}, {L"picture", L"PictureData"},
+    };
+    // Each field gets its own value, so a swapped pair of fields shows.
+    std::wstring document = L"<r><contact>";
+    for (const auto& [element, property] : fields) {
+        document += std::wstring(L"<") + element + L">v-" + element + L"</" + element + L">";
+    }
+    const auto sink = Read(document + L"</contact></r>");
+    AgentContact& contact = *sink.contacts.at(0);
+    for (const auto& [element, property] : fields) {
+        EXPECT_EQ(contact.Get(property), Variant(std::wstring(L"v-") + element)) << property;
+    }
 }
 
 TEST_F(ItemReadersTest, LeavesAbsentFieldsEmptyLetsTheLastRepeatWinAndSkipsUnknownOnes) {
