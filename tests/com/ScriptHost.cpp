@@ -15,20 +15,27 @@ std::wstring WindowText(HWND window) {
     return text;
 }
 
+// Freed by Invoke, as every argument is.
+std::vector<VARIANT> TextArgument(const std::wstring& text) {
+    std::vector<VARIANT> arguments(1);
+    arguments[0].vt = VT_BSTR;
+    arguments[0].bstrVal = windows::Bstr(text).Detach();
+    return arguments;
+}
+
 }  // namespace
 
 ComPtr<IDispatch> CreateByProgId(const wchar_t* progId) {
-    CLSID classId;
-    if (FAILED(CLSIDFromProgID(progId, &classId))) throw std::runtime_error("ProgID not registered");
+    CLSID classId{};
     ComPtr<IDispatch> object;
-    if (FAILED(CoCreateInstance(classId, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&object)))) {
-        throw std::runtime_error("CoCreateInstance failed");
+    if (FAILED(CLSIDFromProgID(progId, &classId)) ||
+        FAILED(CoCreateInstance(classId, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&object)))) {
+        throw std::runtime_error("cannot create the object");
     }
     return object;
 }
 
-CallOutcome ScriptHost::Invoke(const std::wstring& name, WORD flags, std::vector<VARIANT>& arguments,
-                               bool byReference) {
+CallOutcome ScriptHost::Invoke(const std::wstring& name, std::vector<VARIANT>& arguments, bool put) {
     DISPID id = 0;
     windows::Bstr member(name);
     LPOLESTR names[] = {member.Get()};
@@ -38,26 +45,27 @@ CallOutcome ScriptHost::Invoke(const std::wstring& name, WORD flags, std::vector
         outcome.error = ScriptError{found, found, L"", L"unknown name"};
         return outcome;
     }
-    // Script hosts pass the arguments last first, variables by reference.
-    std::vector<VARIANT> references(arguments.size());
+    // Script hosts pass the arguments last first, variables by reference, a property's value by value.
     std::vector<VARIANT> passed(arguments.size());
     for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::size_t slot = arguments.size() - 1 - i;
-        references[slot].vt = VT_VARIANT | VT_BYREF;
-        references[slot].pvarVal = &arguments[i];
-        passed[slot] = byReference ? references[slot] : arguments[i];
+        VARIANT& slot = passed[arguments.size() - 1 - i];
+        slot = arguments[i];
+        if (!put) {
+            slot.vt = VT_VARIANT | VT_BYREF;
+            slot.pvarVal = &arguments[i];
+        }
     }
     DISPID putId = DISPID_PROPERTYPUT;
     DISPPARAMS parameters{passed.data(), nullptr, static_cast<UINT>(passed.size()), 0};
-    if (flags == DISPATCH_PROPERTYPUT) {
+    if (put) {
         parameters.rgdispidNamedArgs = &putId;
         parameters.cNamedArgs = 1;
     }
     OwnedVariant result;
     EXCEPINFO exception{};
-    UINT badArgument = 0;
+    const WORD flags = put ? DISPATCH_PROPERTYPUT : DISPATCH_METHOD | DISPATCH_PROPERTYGET;
     const HRESULT invoked = object_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &parameters,
-                                            result.Get(), &exception, &badArgument);
+                                            result.Get(), &exception, nullptr);
     if (FAILED(invoked)) {
         outcome.error = ScriptError{invoked, exception.scode, TextOf(exception.bstrSource),
                                     TextOf(exception.bstrDescription)};
@@ -72,27 +80,17 @@ CallOutcome ScriptHost::Invoke(const std::wstring& name, WORD flags, std::vector
     return outcome;
 }
 
-CallOutcome ScriptHost::Get(const std::wstring& name) {
-    std::vector<VARIANT> none;
-    return Invoke(name, DISPATCH_PROPERTYGET | DISPATCH_METHOD, none, false);
-}
-
 CallOutcome ScriptHost::Put(const std::wstring& name, const std::wstring& value) {
-    std::vector<VARIANT> arguments(1);
-    arguments[0].vt = VT_BSTR;
-    arguments[0].bstrVal = windows::Bstr(value).Detach();
-    return Invoke(name, DISPATCH_PROPERTYPUT, arguments, false);
+    auto arguments = TextArgument(value);
+    return Invoke(name, arguments, true);
 }
 
 CallOutcome ScriptHost::Call(const std::wstring& name, std::vector<VARIANT> arguments) {
-    return Invoke(name, DISPATCH_METHOD | DISPATCH_PROPERTYGET, arguments, true);
+    return Invoke(name, arguments, false);
 }
 
 CallOutcome ScriptHost::CallWithText(const std::wstring& name, const std::wstring& text) {
-    std::vector<VARIANT> arguments(1);
-    arguments[0].vt = VT_BSTR;
-    arguments[0].bstrVal = windows::Bstr(text).Detach();
-    return Call(name, std::move(arguments));
+    return Call(name, TextArgument(text));
 }
 
 MessageBoxWatcher::MessageBoxWatcher()

@@ -34,7 +34,7 @@ class ScriptHost {
 public:
     explicit ScriptHost(ComPtr<IDispatch> object) : object_(std::move(object)) {}
 
-    CallOutcome Get(const std::wstring& name);
+    CallOutcome Get(const std::wstring& name) { return Call(name); }
     CallOutcome Put(const std::wstring& name, const std::wstring& value);
     // Arguments are passed by reference (VT_BYREF | VT_VARIANT), as script variables are.
     CallOutcome Call(const std::wstring& name, std::vector<VARIANT> arguments = {});
@@ -43,8 +43,7 @@ public:
     IDispatch* Object() const { return object_.Get(); }
 
 private:
-    CallOutcome Invoke(const std::wstring& name, WORD flags, std::vector<VARIANT>& arguments,
-                       bool byReference);
+    CallOutcome Invoke(const std::wstring& name, std::vector<VARIANT>& arguments, bool put);
 
     ComPtr<IDispatch> object_;
 };

@@ -17,18 +17,53 @@ public:
     bool handBackItself = false;
     bool refuse = false;  // fails as a plug-in reports a failure: through EXCEPINFO
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+        *object = nullptr;
+        if (iid == IID_IUnknown || iid == IID_IDispatch) *object = static_cast<IDispatch*>(this);
+        if (iid == IID_IClassFactory) *object = static_cast<IClassFactory*>(this);
+        return *object ? S_OK : E_NOINTERFACE;
+    }
     ULONG STDMETHODCALLTYPE AddRef() override { return 2; }  // lives on the test's stack
     ULONG STDMETHODCALLTYPE Release() override { return 1; }
 
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override;
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID,
-                                            DISPID* ids) override;
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* parameters,
-                                     VARIANT*, EXCEPINFO*, UINT*) override;
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+        *count = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT, LCID, DISPID* ids) override {
+        ids[0] = 1;
+        return std::wstring(names[0]) == L"WriteContact" ? S_OK : DISP_E_UNKNOWNNAME;
+    }
 
-    HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** object) override;
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* parameters, VARIANT*,
+                                     EXCEPINFO* exception, UINT*) override {
+        if (id != 1 || parameters->cArgs != 1) return DISP_E_BADPARAMCOUNT;
+        if (refuse) {
+            *exception = EXCEPINFO{};
+            exception->scode = static_cast<HRESULT>(0x800A0000 | 1004);
+            exception->bstrSource = SysAllocString(L"MsnInserter");
+            exception->bstrDescription = SysAllocString(L"The address book is closed.");
+            return DISP_E_EXCEPTION;
+        }
+        VARIANT& argument = parameters->rgvarg[0];
+        if (argument.vt != (VT_VARIANT | VT_BYREF) || argument.pvarVal->vt != VT_DISPATCH) {
+            return DISP_E_TYPEMISMATCH;
+        }
+        ScriptHost record(argument.pvarVal->pdispVal);
+        seen.push_back(record.Get(L"Firstname").text + L" " + record.Get(L"lastname").text);
+        record.Put(L"Notes", L"seen by the plug-in");
+        if (handBackItself) {
+            VariantClear(argument.pvarVal);
+            argument.pvarVal->vt = VT_DISPATCH;
+            argument.pvarVal->pdispVal = this;
+        }
+        return S_OK;
+    }
+
+    HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** object) override {
+        return outer ? CLASS_E_NOAGGREGATION : QueryInterface(iid, object);
+    }
     HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
 };
 
@@ -36,13 +71,24 @@ public:
 // the test prefix's registry; undoes both.
 class RegisteredInserter {
 public:
-    RegisteredInserter(TestInserter& inserter, const std::wstring& progId);
-    ~RegisteredInserter();
+    RegisteredInserter(TestInserter& inserter, const std::wstring& progId) : key_(L"Software\\Classes\\" + progId) {
+        constexpr CLSID kInserterClass = {0x3c1f9a20, 0x6d2b, 0x4e8a, {0x9b, 0x11, 0x52, 0x7a, 0x0d, 0x44, 0xe6, 0x19}};
+        CoRegisterClassObject(kInserterClass, static_cast<IClassFactory*>(&inserter), CLSCTX_INPROC_SERVER,
+                              REGCLS_MULTIPLEUSE, &cookie_);
+        wchar_t classText[40] = {};
+        StringFromGUID2(kInserterClass, classText, 40);
+        RegSetKeyValueW(HKEY_LOCAL_MACHINE, (key_ + L"\\CLSID").c_str(), nullptr, REG_SZ, classText,
+                        static_cast<DWORD>((wcslen(classText) + 1) * sizeof(wchar_t)));
+    }
+    ~RegisteredInserter() {
+        CoRevokeClassObject(cookie_);
+        RegDeleteTreeW(HKEY_LOCAL_MACHINE, key_.c_str());
+    }
     RegisteredInserter(const RegisteredInserter&) = delete;
     RegisteredInserter& operator=(const RegisteredInserter&) = delete;
 
 private:
-    std::wstring progId_;
+    std::wstring key_;
     DWORD cookie_ = 0;
 };
 

@@ -1,12 +1,11 @@
 // Presses OK on every message box of the Wine desktop, whichever process shows it, and logs
-// each box as "title|text" (line breaks written as \n). Ends when the stop file appears.
+// each box's title, one a line. Ends when the stop file appears.
 // usage: BoxWatcher LOG STOPFILE
 
 #include <windows.h>
 
 #include <cstdio>
 #include <set>
-#include <string>
 
 namespace {
 
@@ -15,41 +14,18 @@ struct Watch {
     std::set<HWND> answered;
 };
 
-std::string Utf8(const std::wstring& text) {
-    std::string bytes(text.size() * 4 + 1, '\0');
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()),
-                                         bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr);
-    bytes.resize(static_cast<std::size_t>(size));
-    return bytes;
-}
-
-std::wstring TextOf(HWND window) {
-    wchar_t text[4096] = {};
-    GetWindowTextW(window, text, 4096);
-    std::wstring flat;
-    for (const wchar_t* c = text; *c; ++c) {
-        if (*c == L'\r') continue;
-        if (*c == L'\n') {
-            flat += L"\\n";
-        } else {
-            flat += *c;
-        }
-    }
-    return flat;
-}
-
 BOOL CALLBACK Visit(HWND window, LPARAM context) {
     auto& watch = *reinterpret_cast<Watch*>(context);
     wchar_t className[64] = {};
     GetClassNameW(window, className, 64);
-    // A box is read once it is shown: before that its title and text may not be set yet.
-    if (std::wstring(className) != L"#32770" || watch.answered.count(window) ||
-        !IsWindowVisible(window)) {
+    // A box is read once it is shown: before that its title may not be set yet.
+    if (wcscmp(className, L"#32770") != 0 || watch.answered.count(window) || !IsWindowVisible(window)) {
         return TRUE;
     }
     watch.answered.insert(window);
-    const std::string line = Utf8(TextOf(window) + L"|" + TextOf(GetDlgItem(window, 0xFFFF)));
-    std::fprintf(watch.log, "%s\n", line.c_str());
+    char title[256] = {};
+    GetWindowTextA(window, title, sizeof title);
+    std::fprintf(watch.log, "%s\n", title);
     std::fflush(watch.log);
     PostMessageW(window, WM_COMMAND, IDOK, 0);
     return TRUE;

@@ -9,8 +9,6 @@ Sub Check(ok, what)
 End Sub
 
 Set agent = CreateObject("Orvantis.OrvantisAgent")
-Check agent.XML = "toto", "XML reads toto"
-Check agent.isOk = False, "not loaded before any load"
 agent.LoadXML "<datas open='nowhere'><todo><subject>s</subject></todo></datas>"
 Check agent.isOk = True, "a good document loads"
 agent.LoadXML "<datas open='x'><contact></datas>"
@@ -20,9 +18,5 @@ On Error Resume Next
 agent.LoadXML "<datas open='x'><event><start>20241399T1000</start></event></datas>"
 Check Err.Number = 13, "a bad date is error 13, got " & Err.Number
 Check Err.Source = "Orvantis", "the error comes from Orvantis, got " & Err.Source
-Err.Clear
-agent.LoadXML "<datas><contact/></datas>"
-Check Err.Number = 91, "datas without open is error 91, got " & Err.Number
-Err.Clear
 On Error GoTo 0
 WScript.Quit failures

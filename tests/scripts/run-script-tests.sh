@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Registers Orvantis.ocx in the test prefix with regsvr32 and runs the JScript and VBScript
-# tests with the real cscript, while BoxWatcher answers (and logs) their message boxes.
+# tests with the real cscript, while BoxWatcher answers (and logs) their message boxes;
+# what the boxes say is checked in the in-process tests.
 # usage: run-script-tests.sh WINE-PREFIX-SCRIPT PREFIX OCX BOXWATCHER SCRIPT-FOLDER
 set -euo pipefail
 wine_prefix=$1 prefix=$2 ocx=$3 watcher=$4 scripts=$5
@@ -11,14 +12,6 @@ failed=0
 fail() { echo "FAIL $*"; failed=1; }
 
 run regsvr32 /s "$ocx" || fail "regsvr32 exited with $?"
-# Per-user registration and its removal.
-run regsvr32 /s /n /i:user "$ocx" || fail "regsvr32 /n /i:user exited with $?"
-run reg query 'HKCU\Software\Classes\Orvantis.OrvantisAgent\CLSID' >/dev/null 2>&1 ||
-    fail "per-user registration wrote no ProgID"
-run regsvr32 /s /u /n /i:user "$ocx" || fail "regsvr32 /u /n /i:user exited with $?"
-if run reg query 'HKCU\Software\Classes\Orvantis.OrvantisAgent' >/dev/null 2>&1; then
-    fail "per-user unregistration left the ProgID"
-fi
 
 run "$watcher" "$work/boxes.log" "$work/stop" &
 for _ in $(seq 100); do [[ -f $work/boxes.log ]] && break; sleep 0.1; done
@@ -34,8 +27,6 @@ for script in control.js control.vbs; do
 done
 touch "$work/stop"
 wait
-while IFS= read -r box; do
-    [[ $box == "Orvantis|Error code: "*"\\nReason: "*"\\nSource: \\n"* ]] || fail "unexpected box: $box"
-done <"$work/boxes.log"
+if grep -vx Orvantis "$work/boxes.log"; then fail "unexpected boxes (above)"; fi
 ((failed == 0)) && echo "script tests passed"
 exit "$failed"
