@@ -4,9 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <ocidl.h>
 #include <objsafe.h>
-#include <olectl.h>
+#include <ocidl.h>
 
 #include <set>
 
@@ -126,15 +125,6 @@ TEST_F(ControlTest, AnswersTheScriptingSafetyQuestions) {
 }
 
 TEST_F(ControlTest, TheTypeLibraryDescribesTheControlInSlotOrder) {
-    ComPtr<IProvideClassInfo2> classInfo;
-    ASSERT_EQ(agent_.Object()->QueryInterface(IID_PPV_ARGS(&classInfo)), S_OK);
-    GUID source{};
-    EXPECT_EQ(classInfo->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, &source), S_OK);
-    ComPtr<IConnectionPointContainer> container;
-    ComPtr<IConnectionPoint> point;
-    ASSERT_EQ(agent_.Object()->QueryInterface(IID_PPV_ARGS(&container)), S_OK);
-    EXPECT_EQ(container->FindConnectionPoint(source, &point), S_OK);
-
     // The dual interface's vtable view: its members follow IDispatch's seven slots.
     ComPtr<ITypeInfo> agentInfo;
     ASSERT_EQ(agent_.Object()->GetTypeInfo(0, 0, &agentInfo), S_OK);

@@ -72,7 +72,18 @@ TEST_F(WindowsAdaptersTest, RegistryReadsStringsWithoutTheirZerosAndCreatesNothi
               ERROR_FILE_NOT_FOUND);
 }
 
-TEST_F(WindowsAdaptersTest, SettingsAreStringValuesOfTheSectionKey) {
+// The control's settings, through the Windows host, land where Windows users look.
+TEST_F(WindowsAdaptersTest, SettingsAreStringValuesUnderTheOrvantisAgentKey) {
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\OrvantisAgent");  // the test prefix's own
+    struct : UserInterface {
+        int MessageBox(const std::wstring&, const std::wstring&, int) override { return 1; }
+    } ui;
+    ConfigUtilities::SaveGoldmineUser(CreateNativeHost(ui)->Get(), Variant(L"anne"));
+    EXPECT_EQ(WindowsRegistry().ReadValue(RegistryRoot::CurrentUser, L"Software\\OrvantisAgent\\Configuration",
+                                          L"GoldmineUser"),
+              L"anne");
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\OrvantisAgent");
+
     WindowsSettingsStore settings;
     const std::wstring application = L"OrvantisAdapterTest";
     EXPECT_FALSE(settings.Read(application, L"Configuration", L"GoldmineUser"));
@@ -80,21 +91,6 @@ TEST_F(WindowsAdaptersTest, SettingsAreStringValuesOfTheSectionKey) {
     EXPECT_EQ(settings.Read(application, L"Configuration", L"GoldmineUser"), L" anne \u00E9\r\n");
     // A name never reaches outside the application's key.
     EXPECT_EQ(ErrorNumberOf([&] { settings.Write(application, L"..\\..\\Run", L"x", L"y"); }), 5);
-}
-
-// The control's own settings, through the Windows host, land where Windows users look.
-TEST_F(WindowsAdaptersTest, ControlSettingsLiveUnderTheOrvantisAgentConfigurationKey) {
-    const wchar_t* const key = L"Software\\OrvantisAgent\\Configuration";
-    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\OrvantisAgent");  // the test prefix's own
-
-    struct : UserInterface {
-        int MessageBox(const std::wstring&, const std::wstring&, int) override { return 1; }
-    } ui;
-    const auto native = CreateNativeHost(ui);
-    ConfigUtilities::SaveGoldmineUser(native->Get(), Variant(L"anne"));
-    WindowsRegistry registry;
-    EXPECT_EQ(registry.ReadValue(RegistryRoot::CurrentUser, key, L"GoldmineUser"), L"anne");
-    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\OrvantisAgent");
 }
 
 // Counts the messages that reach a window while the shell waits for a program.
