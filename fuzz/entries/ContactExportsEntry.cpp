@@ -1,8 +1,8 @@
-#include "FuzzEntries.hpp"
-
+#include <algorithm>
 #include <type_traits>
 #include <vector>
 
+#include "FuzzEntries.hpp"
 #include "exports/DesktopUtilities.hpp"
 #include "exports/OExpressUtilities.hpp"
 
@@ -17,8 +17,7 @@ AgentContact ContactOf(const std::wstring& text) {
     std::size_t start = 0;
     for (const auto& property : AgentContact::kProperties) {
         if (start > text.size()) break;
-        auto end = text.find(kValueSeparator, start);
-        if (end == std::wstring::npos) end = text.size();
+        const auto end = std::min(text.find(kValueSeparator, start), text.size());
         const std::wstring value = text.substr(start, end - start);
         start = end + 1;
         std::visit(
@@ -32,84 +31,57 @@ AgentContact ContactOf(const std::wstring& text) {
     return contact;
 }
 
-std::vector<std::wstring> Lines(const std::wstring& card) {
-    std::vector<std::wstring> lines;
-    std::size_t start = 0;
-    for (auto end = card.find(L"\r\n"); end != std::wstring::npos; end = card.find(L"\r\n", start)) {
-        lines.push_back(card.substr(start, end - start));
-        start = end + 2;
-    }
-    if (start != card.size()) lines.push_back(card.substr(start));
-    return lines;
-}
-
 bool IsPropertyName(std::wstring_view name) {
-    if (name.empty()) return false;
-    for (wchar_t c : name) {
-        const bool allowed = (c >= L'A' && c <= L'Z') || (c >= L'0' && c <= L'9') || c == L'-' ||
-                             c == L';' || c == L'=';
-        if (!allowed) return false;
-    }
-    return name.front() >= L'A' && name.front() <= L'Z';
+    return !name.empty() && name.front() >= L'A' && name.front() <= L'Z' &&
+           name.find_first_not_of(L"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789-;=") == name.npos;
 }
 
-// The name of each property line in order; nothing when a line is neither a property nor a
-// quoted-printable continuation.
-std::optional<std::vector<std::wstring>> PropertyNames(const std::wstring& card,
-                                                       std::string& broken) {
-    std::vector<std::wstring> names;
+bool IsQuotedPrintableLine(std::wstring_view line) {  // a tab may stand as it is
+    return line.size() <= 76 && std::ranges::all_of(line, [](wchar_t c) {
+               return (c >= 0x20 && c <= 0x7E) || c == L'\t';
+           });
+}
+
+// Records the name of each property line in order; says what breaks the card's line structure.
+std::optional<std::string> ReadPropertyNames(std::wstring_view card,
+                                             std::vector<std::wstring>& names) {
     bool continues = false;  // the previous line ended in a quoted-printable soft break
     bool quoted = false;
-    for (const auto& line : Lines(card)) {
-        if (line.find_first_of(L"\r\n") != std::wstring::npos) {
-            broken = "a line holds a raw line break";
-            return std::nullopt;
-        }
+    for (std::size_t start = 0, end = 0; start < card.size(); start = end + 2) {
+        end = std::min(card.find(L"\r\n", start), card.size());
+        const std::wstring_view line = card.substr(start, end - start);
+        if (line.find_first_of(L"\r\n") != line.npos) return "a line holds a raw line break";
         if (!continues) {
-            const auto colon = line.find(L':');
-            const std::wstring_view name = std::wstring_view(line).substr(0, colon);
-            if (colon == std::wstring::npos || !IsPropertyName(name)) {
-                broken = "a line is neither a property nor a continuation";
-                return std::nullopt;
+            const std::wstring_view name = line.substr(0, line.find(L':'));
+            if (name.size() == line.size() || !IsPropertyName(name)) {
+                return "a line is neither a property nor a continuation";
             }
             names.emplace_back(name.substr(0, name.find(L';')));
-            quoted = name.find(L"ENCODING=QUOTED-PRINTABLE") != std::wstring_view::npos;
+            quoted = name.find(L"ENCODING=QUOTED-PRINTABLE") != name.npos;
         }
-        if (quoted) {
-            if (line.size() > 76) {
-                broken = "a quoted-printable line is longer than 76 characters";
-                return std::nullopt;
-            }
-            for (wchar_t c : line) {
-                if ((c < 0x20 && c != L'\t') || c > 0x7E) {  // a tab may stand as it is
-                    broken = "a quoted-printable line holds an unencoded character";
-                    return std::nullopt;
-                }
-            }
+        if (quoted && !IsQuotedPrintableLine(line)) {
+            return "a quoted-printable line is too long or holds an unencoded character";
         }
-        continues = quoted && !line.empty() && line.back() == L'=';
+        continues = quoted && line.ends_with(L'=');
     }
-    if (continues) {
-        broken = "the card ends inside a quoted-printable value";
-        return std::nullopt;
-    }
-    return names;
+    if (continues) return "the card ends inside a quoted-printable value";
+    return std::nullopt;
 }
 
 std::optional<std::string> CheckCard(const AgentContact& contact) {
     const std::wstring card = OExpressUtilities::BuildOExpressCard(contact);
-    if (!card.starts_with(L"BEGIN:VCARD\r\n")) return "the card does not start with BEGIN:VCARD";
-    if (!card.ends_with(L"\r\nEND:VCARD") && !card.ends_with(L"\r\nEND:VCARD\r\n")) {
-        return "the card does not end with END:VCARD";
+    if (!card.starts_with(L"BEGIN:VCARD\r\n") ||
+        !(card.ends_with(L"\r\nEND:VCARD") || card.ends_with(L"\r\nEND:VCARD\r\n"))) {
+        return "the card does not run from BEGIN:VCARD to END:VCARD";
     }
-    std::string broken;
-    const auto names = PropertyNames(card, broken);
-    if (!names) return broken;
     static const auto expected = [] {
-        std::string unused;
-        return *PropertyNames(OExpressUtilities::BuildOExpressCard(AgentContact()), unused);
+        std::vector<std::wstring> names;
+        ReadPropertyNames(OExpressUtilities::BuildOExpressCard(AgentContact()), names);
+        return names;
     }();
-    if (*names != expected) return "a value added, removed or reordered the card's properties";
+    std::vector<std::wstring> names;
+    if (auto broken = ReadPropertyNames(card, names)) return broken;
+    if (names != expected) return "a value added, removed or reordered the card's properties";
     return std::nullopt;
 }
 
@@ -121,25 +93,23 @@ std::pair<std::size_t, std::size_t> GroupBraces(std::wstring_view rtf) {
             const wchar_t next = rtf[i + 1];
             if (next == L'\\' || next == L'{' || next == L'}') ++i;
             if (next == L'\'') i += 3;
-            continue;
+        } else {
+            open += rtf[i] == L'{';
+            close += rtf[i] == L'}';
         }
-        if (rtf[i] == L'{') ++open;
-        if (rtf[i] == L'}') ++close;
     }
     return {open, close};
 }
 
 std::optional<std::string> CheckRtf(const AgentContact& contact) {
     const std::wstring rtf = DesktopUtilities::BuildContactRtf(contact);
-    for (wchar_t c : rtf) {
-        if (c > 0x7F) return "a character outside ASCII reached the RTF unescaped";
+    if (!std::ranges::all_of(rtf, [](wchar_t c) { return c <= 0x7F; })) {
+        return "a character outside ASCII reached the RTF unescaped";
     }
     static const auto empty = GroupBraces(DesktopUtilities::BuildContactRtf(AgentContact()));
     // Each line feed of the notes starts a paragraph: one group closed and one opened.
-    std::size_t lineFeeds = 0;
-    for (wchar_t c : contact.Notes) lineFeeds += c == L'\n';
-    const auto braces = GroupBraces(rtf);
-    if (braces.first != empty.first + lineFeeds || braces.second != empty.second + lineFeeds) {
+    const auto lineFeeds = static_cast<std::size_t>(std::ranges::count(contact.Notes, L'\n'));
+    if (GroupBraces(rtf) != std::pair{empty.first + lineFeeds, empty.second + lineFeeds}) {
         return "a brace from a value became RTF markup";
     }
     return std::nullopt;

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <string>
 
 #include "items/AgentContact.hpp"
@@ -67,9 +67,7 @@ inline AgentContact HostileContact() {
 
 inline std::string ExpectedExport(const std::string& name) {
     std::ifstream in(std::filesystem::path(ORVANTIS_EXPORTS_DATA) / name, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 }  // namespace orvantis::testing

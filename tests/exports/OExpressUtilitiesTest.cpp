@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <regex>
+
 #include "exports/ContactSamples.hpp"
 #include "exports/OExpressUtilities.hpp"
 #include "exports/QuotedPrintable.hpp"
@@ -26,15 +29,17 @@ std::string DecodeQuotedPrintable(std::wstring_view encoded) {
     for (std::size_t i = 0; i < encoded.size(); ++i) {
         if (encoded[i] != L'=') {
             bytes += static_cast<char>(encoded[i]);
-        } else if (encoded.substr(i + 1, 2) == L"\r\n") {
-            i += 2;
-        } else {
-            bytes +=
-                static_cast<char>(std::stoi(std::wstring(encoded.substr(i + 1, 2)), nullptr, 16));
-            i += 2;
+            continue;
         }
+        const std::wstring code(encoded.substr(i + 1, 2));
+        if (code != L"\r\n") bytes += static_cast<char>(std::stoi(code, nullptr, 16));
+        i += 2;
     }
     return bytes;
+}
+
+bool IsPrintableOrTab(wchar_t c) {
+    return (c >= 32 && c < 127) || c == L'\t';
 }
 
 TEST(QuotedPrintable, FoldsWithinTheLineLengthAndDecodesBackToTheValue) {
@@ -44,32 +49,19 @@ TEST(QuotedPrintable, FoldsWithinTheLineLengthAndDecodesBackToTheValue) {
             while (value.size() < length) value += fill;
             value.resize(length);
             const std::wstring line = QuotedPrintableLine(L"NOTE;ENCODING=QUOTED-PRINTABLE", value);
-            ASSERT_EQ(line.substr(0, 31), L"NOTE;ENCODING=QUOTED-PRINTABLE:");
-            std::string expected = ToAnsi(value);
+            ASSERT_TRUE(line.starts_with(L"NOTE;ENCODING=QUOTED-PRINTABLE:"));
             // Line breaks of any kind come back as CR LF.
-            std::string canonical;
-            for (std::size_t i = 0; i < expected.size(); ++i) {
-                if (expected[i] == '\r' && i + 1 < expected.size() && expected[i + 1] == '\n') ++i;
-                canonical += expected[i] == '\r' || expected[i] == '\n'
-                                 ? "\r\n"
-                                 : std::string(1, expected[i]);
-            }
-            EXPECT_EQ(DecodeQuotedPrintable(std::wstring_view(line).substr(31)), canonical);
-            std::size_t start = 0;
-            for (;;) {
-                const auto end = line.find(L"\r\n", start);
+            EXPECT_EQ(DecodeQuotedPrintable(std::wstring_view(line).substr(31)),
+                      std::regex_replace(ToAnsi(value), std::regex("\r\n|\r|\n"), "\r\n"));
+            for (std::size_t start = 0, end = 0; end != std::wstring::npos; start = end + 2) {
+                end = line.find(L"\r\n", start);
                 const std::wstring physical = line.substr(start, end - start);
                 EXPECT_LE(physical.size(), 76u) << length;
-                EXPECT_NE(physical.back(), L' ');
-                EXPECT_NE(physical.back(), L'\t');
-                if (start > 0) {
-                    EXPECT_NE(physical.front(), L' ');
-                }
-                for (const wchar_t c : physical)
-                    EXPECT_TRUE((c >= 32 && c < 127) || c == L'\t') << int(c);
-                if (end == std::wstring::npos) break;
-                EXPECT_EQ(physical.back(), L'=');  // only soft breaks end a line inside it
-                start = end + 2;
+                EXPECT_TRUE(std::ranges::all_of(physical, IsPrintableOrTab)) << length;
+                // Blanks at either end of a physical line would be lost in transport.
+                EXPECT_EQ(std::wstring_view(L" \t").find(physical.back()), std::wstring::npos);
+                if (start > 0) EXPECT_NE(physical.front(), L' ');
+                if (end != std::wstring::npos) EXPECT_EQ(physical.back(), L'=');  // soft break
             }
         }
     }
@@ -87,8 +79,7 @@ protected:
 
 TEST_F(WriteOExpress, WritesTheCardThenOpensItInTheAddressBookAndWaits) {
     test.shell.onRun = [&](const std::wstring&) {
-        // The card is complete before the program starts.
-        EXPECT_EQ(test.files.files.at(cardPath), ExpectedExport("full.vcf"));
+        EXPECT_EQ(test.files.files.at(cardPath), ExpectedExport("full.vcf"));  // already complete
     };
     EXPECT_TRUE(WriteOExpressContact(host, testing::FullContact()).IsEmpty());
     ASSERT_EQ(test.shell.runs.size(), 1u);
@@ -99,23 +90,17 @@ TEST_F(WriteOExpress, WritesTheCardThenOpensItInTheAddressBookAndWaits) {
     EXPECT_TRUE(test.ui.boxes.empty());
 }
 
-TEST_F(WriteOExpress, TakesTheProgramFromAppPathsExpandedAndQuoted) {
+TEST_F(WriteOExpress, TakesTheProgramFromAppPathsAndQuotesBothPaths) {
     test.shell.environment[L"ProgramFiles"] = L"D:\\Programs";
     for (const auto* stored : {L"%ProgramFiles%\\Outlook Express\\wab.exe",
-                               L"\"%ProgramFiles%\\Outlook Express\\wab.exe\"",
                                L"  \"%ProgramFiles%\\Outlook Express\\wab.exe\" "}) {
         test.registry.values[{RegistryRoot::LocalMachine, kAppPaths, L""}] = stored;
         EXPECT_EQ(AddressBookCommandLine(host, cardPath),
-                  L"\"D:\\Programs\\Outlook Express\\wab.exe\" /vcard "
-                  L"\"C:\\Temporary Internet Files\\orvantis.gif\"");
+                  L"\"D:\\Programs\\Outlook Express\\wab.exe\" /vcard \"" + cardPath + L"\"");
     }
     test.registry.values[{RegistryRoot::LocalMachine, kAppPaths, L""}] = L"%Unknown%\\wab.exe";
     EXPECT_EQ(SplitCommandLine(AddressBookCommandLine(host, cardPath))[0], L"%Unknown%\\wab.exe");
-}
-
-TEST_F(WriteOExpress, APathWithQuotesOrTrailingBackslashesSurvivesTheCommandLine) {
-    for (const auto* path : {L"/home/a b/.cache/orvantis.gif", L"C:\\x \"y\"\\orvantis.gif",
-                             L"C:\\odd\\\\", L"C:\\q\\\"z"}) {
+    for (const auto* path : {L"C:\\x \"y\"\\orvantis.gif", L"C:\\odd\\\\", L"C:\\q\\\"z"}) {
         EXPECT_EQ(SplitCommandLine(AddressBookCommandLine(host, path)).at(2), path);
     }
 }
@@ -124,7 +109,7 @@ TEST_F(WriteOExpress, AProgramThatDoesNotStartIsReportedAndTheCardStays) {
     test.shell.failWith = errors::kFileNotFound;
     WriteOExpressContact(host, testing::FullContact());
     ASSERT_EQ(test.ui.boxes.size(), 1u);
-    EXPECT_EQ(test.ui.boxes[0].text.rfind(L"Last Error Number was: 53\r\n", 0), 0u);
+    EXPECT_TRUE(test.ui.boxes[0].text.starts_with(L"Last Error Number was: 53\r\n"));
     EXPECT_TRUE(test.files.files.count(cardPath));
 }
 
