@@ -37,7 +37,7 @@ bool IsPropertyName(std::wstring_view name) {
 }
 
 bool IsQuotedPrintableLine(std::wstring_view line) {  // a tab may stand as it is
-    return line.size() <= 76 && std::ranges::all_of(line, [](wchar_t c) {
+    return line.size() <= 76 && std::all_of(line.begin(), line.end(), [](wchar_t c) {
                return (c >= 0x20 && c <= 0x7E) || c == L'\t';
            });
 }
@@ -103,12 +103,13 @@ std::pair<std::size_t, std::size_t> GroupBraces(std::wstring_view rtf) {
 
 std::optional<std::string> CheckRtf(const AgentContact& contact) {
     const std::wstring rtf = DesktopUtilities::BuildContactRtf(contact);
-    if (!std::ranges::all_of(rtf, [](wchar_t c) { return c <= 0x7F; })) {
+    if (!std::all_of(rtf.begin(), rtf.end(), [](wchar_t c) { return c <= 0x7F; })) {
         return "a character outside ASCII reached the RTF unescaped";
     }
     static const auto empty = GroupBraces(DesktopUtilities::BuildContactRtf(AgentContact()));
     // Each line feed of the notes starts a paragraph: one group closed and one opened.
-    const auto lineFeeds = static_cast<std::size_t>(std::ranges::count(contact.Notes, L'\n'));
+    const auto lineFeeds =
+        static_cast<std::size_t>(std::count(contact.Notes.begin(), contact.Notes.end(), L'\n'));
     if (GroupBraces(rtf) != std::pair{empty.first + lineFeeds, empty.second + lineFeeds}) {
         return "a brace from a value became RTF markup";
     }

@@ -57,7 +57,7 @@ TEST(QuotedPrintable, FoldsWithinTheLineLengthAndDecodesBackToTheValue) {
                 end = line.find(L"\r\n", start);
                 const std::wstring physical = line.substr(start, end - start);
                 EXPECT_LE(physical.size(), 76u) << length;
-                EXPECT_TRUE(std::ranges::all_of(physical, IsPrintableOrTab)) << length;
+                EXPECT_TRUE(std::all_of(physical.begin(), physical.end(), IsPrintableOrTab)) << length;
                 // Blanks at either end of a physical line would be lost in transport.
                 EXPECT_EQ(std::wstring_view(L" \t").find(physical.back()), std::wstring::npos);
                 EXPECT_TRUE(start == 0 || physical.front() != L' ');
