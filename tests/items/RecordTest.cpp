@@ -11,17 +11,6 @@ namespace {
 
 using testing::ErrorNumberOf;
 
-TEST(Record, FreshRecordsHoldTheirTypesEmptyValues) {
-    AgentEvent event;
-    EXPECT_EQ(event.Get(L"FullDay"), Variant(false));
-    EXPECT_EQ(event.Get(L"StarDate"), Variant(DateValue{0}));
-    EXPECT_EQ(event.Get(L"Subject"), Variant(L""));
-    AgentContact contact;
-    EXPECT_TRUE(contact.Get(L"CompanyFax").IsEmpty());
-    AgentTodo todo;
-    EXPECT_EQ(todo.Get(L"Status"), Variant(std::int16_t{0}));
-}
-
 TEST(Record, PutStoresExactlyAndConvertsToThePropertyType) {
     AgentContact contact;
     contact.Put(L"lastname", L"  Lee\r\n ");  // names are case-insensitive, values untouched
