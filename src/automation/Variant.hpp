@@ -43,7 +43,6 @@ public:
 
     Kind GetKind() const { return static_cast<Kind>(value_.index()); }
     bool IsEmpty() const { return GetKind() == Kind::Empty; }
-    bool IsMissing() const { return GetKind() == Kind::Missing; }
     bool IsObject() const { return GetKind() == Kind::Object; }
 
     // The text when the variant holds one, else null: no conversion.

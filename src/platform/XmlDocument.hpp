@@ -43,7 +43,6 @@ public:
     std::optional<std::wstring_view> Attribute(NodeId element, std::wstring_view name) const;
     NodeId FirstChild(NodeId node) const { return nodes_[node].firstChild; }
     NodeId NextSibling(NodeId node) const { return nodes_[node].nextSibling; }
-    std::size_t NodeCount() const { return nodes_.size(); }
 
     // Building, in document order.
     // Sizes the storage for a document parsed from that many characters, so that a large
