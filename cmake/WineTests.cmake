@@ -4,12 +4,8 @@
 set(ORVANTIS_WINE_PREFIX ${CMAKE_BINARY_DIR}/wine-prefix)
 set(ORVANTIS_WINE_SCRIPT ${PROJECT_SOURCE_DIR}/scripts/wine-prefix)
 
-# GoogleTest's own code is not held to this project's warning flags.
-get_directory_property(orvantis_saved_options COMPILE_OPTIONS)
-set_directory_properties(PROPERTIES COMPILE_OPTIONS "")
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
-set_directory_properties(PROPERTIES COMPILE_OPTIONS "${orvantis_saved_options}")
 
 add_test(NAME wine_start COMMAND ${ORVANTIS_WINE_SCRIPT} start ${ORVANTIS_WINE_PREFIX})
 set_tests_properties(wine_start PROPERTIES FIXTURES_SETUP wine)

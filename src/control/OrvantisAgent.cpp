@@ -1,9 +1,7 @@
 #include "control/OrvantisAgent.hpp"
 
-#include "automation/AutomationError.hpp"
 #include "control/Request.hpp"
-#include "inserters/notes/LotusUtilities.hpp"
-#include "items/InserterUtilities.hpp"
+#include "targets/InserterUtilities.hpp"
 
 namespace orvantis {
 namespace {
@@ -41,19 +39,11 @@ Variant OrvantisAgent::LoadXML(Variant& var) {
     if (!text) text = &(converted = var.ToText());
     auto request = ParseRequest(host_, *text);
     if (!request) return {};
-    PrepareTarget(request->target);
+    PrepareTarget(host_, request->target);
     RouterSink router(host_, request->target);
     ReadItems(request->document, router);
     active.finished = true;
     return {};
-}
-
-void OrvantisAgent::PrepareTarget(const std::wstring& target) {
-    if (target == L"notes") LotusUtilities::RegisterNotesLibrary(host_);
-    if (target == L"goldmine") {
-        throw AutomationError::Standard(errors::kMemberNotSupported,
-                                        L"GoldmineDialog is not available in this build");
-    }
 }
 
 }  // namespace orvantis

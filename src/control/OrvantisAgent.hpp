@@ -25,8 +25,6 @@ public:
     Variant LoadXML(Variant& var);
 
 private:
-    void PrepareTarget(const std::wstring& target);
-
     Host& host_;
     bool loaded_ = false;
     // A host may call in again while a message box or a started program lets messages through.

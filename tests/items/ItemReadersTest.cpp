@@ -44,31 +44,6 @@ protected:
     testing::TestHost host_;
 };
 
-TEST_F(ItemReadersTest, MapsEveryContactFieldToItsProperty) {
-    const std::pair<const wchar_t*, const wchar_t*> fields[] = {
-        {L"firstname", L"Firstname"}, {L"lastname", L"Lastname"}, {L"email", L"Email"},
-        {L"address", L"HomeAddressStreet"}, {L"city", L"HomeAddressCity"},
-        {L"postal-code", L"HomeAddressZip"}, {L"country", L"HomeAddressCountry"},
-        {L"phone", L"PersonalPhone"}, {L"mobile-phone", L"PersonalMobile"},
-        {L"company", L"CompanyName"}, {L"company-address", L"CompanyAddressStreet"},
-        {L"company-city", L"CompanyAddressCity"}, {L"company-postal-code", L"CompanyAddressZip"},
-        {L"company-country", L"CompanyAddressCountry"}, {L"company-phone", L"CompanyPhone"},
-        {L"company-fax", L"CompanyFax"}, {L"company-email", L"CompanyEmail"},
-        {L"site-url", L"SiteURL"}, {L"job-title", L"JobTitle"}, {L"notes", L"Notes"},
-        {L"id", L"OrvantisID"}, {L"instant-messaging", L"IMNumber"}, {L"picture", L"PictureData"},
-    };
-    // Each field gets its own value, so a swapped pair of fields shows.
-    std::wstring document = L"<r><contact>";
-    for (const auto& [element, property] : fields) {
-        document += std::wstring(L"<") + element + L">v-" + element + L"</" + element + L">";
-    }
-    const auto sink = Read(document + L"</contact></r>");
-    AgentContact& contact = *sink.contacts.at(0);
-    for (const auto& [element, property] : fields) {
-        EXPECT_EQ(contact.Get(property), Variant(std::wstring(L"v-") + element)) << property;
-    }
-}
-
 TEST_F(ItemReadersTest, LeavesAbsentFieldsEmptyLetsTheLastRepeatWinAndSkipsUnknownOnes) {
     const auto sink = Read(
         L"<r><contact><lastname>Lee</lastname><phone>1</phone><phone>2</phone><shoe>9</shoe>"

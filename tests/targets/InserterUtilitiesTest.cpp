@@ -1,8 +1,6 @@
-#include "items/InserterUtilities.hpp"
+#include "targets/InserterUtilities.hpp"
 
 #include <gtest/gtest.h>
-
-#include <map>
 
 #include "fakes/Errors.hpp"
 #include "fakes/TestHost.hpp"
@@ -11,38 +9,6 @@ namespace orvantis {
 namespace {
 
 using testing::ErrorNumberOf;
-
-template <class RecordRef>
-std::map<std::wstring, std::wstring> TableOf(std::span<const Route<RecordRef>> routes) {
-    std::map<std::wstring, std::wstring> table;
-    for (const auto& route : routes) {
-        EXPECT_TRUE(table.emplace(route.target, route.inserter).second) << "duplicate row";
-    }
-    return table;
-}
-
-TEST(Routing, TableNamesOneInserterPerTargetAndKind) {
-    EXPECT_EQ(TableOf(ContactRoutes()), (std::map<std::wstring, std::wstring>{
-                                            {L"notes", L"WriteNotesContact"},
-                                            {L"outlook", L"WriteOutlookContact"},
-                                            {L"oexpress", L"WriteOExpressContact"},
-                                            {L"goldmine", L"WriteGoldMineContact"},
-                                            {L"msn", L"WriteContact"},
-                                            {L"act", L"WriteActContact"},
-                                            {L"desktop", L"WriteDesktopContact"},
-                                            {L"onenotes", L"WriteContact"},
-                                            {L"groupwise", L"WriteGroupWiseContact"},
-                                        }));
-    EXPECT_EQ(TableOf(EventRoutes()), (std::map<std::wstring, std::wstring>{
-                                          {L"notes", L"WriteNotesAppointment"},
-                                          {L"outlook", L"WriteOutlookAppointment"},
-                                          {L"groupwise", L"WriteGroupWiseAppointment"},
-                                      }));
-    EXPECT_EQ(TableOf(TodoRoutes()), (std::map<std::wstring, std::wstring>{
-                                         {L"notes", L"WriteNotesTask"},
-                                         {L"outlook", L"WriteOutlookTask"},
-                                     }));
-}
 
 TEST(Routing, UnlistedNamesRouteNothing) {
     testing::TestHost host;

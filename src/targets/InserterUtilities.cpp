@@ -1,0 +1,94 @@
+#include "targets/InserterUtilities.hpp"
+
+#include "automation/AutomationError.hpp"
+#include "exports/DesktopUtilities.hpp"
+#include "exports/OExpressUtilities.hpp"
+#include "inserters/notes/LotusUtilities.hpp"
+#include "targets/PlugInInserter.hpp"
+
+namespace orvantis {
+namespace {
+
+void NotBuilt(std::wstring_view what) {
+    throw AutomationError::Standard(errors::kMemberNotSupported,
+                                    std::wstring(what) + L" is not available in this build");
+}
+
+const Target kTargets[] = {
+    {.name = L"notes",
+     .prepare = [](Host& host) { LotusUtilities::RegisterNotesLibrary(host); },
+     .contact = {L"WriteNotesContact"},
+     .event = {L"WriteNotesAppointment"},
+     .todo = {L"WriteNotesTask"}},
+    {.name = L"outlook",
+     .contact = {L"WriteOutlookContact"},
+     .event = {L"WriteOutlookAppointment"},
+     .todo = {L"WriteOutlookTask"}},
+    {.name = L"oexpress",
+     .contact = {L"WriteOExpressContact",
+                 [](Host& host, AgentContactRef& contact) {
+                     OExpressUtilities::WriteOExpressContact(host, *contact);
+                 }}},
+    {.name = L"goldmine",
+     .prepare = [](Host&) { NotBuilt(L"GoldmineDialog"); },
+     .contact = {L"WriteGoldMineContact"}},
+    {.name = L"msn",
+     .contact = {L"WriteContact",
+                 [](Host& host, AgentContactRef& contact) {
+                     WriteContactLateBound(host, contact, L"Orvantis.MsnInserter", L"msn");
+                 }}},
+    {.name = L"act", .contact = {L"WriteActContact"}},
+    {.name = L"desktop",
+     .contact = {L"WriteDesktopContact",
+                 [](Host& host, AgentContactRef& contact) {
+                     DesktopUtilities::WriteDesktopContact(host, *contact);
+                 }}},
+    {.name = L"onenotes",
+     .contact = {L"WriteContact",
+                 [](Host& host, AgentContactRef& contact) {
+                     WriteContactLateBound(host, contact, L"Orvantis.OneNotesInserter",
+                                           L"onenotes");
+                 }}},
+    {.name = L"groupwise",
+     .contact = {L"WriteGroupWiseContact"},
+     .event = {L"WriteGroupWiseAppointment"}},
+};
+
+template <class RecordRef>
+void Insert(Host& host, RecordRef& record, std::wstring_view target,
+            Inserter<RecordRef> Target::*kind) {
+    const Target* row = FindTarget(target);
+    if (!row) return;
+    const Inserter<RecordRef>& inserter = row->*kind;
+    if (inserter.name.empty()) return;
+    if (!inserter.insert) NotBuilt(inserter.name);
+    inserter.insert(host, record);
+}
+
+}  // namespace
+
+const Target* FindTarget(std::wstring_view name) {
+    for (const auto& target : kTargets) {
+        if (target.name == name) return &target;
+    }
+    return nullptr;
+}
+
+void PrepareTarget(Host& host, std::wstring_view target) {
+    const Target* row = FindTarget(target);
+    if (row && row->prepare) row->prepare(host);
+}
+
+void InsertContact(Host& host, AgentContactRef& contact, std::wstring_view target) {
+    Insert(host, contact, target, &Target::contact);
+}
+
+void InsertEvent(Host& host, AgentEventRef& event, std::wstring_view target) {
+    Insert(host, event, target, &Target::event);
+}
+
+void InsertTodo(Host& host, AgentTodoRef& todo, std::wstring_view target) {
+    Insert(host, todo, target, &Target::todo);
+}
+
+}  // namespace orvantis
