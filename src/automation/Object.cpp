@@ -35,9 +35,13 @@ void Object::PutRef(const Member& member, ObjectRef value) {
 }
 
 Object& Dereference(const Variant& value) {
-    const ObjectRef object = value.ToObject();
+    return *RequireObject(value);
+}
+
+ObjectRef RequireObject(const Variant& value) {
+    ObjectRef object = value.ToObject();
     if (!object) throw AutomationError::Standard(errors::kObjectNotSet);
-    return *object;
+    return object;
 }
 
 }  // namespace orvantis

@@ -49,5 +49,7 @@ public:
 // The object a variant refers to; 91 when it refers to none (Nothing), 424 when it holds
 // something else.
 Object& Dereference(const Variant& value);
+// The same, kept alive: for an object held beyond the expression that produced it.
+ObjectRef RequireObject(const Variant& value);
 
 }  // namespace orvantis

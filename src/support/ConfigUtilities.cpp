@@ -66,6 +66,10 @@ void SaveGroupWiseAddressBook(Host& host, const Variant& position) {
     SaveSetting(host, kGroupWiseAddressBook, position);
 }
 
+Variant GetOutlookAddressBook(Host& host) {
+    return ReadSetting(host, kOutlookAddressBook);
+}
+
 void SaveOutlookAddressBook(Host& host, const Variant& position) {
     SaveSetting(host, kOutlookAddressBook, position);
 }

@@ -25,6 +25,9 @@ Variant GetGoldminePassword(Host& host);
 void SaveGoldminePassword(Host& host, const Variant& password);
 Variant GetGroupWiseAddressBook(Host& host);
 void SaveGroupWiseAddressBook(Host& host, const Variant& position);
+// The Outlook contact folder the user chose: its position among the contact folders, "-1"
+// for none, empty when never chosen or cancelled.
+Variant GetOutlookAddressBook(Host& host);
 void SaveOutlookAddressBook(Host& host, const Variant& position);
 
 // Every stored setting as (key, text to show), the password masked, for the command line.

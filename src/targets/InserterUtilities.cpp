@@ -4,6 +4,7 @@
 #include "exports/DesktopUtilities.hpp"
 #include "exports/OExpressUtilities.hpp"
 #include "inserters/notes/LotusUtilities.hpp"
+#include "inserters/outlook/OutlookUtilities.hpp"
 #include "targets/PlugInInserter.hpp"
 
 namespace orvantis {
@@ -21,9 +22,16 @@ const Target kTargets[] = {
      .event = {L"WriteNotesAppointment"},
      .todo = {L"WriteNotesTask"}},
     {.name = L"outlook",
-     .contact = {L"WriteOutlookContact"},
-     .event = {L"WriteOutlookAppointment"},
-     .todo = {L"WriteOutlookTask"}},
+     .contact = {L"WriteOutlookContact",
+                 [](Host& host, AgentContactRef& contact) {
+                     OutlookUtilities::WriteOutlookContact(host, *contact);
+                 }},
+     .event = {L"WriteOutlookAppointment",
+               [](Host& host, AgentEventRef& event) {
+                   OutlookUtilities::WriteOutlookAppointment(host, *event);
+               }},
+     .todo = {L"WriteOutlookTask",
+              [](Host& host, AgentTodoRef& todo) { OutlookUtilities::WriteOutlookTask(host, *todo); }}},
     {.name = L"oexpress",
      .contact = {L"WriteOExpressContact",
                  [](Host& host, AgentContactRef& contact) {
