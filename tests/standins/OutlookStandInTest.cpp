@@ -40,6 +40,12 @@ TEST_F(OutlookStandInTest, FoldersInOrderWithTheirTypesAndDefaults) {
         });
     });
     EXPECT_EQ(listing, L"Personal Folders: Inbox/0 Calendar/1 Contacts/2 Business Contacts/2 Tasks/3");
+    // An enumerator keeps working after its collection is released.
+    const auto stores = std::dynamic_pointer_cast<Enumerator>(
+        nameSpace->Get(L"Folders").ToObject()->Get(Member::FromDispatchId(kNewEnumDispatchId)).ToObject());
+    ASSERT_TRUE(stores);
+    EXPECT_EQ(Dereference(stores->Next().value()).Get(L"Name"), Variant(L"Personal Folders"));
+    EXPECT_FALSE(stores->Next());
     for (std::int32_t id : {10, 9, 13}) {
         const auto folder = nameSpace->Call(L"GetDefaultFolder", {id}).ToObject();
         EXPECT_EQ(folder->Get(L"Name").ToText(), sandbox.Outlook().DefaultFolderContainer(id).name);

@@ -5,6 +5,11 @@
 namespace orvantis::standins {
 namespace {
 
+ObjectRef Subfolder(const std::shared_ptr<OutlookWorld>& world, FolderPath parent, std::size_t position) {
+    parent.push_back(position);
+    return MakeFolder(world, std::move(parent));
+}
+
 class Folders : public OutlookHandle {
 public:
     Folders(std::shared_ptr<OutlookWorld> world, FolderPath parent)
@@ -26,8 +31,11 @@ private:
         const auto& folders = parent_.empty() ? world_->stores : world_->FolderAt(parent_).containers;
         const auto& name = call.member.name;
         if (name == L"Count") return static_cast<std::int32_t>(folders.size());
-        if (name == L"Item") return Child(Position(folders, call.arguments[0]));
-        return Enumerate(folders.size(), [this](std::size_t i) { return Child(i); });
+        if (name == L"Item") return Subfolder(world_, parent_, Position(folders, call.arguments[0]));
+        // The enumerator may outlive this collection: it keeps the world, not this object.
+        return Enumerate(folders.size(), [world = world_, parent = parent_](std::size_t i) {
+            return Variant(Subfolder(world, parent, i));
+        });
     }
 
     std::size_t Position(const std::vector<Container>& folders, const Variant& index) const {
@@ -37,12 +45,6 @@ private:
             if (SameName(folders[i].name, *folderName)) return i;
         }
         throw OutlookError(L"The attempted operation failed. An object could not be found.");
-    }
-
-    Variant Child(std::size_t position) const {
-        FolderPath path = parent_;
-        path.push_back(position);
-        return MakeFolder(world_, std::move(path));
     }
 
     FolderPath parent_;

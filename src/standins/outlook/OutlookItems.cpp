@@ -74,6 +74,18 @@ private:
     Item item_;
 };
 
+// A saved item, as a new object on its own copy; null once it is no longer in the folder.
+ObjectRef StoredItem(const std::shared_ptr<OutlookWorld>& world, const FolderPath& folder,
+                     std::uint64_t id) {
+    for (const auto& item : world->FolderAt(folder).items) {
+        if (item.id != id) continue;
+        Item copy = item;
+        copy.writes.clear();
+        return std::make_shared<OutlookItem>(world, folder, *ItemKindNamed(item.kind), std::move(copy));
+    }
+    return nullptr;
+}
+
 // A folder's saved items, or those of them that every filter of a Restrict chain matches.
 class Items : public OutlookHandle {
 public:
@@ -101,8 +113,11 @@ private:
         if (name == L"Restrict") return Restrict(call.arguments[0].ToText());
         const auto visible = VisibleIds();
         if (name == L"Count") return static_cast<std::int32_t>(visible.size());
-        if (name == L"Item") return ItemWithId(visible[IndexIn(call.arguments[0], visible.size())]);
-        return Enumerate(visible.size(), [this, visible](std::size_t i) { return ItemWithId(visible[i]); });
+        if (name == L"Item") return StoredItem(world_, folder_, visible[IndexIn(call.arguments[0], visible.size())]);
+        // The enumerator may outlive this collection: it keeps the world, not this object.
+        return Enumerate(visible.size(), [world = world_, folder = folder_, visible](std::size_t i) {
+            return Variant(StoredItem(world, folder, visible[i]));
+        });
     }
 
     Container& Folder() const { return world_->FolderAt(folder_); }
@@ -148,17 +163,6 @@ private:
             if (Matches(item)) ids.push_back(item.id);
         }
         return ids;
-    }
-
-    Variant ItemWithId(std::uint64_t id) const {
-        for (const auto& item : Folder().items) {
-            if (item.id != id) continue;
-            Item copy = item;
-            copy.writes.clear();
-            const auto& kind = *ItemKindNamed(item.kind);
-            return ObjectRef(std::make_shared<OutlookItem>(world_, folder_, kind, std::move(copy)));
-        }
-        throw OutlookError(L"The item has been moved or deleted.");
     }
 
     FolderPath folder_;
