@@ -14,9 +14,9 @@ struct DamagedWorld : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// Reads `file` and hands its world to `accept` (which raises DamagedWorld to refuse it);
-// false when the file does not exist. A damaged file raises 321 naming it, before or
-// after `accept` ran, so the caller changes nothing it has not built from the file.
+// Reads `file` and hands its world to `accept`, which raises DamagedWorld for what the
+// product cannot hold; false when the file does not exist. A file that is not a world, or
+// that `accept` refuses, raises 321 naming it.
 bool ReadWorldFile(const std::filesystem::path& file,
                    const std::function<void(const WorldData&)>& accept);
 

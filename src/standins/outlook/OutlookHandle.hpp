@@ -25,8 +25,8 @@ ObjectRef MakeNameSpace(std::shared_ptr<OutlookWorld> world);
 ObjectRef MakeFolders(std::shared_ptr<OutlookWorld> world, FolderPath parent);  // {}: the stores
 ObjectRef MakeFolder(std::shared_ptr<OutlookWorld> world, FolderPath path);
 ObjectRef MakeItems(std::shared_ptr<OutlookWorld> world, FolderPath folder);
-// A new item of that type in the folder, stored only by its Save; 0 when Outlook has no
-// such item type.
+// A new item of that type in the folder, stored only by its Save; null when Outlook has
+// no such item type.
 ObjectRef MakeNewItem(std::shared_ptr<OutlookWorld> world, FolderPath folder, std::int32_t type);
 
 }  // namespace orvantis::standins

@@ -148,11 +148,13 @@ private:
         return ObjectRef(std::make_shared<Items>(world_, folder_, std::move(filters)));
     }
 
+    // A property never written compares as its default, as Outlook shows it.
     bool Matches(const Item& item) const {
         for (const auto& filter : filters_) {
             const Field* field = item.Find(filter.property);
-            const std::wstring text = field ? field->value.ToText() : std::wstring();
-            if (!SameName(text, filter.literal)) return false;
+            const Variant& value =
+                field ? field->value : FindMember(FolderKind().members, Member(filter.property))->initial;
+            if (!SameName(value.ToText(), filter.literal)) return false;
         }
         return true;
     }
