@@ -32,6 +32,8 @@ std::wstring StandardDescription(std::int32_t number) {
         case errors::kCannotCreateObject: return L"ActiveX component can't create object";
         case errors::kMemberNotSupported: return L"Object doesn't support this property or method";
         case errors::kArgumentNotOptional: return L"Argument not optional";
+        case errors::kWrongArgumentCount:
+            return L"Wrong number of arguments or invalid property assignment";
         default: return L"Application-defined or object-defined error";
     }
 }

@@ -43,6 +43,7 @@ inline constexpr std::int32_t kObjectRequired = 424;
 inline constexpr std::int32_t kCannotCreateObject = 429;
 inline constexpr std::int32_t kMemberNotSupported = 438;
 inline constexpr std::int32_t kArgumentNotOptional = 449;
+inline constexpr std::int32_t kWrongArgumentCount = 450;
 }  // namespace errors
 
 std::wstring StandardDescription(std::int32_t number);

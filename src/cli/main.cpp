@@ -1,6 +1,8 @@
 // orvantis: loads or checks an item document with the same core as the control.
 
+#include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -8,9 +10,11 @@
 #include "automation/Unicode.hpp"
 #include "cli/DocumentFile.hpp"
 #include "cli/RecordPrinter.hpp"
+#include "cli/SandboxLoad.hpp"
 #include "control/OrvantisAgent.hpp"
 #include "control/Request.hpp"
 #include "platform/NativeHost.hpp"
+#include "standins/Sandbox.hpp"
 #include "support/ConfigUtilities.hpp"
 
 namespace orvantis::cli {
@@ -23,10 +27,15 @@ constexpr int kUsageError = 2;
 constexpr std::string_view kUsage =
     "usage: orvantis check FILE   read FILE and print its item records as JSON lines\n"
     "       orvantis load FILE    load FILE into the target it names, as the control does\n"
+    "       orvantis load --sandbox DIR FILE\n"
+    "                             load FILE into the products' stand-ins, whose worlds are kept\n"
+    "                             in DIR (outlook.json); without it no product answers (429)\n"
+    "       orvantis sandbox show DIR   print what the stand-ins in DIR hold\n"
     "       orvantis settings     print the stored per-user settings (the password masked)\n"
     "       orvantis --help | --version\n"
     "FILE is UTF-8 (a BOM is allowed) or UTF-16 with a BOM; - reads standard input.\n"
-    "Exit status: 0 the load ran to its end, 1 it did not, 2 usage or file error.\n";
+    "Exit status: 0 the load ran to its end, 1 it did not, 2 usage or file error,\n"
+    "3 a stand-in object was left alive (an internal error).\n";
 
 // Message boxes go to standard error; each is answered at once with OK.
 class ConsoleUserInterface : public UserInterface {
@@ -46,17 +55,23 @@ void ReportError(const AutomationError& error) {
               << '\n';
 }
 
-int Run(std::string_view command, const std::wstring& text) {
+int Load(Host& host, const std::wstring& text) {
+    OrvantisAgent agent(host);
+    Variant document(text);
+    agent.LoadXML(document);
+    return agent.isOk() ? kFinished : kNotFinished;
+}
+
+int Run(std::string_view command, const std::wstring& text,
+        const std::optional<std::filesystem::path>& sandbox) {
     ConsoleUserInterface console;
     const auto native = CreateNativeHost(console);
     Host& host = native->Get();
     try {
-        if (command == "load") {
-            OrvantisAgent agent(host);
-            Variant document(text);
-            agent.LoadXML(document);
-            return agent.isOk() ? kFinished : kNotFinished;
+        if (command == "load" && sandbox) {
+            return LoadInSandbox(*sandbox, host, [&](Host& products) { return Load(products, text); });
         }
+        if (command == "load") return Load(host, text);
         const auto request = ParseRequest(host, text);
         if (!request) return kNotFinished;
         RecordPrinter printer(std::cout, request->target);
@@ -83,6 +98,16 @@ int PrintSettings() {
     }
 }
 
+int ShowSandbox(const std::filesystem::path& directory) {
+    try {
+        std::cout << standins::Sandbox(directory).Describe();
+        return kFinished;
+    } catch (const AutomationError& error) {
+        ReportError(error);
+        return kNotFinished;
+    }
+}
+
 int Main(int argc, char** argv) {
     const std::string_view first = argc > 1 ? argv[1] : "";
     if (argc == 2 && (first == "--help" || first == "-h")) {
@@ -94,11 +119,20 @@ int Main(int argc, char** argv) {
         return kFinished;
     }
     if (argc == 2 && first == "settings") return PrintSettings();
-    if (argc != 3 || (first != "check" && first != "load")) {
+    if (argc == 4 && first == "sandbox" && std::string_view(argv[2]) == "show") {
+        return ShowSandbox(argv[3]);
+    }
+    std::optional<std::filesystem::path> sandbox;
+    int file = 2;
+    if (argc == 5 && first == "load" && std::string_view(argv[2]) == "--sandbox") {
+        sandbox = argv[3];
+        file = 4;
+    }
+    if (argc != file + 1 || (first != "check" && first != "load")) {
         std::cerr << kUsage;
         return kUsageError;
     }
-    const std::string path = argv[2];
+    const std::string path = argv[file];
     const auto bytes = ReadAllBytes(path);
     if (!bytes) {
         std::cerr << "orvantis: cannot read " << path << '\n';
@@ -110,7 +144,7 @@ int Main(int argc, char** argv) {
                   << " is neither UTF-8 nor UTF-16 with a byte order mark\n";
         return kUsageError;
     }
-    return Run(first, *text);
+    return Run(first, *text, sandbox);
 }
 
 }  // namespace

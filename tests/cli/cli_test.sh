@@ -86,5 +86,25 @@ check "version" grep -qE '^orvantis [0-9]+\.[0-9]+\.[0-9]+$' <<<"$out"
 run --help
 check "help" grep -q 'orvantis check FILE' <<<"$out"
 
+# The sandbox: worlds kept as files, written after a load (a failing one too), shown readably.
+sandbox="$work/sandbox"
+run load --sandbox "$sandbox" "$examples/outlook.xml"
+check "sandbox world saved after the load" test -s "$sandbox/outlook.json"
+run sandbox show "$sandbox"
+check "sandbox show names the product and its store" \
+    test "$(head -n 2 <<<"$out")" = "$(printf 'Outlook 16.0.0.0\n  Personal Folders')"
+check "sandbox show lists the folders" grep -qx '    Contacts  \[DefaultItemType 2, DefaultFolder 10\]' <<<"$out"
+printf '{"configuration": {"Version": "11.0.5608"}}' >"$sandbox/outlook.json"
+run load --sandbox "$sandbox" "$examples/no-target.xml"
+check "load in a prepared sandbox exits 0" test "$status" = 0
+check "prepared world written back with its version" grep -q '"Version": "11.0.5608"' "$sandbox/outlook.json"
+check "a prepared world gets the default folders" grep -q '"name": "Tasks"' "$sandbox/outlook.json"
+printf '{"containers": 1}' >"$sandbox/outlook.json"
+run load --sandbox "$sandbox" "$examples/no-target.xml"
+check "damaged world names its file" grep -q '^1:orvantis: error 321: Invalid file format: .*/outlook\.json: ' <<<"$status:$err"
+check "damaged world stays as it was" test "$(cat "$sandbox/outlook.json")" = '{"containers": 1}'
+run sandbox show "$sandbox"
+check "sandbox show of a damaged world exits 1" grep -q '^1:orvantis: error 321: .*outlook\.json' <<<"$status:$err"
+
 echo "$passed passed, $failed failed"
 test "$failed" = 0

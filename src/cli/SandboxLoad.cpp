@@ -1,0 +1,40 @@
+#include "cli/SandboxLoad.hpp"
+
+#include <iostream>
+
+#include "standins/Sandbox.hpp"
+
+namespace orvantis::cli {
+namespace {
+
+// Every object a product hands out is released by the inserter that asked for it.
+bool AllReleased(const standins::Sandbox& sandbox) {
+    const std::size_t alive = sandbox.LiveObjects();
+    if (alive == 0) return true;
+    std::cerr << "orvantis: internal error: " << alive
+              << " stand-in object(s) still alive after the load\n";
+    return false;
+}
+
+}  // namespace
+
+int LoadInSandbox(const std::filesystem::path& directory, Host& host,
+                  const std::function<int(Host&)>& load) {
+    standins::Sandbox sandbox(directory);
+    ObjectCatalog products;
+    sandbox.Register(products);
+    Host sandboxed{host.xml, products, host.ui, host.registry, host.shell, host.files, host.settings};
+    int status = 0;
+    try {
+        status = load(sandboxed);
+    } catch (...) {
+        // What a failing load wrote stays in the product, as it would in the real one.
+        sandbox.Save();
+        AllReleased(sandbox);
+        throw;
+    }
+    sandbox.Save();
+    return AllReleased(sandbox) ? status : kObjectsLeftAlive;
+}
+
+}  // namespace orvantis::cli

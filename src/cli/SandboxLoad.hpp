@@ -1,0 +1,19 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+
+#include "platform/Host.hpp"
+
+namespace orvantis::cli {
+
+// The exit status of a load that left stand-in objects alive: a fault of this program.
+inline constexpr int kObjectsLeftAlive = 3;
+
+// Runs `load` on `host` with the products answered by the stand-ins whose worlds persist in
+// `directory`, and saves the worlds afterwards, also when the load raised. A damaged world
+// file raises before anything runs or is written.
+int LoadInSandbox(const std::filesystem::path& directory, Host& host,
+                  const std::function<int(Host&)>& load);
+
+}  // namespace orvantis::cli

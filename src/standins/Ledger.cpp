@@ -1,0 +1,64 @@
+#include "standins/Ledger.hpp"
+
+#include <nlohmann/json.hpp>
+
+#include "automation/AutomationError.hpp"
+#include "standins/Members.hpp"
+#include "standins/WorldFile.hpp"
+
+namespace orvantis::standins {
+
+void Ledger::ApplyFailureRules(std::wstring_view object, std::wstring_view member) {
+    for (auto& rule : failures) {
+        if (!SameName(rule.member, member)) continue;
+        if (!rule.object.empty() && !SameName(rule.object, object)) continue;
+        ++rule.seen;
+        if (rule.call == 0 || rule.call == rule.seen) {
+            throw AutomationError(rule.number, rule.source, rule.description);
+        }
+    }
+}
+
+LiveHandle::LiveHandle(std::shared_ptr<Ledger> ledger) : ledger_(std::move(ledger)) {
+    ++ledger_->liveObjects;
+}
+
+LiveHandle::~LiveHandle() { --ledger_->liveObjects; }
+
+std::vector<FailureRule> ReadFailureRules(const nlohmann::ordered_json& configuration) {
+    std::vector<FailureRule> rules;
+    for (const auto& json : configuration.value("failures", nlohmann::ordered_json::array())) {
+        for (const auto& [key, value] : json.items()) {
+            if (key != "object" && key != "member" && key != "call" && key != "number" &&
+                key != "source" && key != "description") {
+                throw DamagedWorld("unknown key \"" + key + "\" in a failure rule");
+            }
+        }
+        FailureRule rule;
+        rule.object = TextOf(json.value("object", ""));
+        rule.member = TextOf(json.at("member"));
+        rule.call = json.value("call", std::size_t{0});
+        rule.number = json.at("number").get<std::int32_t>();
+        rule.source = TextOf(json.value("source", ""));
+        rule.description = TextOf(json.value("description", ""));
+        rules.push_back(std::move(rule));
+    }
+    return rules;
+}
+
+void WriteFailureRules(const std::vector<FailureRule>& rules, nlohmann::ordered_json& configuration) {
+    if (rules.empty()) return;
+    auto& list = configuration["failures"] = nlohmann::ordered_json::array();
+    for (const auto& rule : rules) {
+        nlohmann::ordered_json json;
+        if (!rule.object.empty()) json["object"] = JsonText(rule.object);
+        json["member"] = JsonText(rule.member);
+        if (rule.call != 0) json["call"] = rule.call;
+        json["number"] = rule.number;
+        json["source"] = JsonText(rule.source);
+        json["description"] = JsonText(rule.description);
+        list.push_back(std::move(json));
+    }
+}
+
+}  // namespace orvantis::standins

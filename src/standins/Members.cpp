@@ -1,0 +1,57 @@
+#include "standins/Members.hpp"
+
+#include <algorithm>
+#include <cwctype>
+
+#include "automation/AutomationError.hpp"
+#include "automation/Enumerator.hpp"
+
+namespace orvantis::standins {
+
+bool SameName(std::wstring_view a, std::wstring_view b) {
+    return std::ranges::equal(a, b, [](wchar_t x, wchar_t y) {
+        return std::towlower(x) == std::towlower(y);
+    });
+}
+
+const MemberSpec* FindMember(MemberTable table, const Member& member) {
+    const auto found = std::ranges::find_if(table, [&](const MemberSpec& spec) {
+        if (member.name.empty() && member.dispatchId) return spec.dispatchId == *member.dispatchId;
+        return SameName(spec.name, member.name);
+    });
+    return found == table.end() ? nullptr : &*found;
+}
+
+MemberSpec CountMember() {
+    return {.name = L"Count", .access = Access::ReadOnly, .type = ValueType::Long};
+}
+
+MemberSpec NewEnumMember() {
+    return {.name = L"_NewEnum", .access = Access::ReadOnly, .type = ValueType::Object,
+            .dispatchId = kNewEnumDispatchId};
+}
+
+Variant Coerce(const Variant& value, ValueType type) {
+    using Kind = Variant::Kind;
+    const Kind kind = value.GetKind();
+    if (type == ValueType::Object) {
+        if (kind != Kind::Object) throw AutomationError::Standard(errors::kTypeMismatch);
+        return value;
+    }
+    // Null, an omitted argument and an object have no value of any other type.
+    if (kind == Kind::Null || kind == Kind::Missing || kind == Kind::Object) {
+        if (type == ValueType::Any && kind != Kind::Missing) return value;
+        throw AutomationError::Standard(errors::kTypeMismatch);
+    }
+    switch (type) {
+        case ValueType::Text: return Variant(value.ToText());
+        case ValueType::Long: return Variant(value.ToLong());
+        case ValueType::Boolean: return Variant(value.ToBoolean());
+        case ValueType::Date: return Variant(value.ToDate());
+        case ValueType::Any:
+        case ValueType::Object: break;
+    }
+    return value;
+}
+
+}  // namespace orvantis::standins

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "automation/AutomationError.hpp"
+#include "automation/Enumerator.hpp"
+#include "standins/Ledger.hpp"
+#include "standins/Members.hpp"
+
+namespace orvantis::standins {
+
+// A handle onto a product's world that answers only the members of its class's table, as
+// strictly as the product's IDispatch does:
+//   unknown name or dispatch identifier          438 (DISP_E_UNKNOWNNAME)
+//   a put on a read-only property or a method,
+//   a method read as a property                  438 (DISP_E_MEMBERNOTFOUND, which script
+//                                                     hosts report with the same number)
+//   too many arguments, or a put without value   450 (DISP_E_BADPARAMCOUNT)
+//   a required argument omitted or missing       449 (DISP_E_PARAMNOTOPTIONAL)
+//   a value that does not convert                13 (DISP_E_TYPEMISMATCH), 6 when too large
+// A property called as a method is read, since script hosts ask with both flags. Every call
+// is logged, valid or not; a valid one then meets the world's failure rules.
+class StandIn : public Object {
+public:
+    Variant Invoke(const Member& member, CallKind kind, std::span<Argument> arguments) final;
+
+protected:
+    StandIn(std::shared_ptr<Ledger> ledger, std::wstring_view className, std::wstring_view source);
+
+    // A call that passed every check: arguments converted to the declared types, omitted
+    // ones Missing; for a put, the value is the last argument.
+    struct Call {
+        const MemberSpec& member;
+        std::wstring_view name;  // as the caller spelled it
+        CallKind kind;
+        std::span<const Variant> arguments;
+    };
+
+    virtual MemberTable Members() const = 0;
+    virtual Variant Answer(const Call& call) = 0;
+
+    // An error as the product raises it, with its own source.
+    AutomationError ProductError(std::int32_t number, std::wstring description) const;
+
+private:
+    AutomationError Refusal(std::int32_t number, std::wstring_view detail) const;
+    std::vector<Variant> CheckedArguments(const MemberSpec& member, CallKind kind,
+                                          std::span<Argument> arguments) const;
+
+    LiveHandle live_;
+    std::wstring_view className_;
+    std::wstring_view source_;
+};
+
+// The elements of a collection at the moment it was asked for _NewEnum, each made into a
+// handle only when reached.
+class StandInEnumerator : public Enumerator {
+public:
+    StandInEnumerator(std::shared_ptr<Ledger> ledger, std::size_t count,
+                      std::function<Variant(std::size_t)> element);
+    std::optional<Variant> Next() override;
+
+private:
+    LiveHandle live_;
+    std::size_t count_;
+    std::size_t next_ = 0;
+    std::function<Variant(std::size_t)> element_;
+};
+
+}  // namespace orvantis::standins

@@ -1,0 +1,35 @@
+#include "standins/WorldData.hpp"
+
+#include <algorithm>
+
+#include "standins/Members.hpp"
+
+namespace orvantis::standins {
+namespace {
+
+template <class Fields>
+auto FindField(Fields& fields, std::wstring_view name) {
+    const auto found =
+        std::ranges::find_if(fields, [&](const Field& field) { return SameName(field.name, name); });
+    return found == fields.end() ? nullptr : &*found;
+}
+
+}  // namespace
+
+const Field* Item::Find(std::wstring_view fieldName) const { return FindField(fields, fieldName); }
+
+Field& Item::Write(std::wstring_view fieldName, Variant value) {
+    writes.emplace_back(fieldName);
+    Field* field = FindField(fields, fieldName);
+    if (!field) field = &fields.emplace_back(Field{std::wstring(fieldName), {}, {}});
+    field->value = std::move(value);
+    field->productValue = nullptr;
+    return *field;
+}
+
+const Variant* Container::Attribute(std::wstring_view attributeName) const {
+    const Field* field = FindField(attributes, attributeName);
+    return field ? &field->value : nullptr;
+}
+
+}  // namespace orvantis::standins

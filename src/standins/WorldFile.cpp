@@ -1,0 +1,197 @@
+#include "standins/WorldFile.hpp"
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "automation/AutomationError.hpp"
+#include "automation/DateTime.hpp"
+#include "automation/Unicode.hpp"
+
+namespace orvantis::standins {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+std::string DateText(DateValue date) {
+    const CivilTime t = SplitDate(date.days);
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d", t.year, t.month, t.day,
+                  t.hour, t.minute, t.second);
+    return text;
+}
+
+DateValue ParseDate(const std::string& text) {
+    CivilTime t;
+    char tail = 0;
+    const bool read = text.size() == 19 &&
+                      std::sscanf(text.c_str(), "%4d-%2d-%2dT%2d:%2d:%2d%c", &t.year, &t.month,
+                                  &t.day, &t.hour, &t.minute, &t.second, &tail) == 6;
+    const auto days = read ? MakeDate(t) : std::nullopt;
+    if (!days) throw DamagedWorld("not a date: " + text);
+    return DateValue{*days};
+}
+
+Json EncodeValue(const Field& field) {
+    if (!field.productValue.is_null()) return field.productValue;
+    const Variant& value = field.value;
+    switch (value.GetKind()) {
+        case Variant::Kind::Text: return JsonText(*value.TextIf());
+        case Variant::Kind::Integer:
+        case Variant::Kind::Long: return value.ToLong();
+        case Variant::Kind::Double: return value.ToDouble();
+        case Variant::Kind::Boolean: return value.ToBoolean();
+        case Variant::Kind::Date: return Json{{"date", DateText(value.ToDate())}};
+        default: return nullptr;  // only the empty value reaches here: members refuse the rest
+    }
+}
+
+Field DecodeField(std::wstring name, const Json& value) {
+    Field field{std::move(name), {}, {}};
+    if (value.is_string()) {
+        field.value = TextOf(value);
+    } else if (value.is_number_integer() && value.get<std::int64_t>() == value.get<std::int32_t>()) {
+        field.value = value.get<std::int32_t>();
+    } else if (value.is_number()) {
+        field.value = value.get<double>();
+    } else if (value.is_boolean()) {
+        field.value = value.get<bool>();
+    } else if (value.is_object() && value.size() == 1 && value.contains("date")) {
+        field.value = ParseDate(value["date"].get<std::string>());
+    } else if (value.is_object()) {
+        field.productValue = value;
+    } else if (!value.is_null()) {
+        throw DamagedWorld("not a value: " + value.dump());
+    }
+    return field;
+}
+
+void CheckKeys(const Json& object, std::initializer_list<std::string_view> allowed) {
+    if (!object.is_object()) throw DamagedWorld("not an object: " + object.dump());
+    for (const auto& [key, value] : object.items()) {
+        if (std::find(allowed.begin(), allowed.end(), key) == allowed.end()) {
+            throw DamagedWorld("unknown key \"" + key + "\"");
+        }
+    }
+}
+
+Json EncodeItem(const Item& item) {
+    Json fields = Json::array();
+    for (const auto& field : item.fields) {
+        fields.push_back({{"name", JsonText(field.name)}, {"value", EncodeValue(field)}});
+    }
+    return {{"kind", JsonText(item.kind)}, {"fields", std::move(fields)}};
+}
+
+Item DecodeItem(const Json& json) {
+    CheckKeys(json, {"kind", "fields"});
+    Item item{TextOf(json.at("kind")), {}, 0, {}};
+    for (const auto& field : json.value("fields", Json::array())) {
+        CheckKeys(field, {"name", "value"});
+        item.fields.push_back(DecodeField(TextOf(field.at("name")), field.value("value", Json())));
+    }
+    return item;
+}
+
+Json EncodeContainer(const Container& container) {
+    Json json{{"name", JsonText(container.name)}};
+    for (const auto& attribute : container.attributes) {
+        json[JsonText(attribute.name)] = EncodeValue(attribute);
+    }
+    json["containers"] = Json::array();
+    for (const auto& child : container.containers) json["containers"].push_back(EncodeContainer(child));
+    json["items"] = Json::array();
+    for (const auto& item : container.items) json["items"].push_back(EncodeItem(item));
+    return json;
+}
+
+Container DecodeContainer(const Json& json) {
+    if (!json.is_object()) throw DamagedWorld("not a container: " + json.dump());
+    Container container{TextOf(json.at("name")), {}, {}, {}};
+    for (const auto& [key, value] : json.items()) {
+        if (key == "containers") {
+            for (const auto& child : value) container.containers.push_back(DecodeContainer(child));
+        } else if (key == "items") {
+            for (const auto& item : value) container.items.push_back(DecodeItem(item));
+        } else if (key != "name") {
+            container.attributes.push_back(DecodeField(TextOf(Json(key)), value));
+        }
+    }
+    return container;
+}
+
+AutomationError Damaged(const std::filesystem::path& file, std::string_view reason) {
+    const auto why = WideFromUtf8(reason).value_or(L"not UTF-8");
+    return AutomationError::Standard(errors::kInvalidFileFormat, PathText(file) + L": " + why);
+}
+
+}  // namespace
+
+std::string JsonText(std::wstring_view text) { return Utf8FromWide(text); }
+
+std::wstring TextOf(const Json& string) {
+    auto text = WideFromUtf8(string.get<std::string>());
+    if (!text) throw DamagedWorld("text that is not UTF-8");
+    return std::move(*text);
+}
+
+std::wstring PathText(const std::filesystem::path& path) {
+    const std::u8string bytes = path.u8string();
+    return WideFromUtf8(std::string(bytes.begin(), bytes.end())).value_or(L"?");
+}
+
+std::string WorldText(const WorldData& world) {
+    Json json{{"configuration", world.configuration}, {"containers", Json::array()}};
+    for (const auto& container : world.containers) {
+        json["containers"].push_back(EncodeContainer(container));
+    }
+    return json.dump(2) + "\n";
+}
+
+bool ReadWorldFile(const std::filesystem::path& file,
+                   const std::function<void(const WorldData&)>& accept) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        if (!std::filesystem::exists(file)) return false;
+        throw AutomationError::Standard(errors::kPathFileAccess, PathText(file));
+    }
+    std::ostringstream text;
+    text << in.rdbuf();
+    try {
+        const Json json = Json::parse(text.str());
+        CheckKeys(json, {"configuration", "containers"});
+        WorldData world;
+        world.configuration = json.value("configuration", Json::object());
+        if (!world.configuration.is_object()) throw DamagedWorld("configuration is not an object");
+        for (const auto& container : json.value("containers", Json::array())) {
+            world.containers.push_back(DecodeContainer(container));
+        }
+        accept(world);
+    } catch (const nlohmann::json::exception& error) {
+        throw Damaged(file, error.what());
+    } catch (const DamagedWorld& error) {
+        throw Damaged(file, error.what());
+    }
+    return true;
+}
+
+void WriteWorldFile(const std::filesystem::path& file, const WorldData& world) {
+    const std::string text = WorldText(world);
+    std::filesystem::path temporary = file;
+    temporary += ".tmp";
+    std::error_code renamed;
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out << text;
+        out.close();
+        if (out) std::filesystem::rename(temporary, file, renamed);
+        else renamed = std::make_error_code(std::errc::io_error);
+    }
+    if (renamed) {
+        std::error_code ignored;
+        std::filesystem::remove(temporary, ignored);
+        throw AutomationError::Standard(errors::kPathFileAccess, PathText(file));
+    }
+}
+
+}  // namespace orvantis::standins

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <stdexcept>
+#include <string>
+
+#include "standins/WorldData.hpp"
+
+namespace orvantis::standins {
+
+// A world file that is well-formed JSON but not a world the product can hold.
+struct DamagedWorld : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// Reads `file` and hands its world to `accept`, which raises DamagedWorld for what the
+// product cannot hold; false when the file does not exist. A file that is not a world, or
+// that `accept` refuses, raises 321 naming it.
+bool ReadWorldFile(const std::filesystem::path& file,
+                   const std::function<void(const WorldData&)>& accept);
+
+// Writes the world beside `file` and renames it over `file`, so that a reader sees the old
+// or the new world, never half of one.
+void WriteWorldFile(const std::filesystem::path& file, const WorldData& world);
+
+// The file form of a world, as WriteWorldFile writes it.
+std::string WorldText(const WorldData& world);
+
+// Text of the system, as JSON strings hold it; DamagedWorld for a string that is not UTF-8.
+std::string JsonText(std::wstring_view text);
+std::wstring TextOf(const nlohmann::ordered_json& string);
+
+std::wstring PathText(const std::filesystem::path& path);
+
+}  // namespace orvantis::standins

@@ -1,0 +1,32 @@
+#include "standins/outlook/OutlookHandle.hpp"
+
+namespace orvantis::standins {
+namespace {
+
+constexpr std::int32_t kDispatchException = -2147352567;  // 0x80020009
+constexpr std::wstring_view kOutlookSource = L"Microsoft Outlook";
+
+}  // namespace
+
+OutlookHandle::OutlookHandle(std::shared_ptr<OutlookWorld> world, std::wstring_view className)
+    : StandIn(std::shared_ptr<Ledger>(world, &world->ledger), className, kOutlookSource),
+      world_(std::move(world)) {}
+
+AutomationError OutlookHandle::OutlookError(std::wstring description) const {
+    return ProductError(kDispatchException, std::move(description));
+}
+
+std::size_t OutlookHandle::IndexIn(const Variant& index, std::size_t count) const {
+    const std::int32_t position = index.ToLong();
+    if (position < 1 || static_cast<std::size_t>(position) > count) {
+        throw OutlookError(L"Array index out of bounds.");
+    }
+    return static_cast<std::size_t>(position) - 1;
+}
+
+ObjectRef OutlookHandle::Enumerate(std::size_t count, std::function<Variant(std::size_t)> element) const {
+    return std::make_shared<StandInEnumerator>(std::shared_ptr<Ledger>(world_, &world_->ledger),
+                                               count, std::move(element));
+}
+
+}  // namespace orvantis::standins

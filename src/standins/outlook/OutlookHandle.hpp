@@ -1,0 +1,32 @@
+#pragma once
+
+#include <memory>
+
+#include "standins/StandIn.hpp"
+#include "standins/outlook/OutlookWorld.hpp"
+
+namespace orvantis::standins {
+
+// Every Outlook object: a handle onto the shared world, never onto its parent object.
+class OutlookHandle : public StandIn {
+protected:
+    OutlookHandle(std::shared_ptr<OutlookWorld> world, std::wstring_view className);
+
+    // Outlook's own failures reach a script as DISP_E_EXCEPTION with Outlook's text.
+    AutomationError OutlookError(std::wstring description) const;
+    // The element at a collection's 1-based index.
+    std::size_t IndexIn(const Variant& index, std::size_t count) const;
+    ObjectRef Enumerate(std::size_t count, std::function<Variant(std::size_t)> element) const;
+
+    std::shared_ptr<OutlookWorld> world_;
+};
+
+ObjectRef MakeNameSpace(std::shared_ptr<OutlookWorld> world);
+ObjectRef MakeFolders(std::shared_ptr<OutlookWorld> world, FolderPath parent);  // {}: the stores
+ObjectRef MakeFolder(std::shared_ptr<OutlookWorld> world, FolderPath path);
+ObjectRef MakeItems(std::shared_ptr<OutlookWorld> world, FolderPath folder);
+// A new item of that type in the folder, stored only by its Save; null when Outlook has
+// no such item type.
+ObjectRef MakeNewItem(std::shared_ptr<OutlookWorld> world, FolderPath folder, std::int32_t type);
+
+}  // namespace orvantis::standins

@@ -1,0 +1,187 @@
+#include <array>
+#include <fstream>
+#include <iterator>
+
+#include "standins/WorldFile.hpp"
+#include "standins/outlook/OutlookHandle.hpp"
+#include "standins/outlook/OutlookItemKinds.hpp"
+#include "standins/outlook/RestrictFilter.hpp"
+
+namespace orvantis::standins {
+namespace {
+
+constexpr std::int32_t kFileNotFound = -2147024894;  // 0x80070002
+
+std::string HexOf(const std::string& bytes) {
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string hex;
+    for (unsigned char byte : bytes) {
+        hex += kDigits[byte >> 4];
+        hex += kDigits[byte & 15];
+    }
+    return hex;
+}
+
+// One item, saved or not. The handle works on its own copy, as Outlook does: nothing
+// reaches the folder before Save, which stores a new item or replaces the saved one.
+class OutlookItem : public OutlookHandle {
+public:
+    OutlookItem(std::shared_ptr<OutlookWorld> world, FolderPath folder, const OutlookItemKind& kind,
+                Item item)
+        : OutlookHandle(std::move(world), kind.name),
+          folder_(std::move(folder)), kind_(kind), item_(std::move(item)) {}
+
+private:
+    MemberTable Members() const override { return ItemMembers(kind_, world_->MajorVersion()); }
+
+    Variant Answer(const Call& call) override {
+        const auto& name = call.member.name;
+        if (name == L"Save") {
+            Save();
+        } else if (name == L"AddPicture") {
+            AddPicture(call.arguments[0].ToText());
+        } else if (call.kind == CallKind::PropertyPut) {
+            item_.Write(call.name, call.arguments.back());
+        } else {
+            const Field* field = item_.Find(name);
+            return field ? field->value : call.member.initial;
+        }
+        return {};
+    }
+
+    void Save() {
+        auto& items = world_->FolderAt(folder_).items;
+        for (auto& stored : items) {
+            if (item_.id != 0 && stored.id == item_.id) {
+                stored = item_;
+                return;
+            }
+        }
+        item_.id = ++world_->lastItemId;
+        items.push_back(item_);
+    }
+
+    // The file is read now, as Outlook reads it during the call.
+    void AddPicture(const std::wstring& path) {
+        std::ifstream file{std::filesystem::path(path), std::ios::binary};
+        if (!file) throw ProductError(kFileNotFound, L"Cannot find the file " + path + L".");
+        const std::string bytes{std::istreambuf_iterator<char>(file), {}};
+        item_.Write(kPictureField, Variant()).productValue = {{"picture", {{"bytes", HexOf(bytes)}}}};
+    }
+
+    FolderPath folder_;
+    const OutlookItemKind& kind_;
+    Item item_;
+};
+
+// A saved item, as a new object on its own copy; null once it is no longer in the folder.
+ObjectRef StoredItem(const std::shared_ptr<OutlookWorld>& world, const FolderPath& folder,
+                     std::uint64_t id) {
+    for (const auto& item : world->FolderAt(folder).items) {
+        if (item.id != id) continue;
+        Item copy = item;
+        copy.writes.clear();
+        return std::make_shared<OutlookItem>(world, folder, *ItemKindNamed(item.kind), std::move(copy));
+    }
+    return nullptr;
+}
+
+// A folder's saved items, or those of them that every filter of a Restrict chain matches.
+class Items : public OutlookHandle {
+public:
+    Items(std::shared_ptr<OutlookWorld> world, FolderPath folder, std::vector<RestrictFilter> filters)
+        : OutlookHandle(std::move(world), L"Items"), folder_(std::move(folder)),
+          filters_(std::move(filters)) {}
+
+private:
+    MemberTable Members() const override {
+        static const std::array table{
+            CountMember(),
+            MemberSpec{.name = L"Item", .access = Access::ReadOnly, .type = ValueType::Object,
+                       .parameters = {ValueType::Long}, .required = 1, .dispatchId = 0},
+            NewEnumMember(),
+            MemberSpec{.name = L"Add", .access = Access::Method, .parameters = {ValueType::Any}},
+            MemberSpec{.name = L"Restrict", .access = Access::Method,
+                       .parameters = {ValueType::Text}, .required = 1},
+        };
+        return table;
+    }
+
+    Variant Answer(const Call& call) override {
+        const auto& name = call.member.name;
+        if (name == L"Add") return Add(call.arguments[0]);
+        if (name == L"Restrict") return Restrict(call.arguments[0].ToText());
+        const auto visible = VisibleIds();
+        if (name == L"Count") return static_cast<std::int32_t>(visible.size());
+        if (name == L"Item") return StoredItem(world_, folder_, visible[IndexIn(call.arguments[0], visible.size())]);
+        // The enumerator may outlive this collection: it keeps the world, not this object.
+        return Enumerate(visible.size(), [world = world_, folder = folder_, visible](std::size_t i) {
+            return Variant(StoredItem(world, folder, visible[i]));
+        });
+    }
+
+    Container& Folder() const { return world_->FolderAt(folder_); }
+
+    const OutlookItemKind& FolderKind() const {
+        const Variant* type = Folder().Attribute(L"DefaultItemType");
+        const OutlookItemKind* kind = ItemKindOfType(type ? type->ToLong() : outlook::kMailItem);
+        return kind ? *kind : *ItemKindOfType(outlook::kContactItem);
+    }
+
+    Variant Add(const Variant& type) {
+        const std::int32_t itemType =
+            type.GetKind() == Variant::Kind::Missing ? FolderKind().type : type.ToLong();
+        auto item = MakeNewItem(world_, folder_, itemType);
+        if (!item) throw OutlookError(L"Could not complete the operation. One or more parameter values are not valid.");
+        return item;
+    }
+
+    Variant Restrict(const std::wstring& text) {
+        auto filter = ParseRestrictFilter(text);
+        if (!filter) throw OutlookError(L"Cannot parse condition. Error at \"" + text + L"\".");
+        const MemberSpec* property = FindMember(FolderKind().members, Member(filter->property));
+        if (!property || property->access == Access::Method) {
+            throw OutlookError(L"The property \"" + filter->property + L"\" is unknown.");
+        }
+        auto filters = filters_;
+        filters.push_back(std::move(*filter));
+        return ObjectRef(std::make_shared<Items>(world_, folder_, std::move(filters)));
+    }
+
+    // A property never written compares as its default, as Outlook shows it.
+    bool Matches(const Item& item) const {
+        for (const auto& filter : filters_) {
+            const Field* field = item.Find(filter.property);
+            const Variant& value =
+                field ? field->value : FindMember(FolderKind().members, Member(filter.property))->initial;
+            if (!SameName(value.ToText(), filter.literal)) return false;
+        }
+        return true;
+    }
+
+    std::vector<std::uint64_t> VisibleIds() const {
+        std::vector<std::uint64_t> ids;
+        for (const auto& item : Folder().items) {
+            if (Matches(item)) ids.push_back(item.id);
+        }
+        return ids;
+    }
+
+    FolderPath folder_;
+    std::vector<RestrictFilter> filters_;
+};
+
+}  // namespace
+
+ObjectRef MakeItems(std::shared_ptr<OutlookWorld> world, FolderPath folder) {
+    return std::make_shared<Items>(std::move(world), std::move(folder), std::vector<RestrictFilter>{});
+}
+
+ObjectRef MakeNewItem(std::shared_ptr<OutlookWorld> world, FolderPath folder, std::int32_t type) {
+    const OutlookItemKind* kind = ItemKindOfType(type);
+    if (!kind) return nullptr;
+    return std::make_shared<OutlookItem>(std::move(world), std::move(folder), *kind,
+                                         Item{std::wstring(kind->name), {}, 0, {}});
+}
+
+}  // namespace orvantis::standins

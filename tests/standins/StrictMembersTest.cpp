@@ -1,0 +1,86 @@
+// What every stand-in shares: strict members, the call log, failures on demand.
+
+#include <functional>
+
+#include "OutlookFixture.hpp"
+#include "fakes/Errors.hpp"
+
+namespace orvantis::testing {
+namespace {
+
+using StrictMembersTest = OutlookFixture;
+
+TEST_F(StrictMembersTest, RefusesWhatTheProductsIDispatchRefuses) {
+    const auto application = Application();
+    const auto contact = DefaultItems(10)->Call(L"Add", {std::int32_t{2}}).ToObject();
+    const auto task = application->Call(L"CreateItem", {std::int32_t{3}}).ToObject();
+    const auto items = DefaultItems(10);
+    const auto invoke = [](const ObjectRef& object, Member member, CallKind kind,
+                           std::vector<Variant> values) {
+        std::vector<Argument> arguments;
+        for (auto& value : values) arguments.push_back({std::move(value)});
+        object->Invoke(member, kind, arguments);
+    };
+    const struct {
+        const char* what;
+        std::function<void()> call;
+        std::int32_t error;
+    } cases[] = {
+        {"no such member", [&] { contact->Get(L"BusinessFaxTelephoneNumber"); }, 438},
+        {"names in any case", [&] { contact->Put(L"businessFAXnumber", L"01"); }, 0},
+        {"unknown dispatch id", [&] { invoke(items, Member::FromDispatchId(7), CallKind::PropertyGet, {}); }, 438},
+        {"default member by id 0", [&] { invoke(items, Member::FromDispatchId(0), CallKind::PropertyGet, {L"1"}); }, -2147352567},
+        {"put on a read-only property", [&] { application->Put(L"Version", L"11.0"); }, 438},
+        {"a method read as a property", [&] { contact->Get(L"Save"); }, 438},
+        {"a method put", [&] { contact->Put(L"Save", true); }, 438},
+        {"a property called as a method reads it", [&] { contact->Call(L"FirstName"); }, 0},
+        {"too many arguments", [&] { application->Call(L"GetNamespace", {L"MAPI", L"x"}); }, 450},
+        {"arguments to a plain property", [&] { contact->Get(L"FirstName", {1}); }, 450},
+        {"required argument left out", [&] { application->Call(L"GetNamespace"); }, 449},
+        {"required argument missing", [&] { application->Call(L"GetNamespace", {Variant::Missing()}); }, 449},
+        {"optional arguments missing", [&] { NameSpace()->Call(L"Logon", {Variant::Missing(), Variant::Missing()}); }, 0},
+        {"text that is no number", [&] { application->Call(L"CreateItem", {L"one"}); }, 13},
+        {"a number too large", [&] { task->Put(L"Importance", 1e12); }, 6},
+        {"text that is no date", [&] { task->Put(L"DueDate", L"tomorrow"); }, 13},
+        {"an object for a text", [&] { contact->Put(L"FirstName", application); }, 13},
+        {"null for a text", [&] { contact->Put(L"FirstName", Variant::Null()); }, 13},
+        {"a number for a text becomes text", [&] { contact->Put(L"JobTitle", 42); }, 0},
+        {"Quit is the caller's fault", [&] { application->Call(L"Quit"); }, 5},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ErrorNumberOf(c.call), c.error) << c.what;
+    EXPECT_EQ(contact->Get(L"JobTitle"), Variant(L"42"));
+}
+
+TEST_F(StrictMembersTest, FailsTheNthCallAsConfiguredAndLogsEveryCall) {
+    sandbox.Outlook().ledger.failures.push_back(
+        {L"ContactItem", L"save", 2, -2147467259, L"Microsoft Outlook", L"The operation failed."});
+    const auto items = DefaultItems(10);
+    std::vector<std::int32_t> outcomes;
+    for (int i = 0; i < 3; ++i) {
+        const auto contact = items->Call(L"Add").ToObject();
+        contact->Put(L"LastName", L"Durand");
+        try {
+            contact->Call(L"Save");
+            outcomes.push_back(0);
+        } catch (const AutomationError& error) {
+            outcomes.push_back(error.Number());
+            EXPECT_EQ(error.Source(), L"Microsoft Outlook");
+            EXPECT_EQ(error.Description(), L"The operation failed.");
+        }
+    }
+    EXPECT_EQ(outcomes, (std::vector<std::int32_t>{0, -2147467259, 0}));
+    EXPECT_EQ(Contacts().items.size(), 2u);
+
+    const auto& calls = sandbox.Outlook().ledger.calls;
+    ASSERT_GE(calls.size(), 3u);
+    const auto& last = calls.back();
+    EXPECT_EQ(last.object, L"ContactItem");
+    EXPECT_EQ(last.member, L"Save");
+    EXPECT_EQ(last.kind, CallKind::Method);
+    const auto& put = calls[calls.size() - 2];
+    EXPECT_EQ(put.member, L"LastName");
+    EXPECT_EQ(put.arguments, std::vector<Variant>{Variant(L"Durand")});
+}
+
+}  // namespace
+}  // namespace orvantis::testing
