@@ -1,6 +1,7 @@
 #include "cli/ConsoleUserInterface.hpp"
 
 #include <cwctype>
+#include <sstream>
 #include <utility>
 #include <vector>
 
@@ -39,30 +40,32 @@ std::string PressedName(const DialogView& view, Button button) {
     return OneLine(FindButton(view, button)->text);
 }
 
-std::string ListChoice(const DialogControl& list) {
-    const int count = static_cast<int>(list.items.size());
-    std::string choice = list.selection >= 0 && list.selection < count
-                             ? std::to_string(list.selection) + " \"" +
-                                   OneLine(list.items[list.selection]) + "\""
-                             : "none";
-    return choice + " of " + std::to_string(count);
-}
-
 std::string Summary(const DialogView& view, const DialogAnswer& answer) {
-    std::string line = "[" + OneLine(view.caption) + "]";
+    std::ostringstream line;
+    line << '[' << OneLine(view.caption) << ']';
     for (const auto& control : answer.controls) {
-        const std::string id = " " + OneLine(control.id) + "=";
-        switch (control.kind) {
-            case Kind::Label: line += " " + OneLine(control.text); break;
-            case Kind::TextBox:
-                line += id + (control.password ? "(hidden)" : "\"" + OneLine(control.text) + "\"");
-                break;
-            case Kind::ListBox: line += id + ListChoice(control); break;
-            case Kind::OkButton:
-            case Kind::CancelButton: break;
+        if (control.kind == Kind::Label) line << ' ' << OneLine(control.text);
+        if (control.kind == Kind::TextBox) {
+            line << ' ' << OneLine(control.id) << '=';
+            if (control.password) {
+                line << "(hidden)";
+            } else {
+                line << '"' << OneLine(control.text) << '"';
+            }
+        }
+        if (control.kind == Kind::ListBox) {
+            const int count = static_cast<int>(control.items.size());
+            line << ' ' << OneLine(control.id) << '=';
+            if (control.selection >= 0 && control.selection < count) {
+                line << control.selection << " \"" << OneLine(control.items[control.selection]) << '"';
+            } else {
+                line << "none";
+            }
+            line << " of " << count;
         }
     }
-    return line + " -> " + PressedName(view, answer.button);
+    line << " -> " << PressedName(view, answer.button);
+    return line.str();
 }
 
 std::optional<int> LineNumber(const std::wstring& text, int count) {
