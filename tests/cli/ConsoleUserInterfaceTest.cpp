@@ -38,8 +38,7 @@ std::string ShowOnce(TestDialog& dialog, Terminal* terminal, std::optional<Prese
     std::ostringstream messages;
     ConsoleUserInterface console(messages, terminal, std::move(preset));
     testing::TestHost fakes;
-    Host& base = fakes.Get();
-    Host host{base.xml, base.objects, console, base.registry, base.shell, base.files, base.settings};
+    Host host = fakes.With(console);
     ShowModally(dialog, host);
     return messages.str();
 }

@@ -21,6 +21,7 @@ public:
 
     std::vector<std::wstring> lines = {L"Zo\u00E9", L"Contacts", L"Archives"};  // not sorted
     bool cancelIsInert = false;
+    bool doubleClickIsOk = true;
     bool loadFails = false;
     int loads = 0;
     std::vector<Press> presses;
@@ -36,7 +37,7 @@ protected:
                  {.kind = Kind::Label, .id = L"Label2", .text = L"Password:"},
                  {.kind = Kind::TextBox, .id = L"Text2", .text = L"s3cret", .password = true},
                  {.kind = Kind::Label, .id = L"Label3", .text = L"Books:"},
-                 {.kind = Kind::ListBox, .id = L"List1", .items = lines, .doubleClickIsOk = true},
+                 {.kind = Kind::ListBox, .id = L"List1", .items = lines, .doubleClickIsOk = doubleClickIsOk},
                  {.kind = Kind::OkButton, .id = L"OKButton", .text = L"OK"},
                  {.kind = Kind::CancelButton, .id = L"CancelButton", .text = L"Annuler",
                   .inert = cancelIsInert}}};

@@ -127,6 +127,10 @@ class TestHost {
 public:
     TestHost() : native_(CreateNativeHost(ui)), host_{native_->Get().xml, objects, ui, registry, shell, files, settings} {}
     Host& Get() { return host_; }
+    // The same fakes with another user interface: the console, a real presenter.
+    Host With(UserInterface& other) {
+        return {host_.xml, objects, other, registry, shell, files, settings};
+    }
 
     RecordingUserInterface ui;
     ObjectCatalog objects;
