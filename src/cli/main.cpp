@@ -27,6 +27,7 @@ constexpr std::string_view kUsage =
     "       orvantis settings     print the stored per-user settings (the password masked)\n"
     "       orvantis --help | --version\n"
     "FILE is UTF-8 (a BOM is allowed) or UTF-16 with a BOM; - reads standard input.\n"
+    "A dialog is asked at the terminal; without one it is closed, saving nothing.\n"
     "Exit status: 0 the load ran to its end, 1 it did not, 2 usage or file error.\n";
 
 void ReportError(const AutomationError& error) {
