@@ -83,11 +83,7 @@ TEST(ConsoleUserInterfaceTest, TheTerminalPromptsEachControlAndReadsThePasswordW
     TestDialog dialog;
     TypedLines typed({L"b\u00F6b", L"p4ss", L"9", L"2", L"?", L"c"});
     const std::string shown = ShowOnce(dialog, &typed, std::nullopt);
-    ASSERT_EQ(dialog.presses.size(), 1u);
-    EXPECT_EQ(dialog.presses[0].button, Button::Cancel);
-    EXPECT_EQ(dialog.presses[0].name, L"b\u00F6b");
-    EXPECT_EQ(dialog.presses[0].password, L"p4ss");
-    EXPECT_EQ(dialog.presses[0].line, 2);
+    EXPECT_EQ(dialog.presses, (std::vector<TestDialog::Press>{{Button::Cancel, L"b\u00F6b", L"p4ss", 2}}));
     EXPECT_EQ(typed.echoes, (std::vector<bool>{true, false, true, true, true, true}));
     EXPECT_EQ(shown,
               "[Test parameters]\n"

@@ -17,6 +17,7 @@ public:
         std::wstring name;
         std::wstring password;
         int line;
+        bool operator==(const Press&) const = default;
     };
 
     std::vector<std::wstring> lines = {L"Zo\u00E9", L"Contacts", L"Archives"};  // not sorted
