@@ -57,10 +57,10 @@ class Showing {
 public:
     explicit Showing(const DialogView& view) : answer{Button::Close, view.controls}, view_(view) {}
 
-    INT_PTR Handle(HWND dialog, UINT message, WPARAM wParam) {
+    INT_PTR Handle(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
         switch (message) {
             case WM_INITDIALOG: Initialise(dialog); return TRUE;
-            case WM_COMMAND: return Command(dialog, LOWORD(wParam), HIWORD(wParam));
+            case WM_COMMAND: return Command(dialog, LOWORD(wParam), HIWORD(wParam), lParam != 0);
             case WM_CLOSE: Finish(dialog, Button::Close); return TRUE;
             case WM_DESTROY: RemovePropW(dialog, kDialogProperty); return FALSE;
             default: return FALSE;
@@ -88,7 +88,11 @@ private:
         }
     }
 
-    INT_PTR Command(HWND dialog, int id, int notification) {
+    INT_PTR Command(HWND dialog, int id, int notification, bool fromControl) {
+        if (id == IDCANCEL && !fromControl) {  // the dialog manager's Esc
+            Finish(dialog, Button::Close);
+            return TRUE;
+        }
         if (id == IDOK || id == IDCANCEL) {
             const Button button = id == IDOK ? Button::Ok : Button::Cancel;
             if (CanPress(view_, button)) Finish(dialog, button);
@@ -105,7 +109,10 @@ private:
         return FALSE;
     }
 
+    // Only the first answer counts: another may be queued before the window goes.
     void Finish(HWND dialog, Button button) {
+        if (finished_) return;
+        finished_ = true;
         answer.button = button;
         for (std::size_t i = 0; i < answer.controls.size(); ++i) {
             auto& control = answer.controls[i];
@@ -122,6 +129,7 @@ private:
     }
 
     const DialogView& view_;
+    bool finished_ = false;
 };
 
 // No C++ exception may cross into the system's window code: a failure ends the showing and
@@ -131,7 +139,7 @@ INT_PTR CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARA
     auto* showing = reinterpret_cast<Showing*>(GetWindowLongPtrW(dialog, DWLP_USER));
     if (!showing) return FALSE;
     try {
-        return showing->Handle(dialog, message, wParam);
+        return showing->Handle(dialog, message, wParam, lParam);
     } catch (...) {
         showing->failure = std::current_exception();
         showing->othersDisabled.reset();
