@@ -8,11 +8,11 @@
 namespace orvantis::bench {
 
 // Loads documents through the control as a host does, with the native adapters and a user
-// interface that only counts boxes: a benchmark document must show none.
+// interface that only counts boxes and dialogs: a benchmark document must show none.
 class DocumentLoader {
 public:
     DocumentLoader();
-    // True when the load ran to its end and showed no box.
+    // True when the load ran to its end and showed no box or dialog.
     bool Load(Variant& document);
 
 private:
@@ -21,6 +21,10 @@ private:
         int MessageBox(const std::wstring&, const std::wstring&, int) override {
             ++shown;
             return box::kOk;
+        }
+        DialogAnswer ShowDialog(const DialogView& view) override {
+            ++shown;
+            return {DialogAnswer::Button::Close, view.controls};
         }
         int shown = 0;
     };

@@ -28,6 +28,7 @@ std::wstring StandardDescription(std::int32_t number) {
         case errors::kObjectNotSet: return L"Object variable or With block variable not set";
         case errors::kInvalidUseOfNull: return L"Invalid use of Null";
         case errors::kInvalidFileFormat: return L"Invalid file format";
+        case errors::kFormAlreadyDisplayed: return L"Form already displayed; can't show modally";
         case errors::kObjectRequired: return L"Object required";
         case errors::kCannotCreateObject: return L"ActiveX component can't create object";
         case errors::kMemberNotSupported: return L"Object doesn't support this property or method";

@@ -39,6 +39,7 @@ inline constexpr std::int32_t kPathNotFound = 76;
 inline constexpr std::int32_t kObjectNotSet = 91;
 inline constexpr std::int32_t kInvalidUseOfNull = 94;
 inline constexpr std::int32_t kInvalidFileFormat = 321;
+inline constexpr std::int32_t kFormAlreadyDisplayed = 400;
 inline constexpr std::int32_t kObjectRequired = 424;
 inline constexpr std::int32_t kCannotCreateObject = 429;
 inline constexpr std::int32_t kMemberNotSupported = 438;

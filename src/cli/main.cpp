@@ -8,6 +8,7 @@
 
 #include "automation/AutomationError.hpp"
 #include "automation/Unicode.hpp"
+#include "cli/ConsoleUserInterface.hpp"
 #include "cli/DocumentFile.hpp"
 #include "cli/RecordPrinter.hpp"
 #include "cli/SandboxLoad.hpp"
@@ -34,21 +35,9 @@ constexpr std::string_view kUsage =
     "       orvantis settings     print the stored per-user settings (the password masked)\n"
     "       orvantis --help | --version\n"
     "FILE is UTF-8 (a BOM is allowed) or UTF-16 with a BOM; - reads standard input.\n"
+    "A dialog is asked at the terminal; without one it is closed, saving nothing.\n"
     "Exit status: 0 the load ran to its end, 1 it did not, 2 usage or file error,\n"
     "3 a stand-in object was left alive (an internal error).\n";
-
-// Message boxes go to standard error; each is answered at once with OK.
-class ConsoleUserInterface : public UserInterface {
-public:
-    int MessageBox(const std::wstring& text, const std::wstring& title, int) override {
-        std::wstring shown;
-        for (wchar_t c : text) {
-            if (c != L'\r') shown += c;  // CR LF pairs print as one line end
-        }
-        std::cerr << "[" << Utf8FromWide(title) << "] " << Utf8FromWide(shown) << '\n';
-        return box::kOk;
-    }
-};
 
 void ReportError(const AutomationError& error) {
     std::cerr << "orvantis: error " << error.Number() << ": " << Utf8FromWide(error.Description())
@@ -64,7 +53,8 @@ int Load(Host& host, const std::wstring& text) {
 
 int Run(std::string_view command, const std::wstring& text,
         const std::optional<std::filesystem::path>& sandbox) {
-    ConsoleUserInterface console;
+    const auto terminal = OpenTerminal();
+    ConsoleUserInterface console(std::cerr, terminal.get());
     const auto native = CreateNativeHost(console);
     Host& host = native->Get();
     try {
@@ -85,7 +75,7 @@ int Run(std::string_view command, const std::wstring& text,
 }
 
 int PrintSettings() {
-    ConsoleUserInterface console;
+    ConsoleUserInterface console(std::cerr, nullptr);
     const auto native = CreateNativeHost(console);
     try {
         for (const auto& [key, shown] : ConfigUtilities::DescribeSettings(native->Get())) {

@@ -10,7 +10,7 @@
 #include "platform/NativeHost.hpp"
 #include "platform/windows/ComHandles.hpp"
 #include "platform/windows/LiveObjects.hpp"
-#include "platform/windows/MessageBoxUserInterface.hpp"
+#include "platform/windows/Win32UserInterface.hpp"
 
 namespace orvantis::com {
 
@@ -79,7 +79,7 @@ private:
     HRESULT Guard(Body&& body);
 
     std::atomic<ULONG> references_{1};
-    windows::MessageBoxUserInterface ui_;
+    windows::Win32UserInterface ui_;
     std::unique_ptr<NativeHost> native_;
     OrvantisAgent agent_;
     ComPtr<ITypeInfo> agentInfo_;

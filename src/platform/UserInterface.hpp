@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "platform/Dialog.hpp"
+
 namespace orvantis {
 
 // Message box styles and answers, as the platform numbers them.
@@ -17,6 +19,9 @@ public:
     virtual ~UserInterface() = default;
     // Shows a modal message box and returns the button pressed.
     virtual int MessageBox(const std::wstring& text, const std::wstring& title, int style) = 0;
+    // Shows a modal dialog built from the view until the user answers it. Nothing of the
+    // presentation outlives the call; what the answer means is the dialog model's affair.
+    virtual DialogAnswer ShowDialog(const DialogView& view) = 0;
 };
 
 }  // namespace orvantis

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "platform/windows/DialogPresenter.hpp"
+
 namespace orvantis::testing {
 namespace {
 
@@ -108,7 +110,8 @@ LRESULT CALLBACK MessageBoxWatcher::Hook(int code, WPARAM wParam, LPARAM lParam)
         const auto window = reinterpret_cast<HWND>(wParam);
         wchar_t className[64] = {};
         GetClassNameW(window, className, 64);
-        if (std::wstring(className) == L"#32770") {
+        // The system's own dialogs are #32770 windows too; they are not message boxes.
+        if (std::wstring(className) == L"#32770" && !GetPropW(window, windows::kDialogProperty)) {
             // The box's text is its static control 0xFFFF.
             current->boxes.push_back({WindowText(window), WindowText(GetDlgItem(window, 0xFFFF))});
             if (current->onShow) current->onShow();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "automation/AutomationError.hpp"
+#include "dialogs/PresetAnswer.hpp"
 #include "platform/CommandLine.hpp"
 #include "platform/Host.hpp"
 #include "platform/NativeHost.hpp"
@@ -22,8 +24,9 @@ struct ShownBox {
     int style = 0;
 };
 
-// Records every message box and answers OK; onShow lets a test act while a box is up,
-// as a host re-entering the control would.
+// Records every message box and answers OK; onShow lets a test act while a box is up, as a
+// host re-entering the control would. Dialogs are recorded too and answered from
+// dialogAnswers in turn, with the close control once none is left; onDialog runs while one is up.
 class RecordingUserInterface : public UserInterface {
 public:
     int MessageBox(const std::wstring& text, const std::wstring& title, int style) override {
@@ -31,8 +34,21 @@ public:
         if (onShow) onShow();
         return 1;
     }
+    DialogAnswer ShowDialog(const DialogView& view) override {
+        dialogs.push_back(view);
+        if (const auto callback = onDialog) callback();  // a copy: the callback may clear onDialog
+        PresetAnswer preset;
+        if (!dialogAnswers.empty()) {
+            preset = std::move(dialogAnswers.front());
+            dialogAnswers.pop_front();
+        }
+        return AnswerAsPreset(view, preset);
+    }
     std::vector<ShownBox> boxes;
     std::function<void()> onShow;
+    std::vector<DialogView> dialogs;
+    std::deque<PresetAnswer> dialogAnswers;
+    std::function<void()> onDialog;
 };
 
 class FakeRegistry : public Registry {
@@ -111,6 +127,10 @@ class TestHost {
 public:
     TestHost() : native_(CreateNativeHost(ui)), host_{native_->Get().xml, objects, ui, registry, shell, files, settings} {}
     Host& Get() { return host_; }
+    // The same fakes with another user interface: the console, a real presenter.
+    Host With(UserInterface& other) {
+        return {host_.xml, objects, other, registry, shell, files, settings};
+    }
 
     RecordingUserInterface ui;
     ObjectCatalog objects;

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <string>
 
+#include "fakes/TestHost.hpp"
 #include "platform/NativeHost.hpp"
 #include "platform/XmlDocument.hpp"
 
@@ -13,11 +14,6 @@ namespace {
 
 // Behaviour that differs between the parsers (internal DTDs, the detail of parse errors) is
 // tested beside each adapter, under platform/posix and platform/windows.
-class NullUserInterface : public UserInterface {
-public:
-    int MessageBox(const std::wstring&, const std::wstring&, int) override { return 1; }
-};
-
 class XmlParserTest : public ::testing::Test {
 protected:
     std::variant<XmlDocument, XmlParseError> Parse(std::wstring_view text) {
@@ -32,7 +28,7 @@ protected:
         return std::move(std::get<XmlDocument>(result));
     }
 
-    NullUserInterface ui_;
+    testing::RecordingUserInterface ui_;
     std::unique_ptr<NativeHost> native_ = CreateNativeHost(ui_);
 };
 

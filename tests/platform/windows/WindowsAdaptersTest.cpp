@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "fakes/Errors.hpp"
+#include "fakes/TestHost.hpp"
 #include "platform/CodePage.hpp"
 #include "platform/NativeHost.hpp"
 #include "support/ConfigUtilities.hpp"
@@ -75,9 +76,7 @@ TEST_F(WindowsAdaptersTest, RegistryReadsStringsWithoutTheirZerosAndCreatesNothi
 // The control's settings, through the Windows host, land where Windows users look.
 TEST_F(WindowsAdaptersTest, SettingsAreStringValuesUnderTheOrvantisAgentKey) {
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\OrvantisAgent");  // the test prefix's own
-    struct : UserInterface {
-        int MessageBox(const std::wstring&, const std::wstring&, int) override { return 1; }
-    } ui;
+    testing::RecordingUserInterface ui;
     ConfigUtilities::SaveGoldmineUser(CreateNativeHost(ui)->Get(), Variant(L"anne"));
     EXPECT_EQ(WindowsRegistry().ReadValue(RegistryRoot::CurrentUser, L"Software\\OrvantisAgent\\Configuration",
                                           L"GoldmineUser"),

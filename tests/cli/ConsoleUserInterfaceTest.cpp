@@ -1,0 +1,106 @@
+// The console user interface: boxes and dialogs as lines on standard error, dialogs answered
+// from options or at the terminal.
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <sstream>
+
+#include "cli/ConsoleUserInterface.hpp"
+#include "fakes/TestDialog.hpp"
+#include "fakes/TestHost.hpp"
+
+namespace orvantis::cli {
+namespace {
+
+using Button = DialogAnswer::Button;
+using testing::TestDialog;
+
+// Lines typed in advance; records whether each was read with echo.
+class TypedLines : public Terminal {
+public:
+    explicit TypedLines(std::deque<std::wstring> lines) : lines_(std::move(lines)) {}
+    std::optional<std::wstring> ReadLine(bool echo) override {
+        echoes.push_back(echo);
+        if (lines_.empty()) return std::nullopt;
+        std::wstring line = lines_.front();
+        lines_.pop_front();
+        return line;
+    }
+    std::vector<bool> echoes;
+
+private:
+    std::deque<std::wstring> lines_;
+};
+
+// Shows the test dialog once through the console; what the console wrote.
+std::string ShowOnce(TestDialog& dialog, Terminal* terminal, std::optional<PresetAnswer> preset) {
+    std::ostringstream messages;
+    ConsoleUserInterface console(messages, terminal, std::move(preset));
+    testing::TestHost fakes;
+    Host host = fakes.With(console);
+    ShowModally(dialog, host);
+    return messages.str();
+}
+
+TEST(ConsoleUserInterfaceTest, BoxesShowEveryCarriageReturnAsOneLineBreak) {
+    std::ostringstream messages;
+    ConsoleUserInterface console(messages, nullptr);
+    EXPECT_EQ(console.MessageBox(L"a\rb\r\nc\n\rd\r", L"T\u00EEtle", 0), box::kOk);
+    EXPECT_EQ(messages.str(), "[T\u00EEtle] a\nb\nc\n\nd\n\n");
+}
+
+TEST(ConsoleUserInterfaceTest, OptionsOrTheCloseControlAnswerWithOneLineThatHidesThePassword) {
+    struct Case {
+        std::optional<PresetAnswer> preset;
+        bool cancelIsInert;
+        Button pressed;
+        std::string line;
+    };
+    const std::string controls = "[Test parameters] Name: Text1=";
+    const Case cases[] = {
+        {std::nullopt, false, Button::Close,
+         controls + "\"anne\" Password: Text2=(hidden) Books: List1=none of 3 -> closed\n"},
+        {PresetAnswer{Button::Ok, {{L"Text1", L"b\u00F6b"}, {L"Text2", L"p4ss"}}, {{L"List1", 0}}},
+         false, Button::Ok,
+         controls + "\"b\u00F6b\" Password: Text2=(hidden) Books: List1=0 \"Zo\u00E9\" of 3 -> OK\n"},
+        {PresetAnswer{Button::Cancel}, false, Button::Cancel,
+         controls + "\"anne\" Password: Text2=(hidden) Books: List1=none of 3 -> Annuler\n"},
+        // Pressing a button that does nothing would leave the dialog up for ever.
+        {PresetAnswer{Button::Cancel}, true, Button::Close,
+         controls + "\"anne\" Password: Text2=(hidden) Books: List1=none of 3 -> closed\n"},
+    };
+    for (const auto& c : cases) {
+        TestDialog dialog;
+        dialog.cancelIsInert = c.cancelIsInert;
+        EXPECT_EQ(ShowOnce(dialog, nullptr, c.preset), c.line);
+        ASSERT_EQ(dialog.presses.size(), 1u);
+        EXPECT_EQ(dialog.presses[0].button, c.pressed);
+    }
+}
+
+TEST(ConsoleUserInterfaceTest, TheTerminalPromptsEachControlAndReadsThePasswordWithoutEcho) {
+    TestDialog dialog;
+    TypedLines typed({L"b\u00F6b", L"p4ss", L"9", L"2", L"?", L"c"});
+    const std::string shown = ShowOnce(dialog, &typed, std::nullopt);
+    EXPECT_EQ(dialog.presses, (std::vector<TestDialog::Press>{{Button::Cancel, L"b\u00F6b", L"p4ss", 2}}));
+    EXPECT_EQ(typed.echoes, (std::vector<bool>{true, false, true, true, true, true}));
+    EXPECT_EQ(shown,
+              "[Test parameters]\n"
+              "Name: [anne]: Password: (not shown; Enter keeps it): Books:\n"
+              "  0. Zo\u00E9\n  1. Contacts\n  2. Archives\n"
+              "Line (0-2, - for none) [-]: No such line.\nLine (0-2, - for none) [-]: "
+              "o = OK, c = Annuler, x = close the window [o]: "
+              "o = OK, c = Annuler, x = close the window [o]: "
+              "[Test parameters] Name: Text1=\"b\u00F6b\" Password: Text2=(hidden) Books: "
+              "List1=2 \"Archives\" of 3 -> Annuler\n");
+
+    // Empty lines keep what is shown; the end of input closes the window.
+    TypedLines ended({L"", L"", L""});
+    ShowOnce(dialog, &ended, std::nullopt);
+    ASSERT_EQ(dialog.presses.size(), 2u);
+    EXPECT_EQ(dialog.presses[1].button, Button::Close);
+}
+
+}  // namespace
+}  // namespace orvantis::cli

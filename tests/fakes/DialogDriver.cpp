@@ -1,0 +1,115 @@
+#include "fakes/DialogDriver.hpp"
+
+#include "platform/windows/DialogPresenter.hpp"
+
+namespace orvantis::testing {
+namespace {
+
+thread_local DialogDriver* current = nullptr;
+
+std::wstring TextOf(HWND window) {
+    wchar_t text[1024] = {};
+    GetWindowTextW(window, text, 1024);
+    return text;
+}
+
+std::wstring ClassOf(HWND window) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return name;
+}
+
+std::vector<std::wstring> LinesOf(HWND list) {
+    std::vector<std::wstring> lines;
+    const auto count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    for (WPARAM i = 0; static_cast<LRESULT>(i) < count; ++i) {
+        std::wstring line(static_cast<std::size_t>(SendMessageW(list, LB_GETTEXTLEN, i, 0)) + 1, L'\0');
+        line.resize(static_cast<std::size_t>(
+            SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(line.data()))));
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+ShownDialog Read(HWND dialog) {
+    ShownDialog shown{dialog,
+                      GetWindow(dialog, GW_OWNER),
+                      TextOf(dialog),
+                      static_cast<DWORD>(GetWindowLongW(dialog, GWL_STYLE)),
+                      static_cast<DWORD>(GetWindowLongW(dialog, GWL_EXSTYLE)),
+                      {}};
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const std::wstring className = ClassOf(child);
+        const bool isEdit = className == L"Edit";
+        shown.controls.push_back(
+            {child, className, GetDlgCtrlID(child), TextOf(child),
+             static_cast<DWORD>(GetWindowLongW(child, GWL_STYLE)),
+             isEdit ? static_cast<wchar_t>(SendMessageW(child, EM_GETPASSWORDCHAR, 0, 0)) : L'\0',
+             className == L"ListBox" ? LinesOf(child) : std::vector<std::wstring>()});
+    }
+    return shown;
+}
+
+}  // namespace
+
+DialogDriver::DialogDriver() : hook_(WH_CBT, Watch) { current = this; }
+
+DialogDriver::~DialogDriver() { current = nullptr; }
+
+// Activation comes after the dialog's initialisation, so the mark is there by then.
+LRESULT CALLBACK DialogDriver::Watch(int code, WPARAM wParam, LPARAM lParam) {
+    const auto window = reinterpret_cast<HWND>(wParam);
+    if (current && code == HCBT_ACTIVATE && GetPropW(window, windows::kDialogProperty)) {
+        bool known = false;
+        for (HWND seen : current->appeared_) known = known || seen == window;
+        if (!known) {
+            current->appeared_.push_back(window);
+            SetTimer(nullptr, 0, 10, Act);
+        }
+    }
+    if (current && code == HCBT_DESTROYWND) std::erase(current->appeared_, window);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Runs in the dialog's message loop. The newest dialog is the one with the input.
+void CALLBACK DialogDriver::Act(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    if (!current || current->appeared_.empty()) return;
+    const HWND dialog = current->appeared_.back();
+    try {
+        current->shown.push_back(Read(dialog));
+        if (current->actions.empty()) {
+            PressCloseControl(dialog);
+            return;
+        }
+        const Action action = std::move(current->actions.front());
+        current->actions.pop_front();
+        action(current->shown.back());
+    } catch (...) {
+        PressCloseControl(dialog);
+    }
+}
+
+void TypeText(HWND edit, const std::wstring& text) { SetWindowTextW(edit, text.c_str()); }
+
+void SelectLine(HWND list, int line) { SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(line), 0); }
+
+void Click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
+
+// The list answers the mouse itself, so that its own notification reaches the dialog.
+void DoubleClickLine(HWND list, int line) {
+    RECT item{};
+    SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(&item));
+    const LPARAM at = MAKELPARAM(item.left + 2, item.top + 2);
+    SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(list, WM_LBUTTONUP, 0, at);
+    SendMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    SendMessageW(list, WM_LBUTTONUP, 0, at);
+}
+
+// Posted, as a key press is, so that it passes through the dialog's message loop.
+void PressEscape(HWND control) { PostMessageW(control, WM_KEYDOWN, VK_ESCAPE, 0); }
+
+void PressCloseControl(HWND dialog) { PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); }
+
+}  // namespace orvantis::testing

@@ -1,0 +1,66 @@
+#pragma once
+
+// Drives the system's dialogs as a user would, under Wine, where they are real windows.
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/windows/Win32.hpp"
+#include "platform/windows/WindowsHook.hpp"
+
+namespace orvantis::testing {
+
+// A dialog as it appeared: read from its window, not from the view it was built from.
+struct ShownDialog {
+    struct Control {
+        HWND window;
+        std::wstring className;
+        int id;
+        std::wstring text;
+        DWORD style;
+        wchar_t passwordChar;             // an edit's
+        std::vector<std::wstring> lines;  // a list box's, in its order
+    };
+    HWND window;
+    HWND owner;
+    std::wstring caption;
+    DWORD style;
+    DWORD extendedStyle;
+    std::vector<Control> controls;  // in tab order
+};
+
+// When one of the system's dialogs appears on this thread (a CBT hook), it is read and the
+// test's next action runs on it from the dialog's own message loop (a thread timer), as a
+// user's input would. With no action left, the dialog is closed with its close control.
+// Message boxes are left alone.
+class DialogDriver {
+public:
+    using Action = std::function<void(const ShownDialog&)>;
+
+    DialogDriver();
+    ~DialogDriver();
+    DialogDriver(const DialogDriver&) = delete;
+    DialogDriver& operator=(const DialogDriver&) = delete;
+
+    std::deque<Action> actions;
+    std::vector<ShownDialog> shown;
+
+private:
+    static LRESULT CALLBACK Watch(int code, WPARAM wParam, LPARAM lParam);
+    static void CALLBACK Act(HWND, UINT, UINT_PTR timer, DWORD);
+
+    windows::WindowsHook hook_;
+    std::vector<HWND> appeared_;
+};
+
+// What an action does, as the user would.
+void TypeText(HWND edit, const std::wstring& text);
+void SelectLine(HWND list, int line);
+void Click(HWND button);
+void DoubleClickLine(HWND list, int line);
+void PressEscape(HWND control);
+void PressCloseControl(HWND dialog);
+
+}  // namespace orvantis::testing

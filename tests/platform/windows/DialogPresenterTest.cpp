@@ -1,0 +1,153 @@
+// The Win32 dialog presenter under Wine, driven through its real window.
+
+#include <gtest/gtest.h>
+
+#include "fakes/DialogDriver.hpp"
+#include "fakes/Errors.hpp"
+#include "fakes/TestDialog.hpp"
+#include "fakes/TestHost.hpp"
+#include "platform/windows/Win32UserInterface.hpp"
+
+namespace orvantis::windows {
+namespace {
+
+using testing::DialogDriver;
+using testing::ShownDialog;
+using testing::TestDialog;
+using Button = DialogAnswer::Button;
+
+int ThreadWindowCount() {
+    int count = 0;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND, LPARAM counted) {
+            ++*reinterpret_cast<int*>(counted);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+class DialogPresenterTest : public ::testing::Test {
+protected:
+    // Shows the dialog through the real presenter and checks that no window outlives it.
+    void Show(TestDialog& dialog) {
+        const int before = ThreadWindowCount();
+        Host host = fakes_.With(ui_);
+        ShowModally(dialog, host);
+        EXPECT_EQ(ThreadWindowCount(), before);
+    }
+
+    testing::TestHost fakes_;
+    Win32UserInterface ui_;
+    DialogDriver driver_;
+};
+
+TEST_F(DialogPresenterTest, ShowsTheViewAsAFixedDialogModalToTheThreadsWindows) {
+    HWND other = CreateWindowW(L"Static", L"host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100, 100,
+                               nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(other);
+    bool otherEnabled = true;
+    driver_.actions.push_back([&](const ShownDialog& shown) {
+        otherEnabled = IsWindowEnabled(other);
+        testing::TypeText(shown.controls[1].window, L"b\u00F6b");
+        testing::SelectLine(shown.controls[5].window, 2);
+        testing::Click(shown.controls[6].window);
+    });
+    TestDialog dialog;
+    Show(dialog);
+    EXPECT_FALSE(otherEnabled);
+    EXPECT_TRUE(IsWindowEnabled(other));
+    DestroyWindow(other);
+
+    ASSERT_EQ(driver_.shown.size(), 1u);
+    const ShownDialog& shown = driver_.shown[0];
+    EXPECT_EQ(shown.caption, L"Test parameters");
+    EXPECT_EQ(shown.owner, nullptr);
+    EXPECT_EQ(shown.style & (WS_CAPTION | WS_SYSMENU), static_cast<DWORD>(WS_CAPTION | WS_SYSMENU));
+    EXPECT_EQ(shown.style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0u);
+    EXPECT_TRUE(shown.extendedStyle & WS_EX_TOOLWINDOW);  // no task-bar entry
+
+    struct Expected {
+        const wchar_t* className;
+        const wchar_t* text;
+    };
+    const Expected expected[] = {{L"Static", L"Name:"},   {L"Edit", L"anne"},  {L"Static", L"Password:"},
+                                 {L"Edit", L"s3cret"},   {L"Static", L"Books:"}, {L"ListBox", L""},
+                                 {L"Button", L"OK"},     {L"Button", L"Annuler"}};
+    ASSERT_EQ(shown.controls.size(), std::size(expected));
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
+        EXPECT_EQ(shown.controls[i].className, expected[i].className) << i;
+        EXPECT_EQ(shown.controls[i].text, expected[i].text) << i;
+    }
+    EXPECT_FALSE(shown.controls[1].style & ES_PASSWORD);
+    EXPECT_TRUE(shown.controls[3].style & ES_PASSWORD);
+    EXPECT_EQ(shown.controls[3].passwordChar, L'*');
+    EXPECT_EQ(shown.controls[5].lines, dialog.lines);
+    EXPECT_FALSE(shown.controls[5].style & LBS_SORT);
+    EXPECT_EQ(shown.controls[6].id, IDOK);
+    EXPECT_EQ(shown.controls[6].style & BS_TYPEMASK, static_cast<DWORD>(BS_DEFPUSHBUTTON));
+    EXPECT_EQ(shown.controls[7].id, IDCANCEL);
+
+    EXPECT_EQ(dialog.presses, (std::vector<TestDialog::Press>{{Button::Ok, L"b\u00F6b", L"s3cret", 2}}));
+}
+
+TEST_F(DialogPresenterTest, EachWayOutAnswersItsButton) {
+    struct Case {
+        const char* name;
+        bool cancelIsInert;
+        bool doubleClickIsOk;
+        DialogDriver::Action action;
+        Button pressed;
+        int line;
+    };
+    const Case cases[] = {
+        {"Annuler", false, true, [](const ShownDialog& d) { testing::Click(d.controls[7].window); },
+         Button::Cancel, -1},
+        {"close control", false, true, [](const ShownDialog& d) { testing::PressCloseControl(d.window); },
+         Button::Close, -1},
+        {"Esc", false, true, [](const ShownDialog& d) { testing::PressEscape(d.controls[1].window); },
+         Button::Close, -1},
+        {"double-click", false, true,
+         [](const ShownDialog& d) { testing::DoubleClickLine(d.controls[5].window, 1); }, Button::Ok, 1},
+        {"double-click that is no OK", false, false,
+         [](const ShownDialog& d) {
+             testing::DoubleClickLine(d.controls[5].window, 1);
+             if (IsWindow(d.window)) testing::PressCloseControl(d.window);
+         },
+         Button::Close, 1},
+        {"inert Annuler", true, true,
+         [](const ShownDialog& d) {
+             testing::Click(d.controls[7].window);
+             if (IsWindow(d.window)) testing::PressCloseControl(d.window);
+         },
+         Button::Close, -1},
+    };
+    for (const auto& c : cases) {
+        TestDialog dialog;
+        dialog.cancelIsInert = c.cancelIsInert;
+        dialog.doubleClickIsOk = c.doubleClickIsOk;
+        driver_.actions.push_back(c.action);
+        Show(dialog);
+        ASSERT_EQ(dialog.presses.size(), 1u) << c.name;
+        EXPECT_EQ(dialog.presses[0].button, c.pressed) << c.name;
+        EXPECT_EQ(dialog.presses[0].line, c.line) << c.name;
+    }
+}
+
+TEST_F(DialogPresenterTest, ADialogShownAgainFromItsOwnMessageLoopRaises400) {
+    TestDialog dialog;
+    std::int32_t nested = 0;
+    driver_.actions.push_back([&](const ShownDialog& shown) {
+        Host host = fakes_.With(ui_);
+        nested = testing::ErrorNumberOf([&] { ShowModally(dialog, host); });
+        testing::Click(shown.controls[6].window);
+    });
+    Show(dialog);
+    EXPECT_EQ(nested, 400);
+    EXPECT_EQ(driver_.shown.size(), 1u);
+    EXPECT_EQ(dialog.presses, (std::vector<TestDialog::Press>{{Button::Ok, L"anne", L"s3cret", -1}}));
+}
+
+}  // namespace
+}  // namespace orvantis::windows
