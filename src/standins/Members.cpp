@@ -14,19 +14,19 @@ bool SameName(std::wstring_view a, std::wstring_view b) {
     });
 }
 
-const MemberSpec* FindMember(MemberTable table, const Member& member) {
-    const auto found = std::ranges::find_if(table, [&](const MemberSpec& spec) {
-        if (member.name.empty() && member.dispatchId) return spec.dispatchId == *member.dispatchId;
-        return SameName(spec.name, member.name);
+const MemberInfo* FindMember(MemberTable table, const Member& member) {
+    const auto found = std::ranges::find_if(table, [&](const MemberInfo& row) {
+        if (member.name.empty() && member.dispatchId) return row.dispatchId == *member.dispatchId;
+        return SameName(row.name, member.name);
     });
     return found == table.end() ? nullptr : &*found;
 }
 
-MemberSpec CountMember() {
+MemberInfo CountMember() {
     return {.name = L"Count", .access = Access::ReadOnly, .type = ValueType::Long};
 }
 
-MemberSpec NewEnumMember() {
+MemberInfo NewEnumMember() {
     return {.name = L"_NewEnum", .access = Access::ReadOnly, .type = ValueType::Object,
             .dispatchId = kNewEnumDispatchId};
 }

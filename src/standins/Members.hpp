@@ -20,7 +20,7 @@ enum class Access { Method, ReadOnly, ReadWrite };
 inline constexpr std::int32_t kNamedOnly = std::numeric_limits<std::int32_t>::min();
 
 // One row of a stand-in class's member table.
-struct MemberSpec {
+struct MemberInfo {
     std::wstring_view name;
     Access access = Access::ReadWrite;
     ValueType type = ValueType::Any;       // a property's value
@@ -30,17 +30,17 @@ struct MemberSpec {
     Variant initial{};                     // what a property reads before anything is written
 };
 
-using MemberTable = std::span<const MemberSpec>;
+using MemberTable = std::span<const MemberInfo>;
 
 // What every collection answers besides its Item: Count, and _NewEnum for For Each.
-MemberSpec CountMember();
-MemberSpec NewEnumMember();
+MemberInfo CountMember();
+MemberInfo NewEnumMember();
 
 // Member names of the products match whatever the letter case.
 bool SameName(std::wstring_view a, std::wstring_view b);
 
 // The row that answers `member`, by name or by dispatch identifier; null when none does.
-const MemberSpec* FindMember(MemberTable table, const Member& member);
+const MemberInfo* FindMember(MemberTable table, const Member& member);
 
 // `value` as `type` requires; 13 when it cannot be converted, 6 when it does not fit.
 Variant Coerce(const Variant& value, ValueType type);

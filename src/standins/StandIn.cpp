@@ -5,7 +5,7 @@ namespace {
 
 bool IsPut(CallKind kind) { return kind == CallKind::PropertyPut || kind == CallKind::PropertyPutRef; }
 
-bool KindAllowed(const MemberSpec& member, CallKind kind) {
+bool KindAllowed(const MemberInfo& member, CallKind kind) {
     switch (member.access) {
         case Access::Method: return kind == CallKind::Method;
         case Access::ReadOnly: return !IsPut(kind);
@@ -31,24 +31,24 @@ StandIn::StandIn(std::shared_ptr<Ledger> ledger, std::wstring_view className, st
     : live_(std::move(ledger)), className_(className), source_(source) {}
 
 Variant StandIn::Invoke(const Member& member, CallKind kind, std::span<Argument> arguments) {
-    const MemberSpec* spec = FindMember(Members(), member);
-    const std::wstring name = member.name.empty() && spec ? std::wstring(spec->name) : member.name;
+    const MemberInfo* row = FindMember(Members(), member);
+    const std::wstring name = member.name.empty() && row ? std::wstring(row->name) : member.name;
     live_.ledger().calls.push_back({std::wstring(className_), name, kind, Loggable(arguments)});
-    if (!spec) {
+    if (!row) {
         const bool byId = member.name.empty() && member.dispatchId;
         throw Refusal(errors::kMemberNotSupported,
                       byId ? L"dispatch identifier " + std::to_wstring(*member.dispatchId) : name);
     }
-    if (!KindAllowed(*spec, kind)) {
-        const wchar_t* why = spec->access == Access::Method ? L" is a method" : L" cannot be set so";
+    if (!KindAllowed(*row, kind)) {
+        const wchar_t* why = row->access == Access::Method ? L" is a method" : L" cannot be set so";
         throw Refusal(errors::kMemberNotSupported, name + why);
     }
-    const auto values = CheckedArguments(*spec, kind, arguments);
-    live_.ledger().ApplyFailureRules(className_, spec->name);
-    return Answer(Call{*spec, name, kind, values});
+    const auto values = CheckedArguments(*row, kind, arguments);
+    live_.ledger().ApplyFailureRules(className_, row->name);
+    return Answer(Call{*row, name, kind, values});
 }
 
-std::vector<Variant> StandIn::CheckedArguments(const MemberSpec& member, CallKind kind,
+std::vector<Variant> StandIn::CheckedArguments(const MemberInfo& member, CallKind kind,
                                                std::span<Argument> arguments) const {
     const std::size_t valueCount = IsPut(kind) ? 1 : 0;
     if (arguments.size() < valueCount || arguments.size() - valueCount > member.parameters.size()) {

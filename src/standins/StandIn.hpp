@@ -32,7 +32,7 @@ protected:
     // A call that passed every check: arguments converted to the declared types, omitted
     // ones Missing; for a put, the value is the last argument.
     struct Call {
-        const MemberSpec& member;
+        const MemberInfo& member;
         std::wstring_view name;  // as the caller spelled it
         CallKind kind;
         std::span<const Variant> arguments;
@@ -46,7 +46,7 @@ protected:
 
 private:
     AutomationError Refusal(std::int32_t number, std::wstring_view detail) const;
-    std::vector<Variant> CheckedArguments(const MemberSpec& member, CallKind kind,
+    std::vector<Variant> CheckedArguments(const MemberInfo& member, CallKind kind,
                                           std::span<Argument> arguments) const;
 
     LiveHandle live_;

@@ -20,7 +20,7 @@ private:
         static const std::array table{
             CountMember(),
             // By 1-based position or by name, as Outlook's Folders.Item takes either.
-            MemberSpec{.name = L"Item", .access = Access::ReadOnly, .type = ValueType::Object,
+            MemberInfo{.name = L"Item", .access = Access::ReadOnly, .type = ValueType::Object,
                        .parameters = {ValueType::Any}, .required = 1, .dispatchId = 0},
             NewEnumMember(),
         };
@@ -58,10 +58,10 @@ public:
 private:
     MemberTable Members() const override {
         static const std::array table{
-            MemberSpec{.name = L"Name", .access = Access::ReadOnly, .type = ValueType::Text},
-            MemberSpec{.name = L"DefaultItemType", .access = Access::ReadOnly, .type = ValueType::Long},
-            MemberSpec{.name = L"Folders", .access = Access::ReadOnly, .type = ValueType::Object},
-            MemberSpec{.name = L"Items", .access = Access::ReadOnly, .type = ValueType::Object},
+            MemberInfo{.name = L"Name", .access = Access::ReadOnly, .type = ValueType::Text},
+            MemberInfo{.name = L"DefaultItemType", .access = Access::ReadOnly, .type = ValueType::Long},
+            MemberInfo{.name = L"Folders", .access = Access::ReadOnly, .type = ValueType::Object},
+            MemberInfo{.name = L"Items", .access = Access::ReadOnly, .type = ValueType::Object},
         };
         return table;
     }

@@ -8,19 +8,19 @@
 namespace orvantis::standins {
 namespace {
 
-MemberSpec Property(std::wstring_view name, ValueType type, Variant initial) {
+MemberInfo Property(std::wstring_view name, ValueType type, Variant initial) {
     return {.name = name, .type = type, .initial = std::move(initial)};
 }
 
-MemberSpec Text(std::wstring_view name) { return Property(name, ValueType::Text, Variant(L"")); }
+MemberInfo Text(std::wstring_view name) { return Property(name, ValueType::Text, Variant(L"")); }
 
 // Outlook shows a date that was never set as "None", which it stores as 4501-01-01.
-MemberSpec Date(std::wstring_view name) {
+MemberInfo Date(std::wstring_view name) {
     static const DateValue none{*MakeDate(CivilTime{4501, 1, 1, 0, 0, 0})};
     return Property(name, ValueType::Date, Variant(none));
 }
 
-MemberSpec Save() { return {.name = L"Save", .access = Access::Method}; }
+MemberInfo Save() { return {.name = L"Save", .access = Access::Method}; }
 
 const std::array<OutlookItemKind, 3>& Kinds() {
     // AddPicture stays last: older versions answer the table without it.
@@ -32,7 +32,7 @@ const std::array<OutlookItemKind, 3>& Kinds() {
         Text(L"BusinessAddressPostalCode"), Text(L"BusinessAddressCountry"),
         Text(L"BusinessTelephoneNumber"), Text(L"BusinessFaxNumber"), Text(L"Body"),
         Text(L"BusinessHomePage"), Text(L"JobTitle"), Text(L"CustomerID"), Save(),
-        MemberSpec{.name = L"AddPicture", .access = Access::Method,
+        MemberInfo{.name = L"AddPicture", .access = Access::Method,
                    .parameters = {ValueType::Text}, .required = 1},
     };
     // A new appointment carries the usual default reminder: on, 15 minutes before.

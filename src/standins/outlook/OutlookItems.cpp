@@ -97,11 +97,11 @@ private:
     MemberTable Members() const override {
         static const std::array table{
             CountMember(),
-            MemberSpec{.name = L"Item", .access = Access::ReadOnly, .type = ValueType::Object,
+            MemberInfo{.name = L"Item", .access = Access::ReadOnly, .type = ValueType::Object,
                        .parameters = {ValueType::Long}, .required = 1, .dispatchId = 0},
             NewEnumMember(),
-            MemberSpec{.name = L"Add", .access = Access::Method, .parameters = {ValueType::Any}},
-            MemberSpec{.name = L"Restrict", .access = Access::Method,
+            MemberInfo{.name = L"Add", .access = Access::Method, .parameters = {ValueType::Any}},
+            MemberInfo{.name = L"Restrict", .access = Access::Method,
                        .parameters = {ValueType::Text}, .required = 1},
         };
         return table;
@@ -139,7 +139,7 @@ private:
     Variant Restrict(const std::wstring& text) {
         auto filter = ParseRestrictFilter(text);
         if (!filter) throw OutlookError(L"Cannot parse condition. Error at \"" + text + L"\".");
-        const MemberSpec* property = FindMember(FolderKind().members, Member(filter->property));
+        const MemberInfo* property = FindMember(FolderKind().members, Member(filter->property));
         if (!property || property->access == Access::Method) {
             throw OutlookError(L"The property \"" + filter->property + L"\" is unknown.");
         }

@@ -24,12 +24,12 @@ public:
 private:
     MemberTable Members() const override {
         static const std::array table{
-            MemberSpec{.name = L"Version", .access = Access::ReadOnly, .type = ValueType::Text},
-            MemberSpec{.name = L"GetNamespace", .access = Access::Method,
+            MemberInfo{.name = L"Version", .access = Access::ReadOnly, .type = ValueType::Text},
+            MemberInfo{.name = L"GetNamespace", .access = Access::Method,
                        .parameters = {ValueType::Text}, .required = 1},
-            MemberSpec{.name = L"CreateItem", .access = Access::Method,
+            MemberInfo{.name = L"CreateItem", .access = Access::Method,
                        .parameters = {ValueType::Long}, .required = 1},
-            MemberSpec{.name = L"Quit", .access = Access::Method},
+            MemberInfo{.name = L"Quit", .access = Access::Method},
         };
         return table;
     }
@@ -64,13 +64,13 @@ public:
 private:
     MemberTable Members() const override {
         static const std::array table{
-            MemberSpec{.name = L"Logon", .access = Access::Method,
+            MemberInfo{.name = L"Logon", .access = Access::Method,
                        .parameters = {ValueType::Text, ValueType::Text, ValueType::Boolean,
                                       ValueType::Boolean}},
-            MemberSpec{.name = L"Logoff", .access = Access::Method},
-            MemberSpec{.name = L"GetDefaultFolder", .access = Access::Method,
+            MemberInfo{.name = L"Logoff", .access = Access::Method},
+            MemberInfo{.name = L"GetDefaultFolder", .access = Access::Method,
                        .parameters = {ValueType::Long}, .required = 1},
-            MemberSpec{.name = L"Folders", .access = Access::ReadOnly, .type = ValueType::Object},
+            MemberInfo{.name = L"Folders", .access = Access::ReadOnly, .type = ValueType::Object},
         };
         return table;
     }

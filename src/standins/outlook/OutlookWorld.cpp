@@ -42,7 +42,7 @@ void CheckField(const OutlookItemKind& kind, const Field& field) {
         if (!valid) throw DamagedWorld("a picture is {\"picture\": {\"bytes\": HEX}}");
         return;
     }
-    const MemberSpec* member = FindMember(kind.members, Member(field.name));
+    const MemberInfo* member = FindMember(kind.members, Member(field.name));
     if (!member || member->access == Access::Method) {
         throw DamagedWorld(Narrow(kind.name) + " has no property " + Narrow(field.name));
     }
