@@ -1,0 +1,225 @@
+// The Outlook inserters against Outlook's stand-in: what each writes, where, and what they
+// do when Outlook or a step fails. Every test ends with every Outlook object released.
+
+#include "inserters/outlook/OutlookUtilities.hpp"
+
+#include <gtest/gtest.h>
+
+#include "fakes/Errors.hpp"
+#include "fakes/TestHost.hpp"
+#include "standins/Sandbox.hpp"
+#include "support/ConfigUtilities.hpp"
+
+namespace orvantis::testing {
+namespace {
+
+using namespace OutlookUtilities;
+
+// The test host with Outlook's stand-in answering, and the machine's own files: the
+// stand-in reads a picture from the disk, as Outlook does.
+class OutlookTest : public ::testing::Test {
+protected:
+    OutlookTest() { sandbox.Register(test.objects); }
+    void TearDown() override { EXPECT_EQ(sandbox.LiveObjects(), 0u); }
+
+    Host& host() { return host_; }
+    standins::OutlookWorld& outlook() { return sandbox.Outlook(); }
+    std::vector<standins::Item>& Folder(std::int32_t id) {
+        return outlook().DefaultFolderContainer(id).items;
+    }
+    static std::wstring FieldText(const standins::Item& item, std::wstring_view name) {
+        const auto* field = item.Find(name);
+        return field ? field->value.ToText() : L"(not written)";
+    }
+    AgentContact Contact(std::wstring id, std::wstring lastName) {
+        AgentContact contact;
+        contact.OrvantisID = std::move(id);
+        contact.Lastname = std::move(lastName);
+        contact.Email = L"someone@example.com";
+        return contact;
+    }
+    void Fail(std::wstring object, std::wstring member, std::int32_t number = -2147352567) {
+        outlook().ledger.failures.push_back({std::move(object), std::move(member), 0, number,
+                                             L"Microsoft Outlook", L"refused", 0});
+    }
+
+    TestHost test;
+    std::unique_ptr<NativeHost> native = CreateNativeHost(test.ui);
+    standins::Sandbox sandbox;
+
+private:
+    Host host_{test.Get().xml, test.objects, test.ui, test.registry, test.shell,
+               native->Get().files, test.settings};
+};
+
+TEST_F(OutlookTest, ContactsAreMatchedByTheirIdentifierAlone) {
+    // Existing contacts: two share an identifier, one has an apostrophe, one has none.
+    for (const auto& [id, name] : {std::pair{L"A1", L"first A1"}, {L"A2", L"second A1"},
+                                   {L"O'Brien", L"old O'Brien"}, {L"", L"no id"}}) {
+        WriteOutlookContact(host(), Contact(id, name));
+    }
+    Folder(10)[1].Write(L"CustomerID", Variant(L"A1"));
+    WriteOutlookContact(host(), Contact(L"A1", L"updated A1"));         // the last match wins
+    WriteOutlookContact(host(), Contact(L"O'Brien", L"new O'Brien"));  // found, not duplicated
+    WriteOutlookContact(host(), Contact(L"x' or 'a'='a", L"wider"));   // matches nothing: new
+    WriteOutlookContact(host(), Contact(L"", L"no id again"));         // never searched: new
+    std::vector<std::wstring> names;
+    for (const auto& item : Folder(10)) names.push_back(FieldText(item, L"LastName"));
+    EXPECT_EQ(names, (std::vector<std::wstring>{L"first A1", L"updated A1", L"new O'Brien",
+                                                 L"no id", L"wider", L"no id again"}));
+}
+
+TEST_F(OutlookTest, AnUpdateWritesEveryFieldSoAnEmptyOneClearsItAndTheFaxIsKept) {
+    AgentContact contact = Contact(L"C1", L"Lee");
+    contact.CompanyFax = Variant(L"+33 1 00");
+    WriteOutlookContact(host(), contact);
+    contact.Email.clear();
+    WriteOutlookContact(host(), contact);
+    ASSERT_EQ(Folder(10).size(), 1u);
+    const auto& item = Folder(10)[0];
+    EXPECT_EQ(FieldText(item, L"Email1Address"), L"");
+    EXPECT_EQ(FieldText(item, L"BusinessFaxNumber"), L"+33 1 00");
+    EXPECT_EQ(item.fields.size(), 21u);  // every mapped property, none refused
+}
+
+TEST_F(OutlookTest, PicturesByVersionInAFileOfTheirOwnDeletedAfterwards) {
+    const struct {
+        const wchar_t* version;
+        const wchar_t* hex;
+        const char* attached;  // the picture's bytes, or null when none is attached
+    } cases[] = {
+        {L"16.0.0.0", L"474946", "GIF"},
+        {L"11.0.5510", L"4a4B4", "JK\x04"},  // either case; an odd length ends on one digit
+        {L"11.0", L"41zz42", "AB"},         // a piece that is not hexadecimal gives no byte
+        {L"10.0.2627", L"474946", nullptr},
+        {L"9.11.", L"474946", nullptr},      // "11." inside the version is not version 11
+        {L"Outlook", L"474946", nullptr},
+        {L"16.0", L"", nullptr},
+    };
+    for (const auto& c : cases) {
+        outlook().version = c.version;
+        Folder(10).clear();
+        AgentContact contact = Contact(L"", L"Pic");
+        contact.PictureData = c.hex;
+        WriteOutlookContact(host(), contact);
+        ASSERT_EQ(Folder(10).size(), 1u) << c.version;
+        const auto* picture = Folder(10)[0].Find(L"Picture");
+        ASSERT_EQ(picture != nullptr, c.attached != nullptr) << c.version;
+        if (c.attached) {
+            std::string hex;
+            for (unsigned char byte : std::string(c.attached)) {
+                static const char digits[] = "0123456789abcdef";
+                hex += {digits[byte >> 4], digits[byte & 15]};
+            }
+            EXPECT_EQ(picture->productValue.dump(), "{\"picture\":{\"bytes\":\"" + hex + "\"}}");
+        }
+    }
+    // Only the picture files were made and each was deleted: nothing is left behind.
+    EXPECT_TRUE(test.files.files.empty());
+}
+
+TEST_F(OutlookTest, AContactWithoutOutlookFailsAndAFailedStepIsPassedOver) {
+    TestHost bare;
+    EXPECT_EQ(ErrorNumberOf([&] { WriteOutlookContact(bare.Get(), Contact(L"", L"x")); }), 429);
+    EXPECT_EQ(ErrorNumberOf([&] { WriteOutlookAppointment(bare.Get(), AgentEvent{}); }), 429);
+    EXPECT_EQ(ErrorNumberOf([&] { WriteOutlookTask(bare.Get(), AgentTodo{}); }), 429);
+
+    // A refused property and a refused log-off cost those steps alone.
+    Fail(L"ContactItem", L"JobTitle");
+    Fail(L"NameSpace", L"Logoff");
+    AgentContact contact = Contact(L"", L"Kept");
+    contact.JobTitle = L"lost";
+    EXPECT_EQ(ErrorNumberOf([&] { WriteOutlookContact(host(), contact); }), 0);
+    ASSERT_EQ(Folder(10).size(), 1u);
+    EXPECT_EQ(FieldText(Folder(10)[0], L"JobTitle"), L"(not written)");
+    EXPECT_EQ(FieldText(Folder(10)[0], L"CustomerID"), L"");
+
+    // A refused save stores nothing, silently.
+    Fail(L"ContactItem", L"Save");
+    EXPECT_EQ(ErrorNumberOf([&] { WriteOutlookContact(host(), contact); }), 0);
+    EXPECT_EQ(Folder(10).size(), 1u);
+}
+
+TEST_F(OutlookTest, TheChosenContactFolderTakesTheContactsWhenItExists) {
+    const struct {
+        const wchar_t* setting;
+        const wchar_t* folder;
+    } cases[] = {
+        {L"1", L"Business Contacts"}, {L"0", L"Contacts"}, {L"-1", L"Contacts"},
+        {L"", L"Contacts"},           {L"7", L"Contacts"}, {L"two", L"Contacts"},
+    };
+    for (const auto& c : cases) {
+        ConfigUtilities::SaveOutlookAddressBook(host(), c.setting);
+        WriteOutlookContact(host(), Contact(L"B1", c.setting));
+        std::wstring where;
+        for (const auto& store : outlook().stores) {
+            for (const auto& folder : store.containers) {
+                for (const auto& item : folder.items) {
+                    if (FieldText(item, L"LastName") == c.setting) where = folder.name;
+                }
+            }
+        }
+        EXPECT_EQ(where, c.folder) << c.setting;
+    }
+    // The identifier was searched in the chosen folder: "1" then "0" wrote one contact each.
+    EXPECT_EQ(outlook().stores[0].containers[3].items.size(), 1u);
+}
+
+TEST_F(OutlookTest, AppointmentReminders) {
+    const struct {
+        const wchar_t* reminder;
+        std::int32_t error;
+        const wchar_t* set;      // ReminderSet as written last
+        const wchar_t* minutes;  // ReminderMinutesBeforeStart
+    } cases[] = {
+        {L"15", 0, L"True", L"15"},   {L"0", 0, L"False", L"(not written)"},
+        {L"-5", 0, L"False", L"(not written)"}, {L"0.3", 0, L"True", L"0"},
+        {L"2.5", 0, L"True", L"2"},   {L"", 0, L"False", L"(not written)"},
+        {L"soon", 13, nullptr, nullptr},
+    };
+    for (const auto& c : cases) {
+        Folder(9).clear();
+        AgentEvent event;
+        event.Subject = L"Review";
+        event.FullDay = true;
+        event.Reminder = c.reminder;
+        EXPECT_EQ(ErrorNumberOf([&] { WriteOutlookAppointment(host(), event); }), c.error)
+            << c.reminder;
+        if (c.error) {
+            EXPECT_TRUE(Folder(9).empty()) << c.reminder;
+            continue;
+        }
+        ASSERT_EQ(Folder(9).size(), 1u) << c.reminder;
+        EXPECT_EQ(FieldText(Folder(9)[0], L"ReminderSet"), c.set) << c.reminder;
+        EXPECT_EQ(FieldText(Folder(9)[0], L"ReminderMinutesBeforeStart"), c.minutes) << c.reminder;
+        EXPECT_EQ(FieldText(Folder(9)[0], L"AllDayEvent"), L"True");
+    }
+}
+
+TEST_F(OutlookTest, TaskImportanceAndStatusOnlyFromTheValuesOutlookKnows) {
+    const struct {
+        const wchar_t* priority;
+        std::int16_t status;
+        const wchar_t* importance;
+        const wchar_t* written;
+    } cases[] = {
+        {L"0", 0, L"0", L"0"}, {L"2", 2, L"2", L"2"},
+        {L"3", 7, L"(not written)", L"(not written)"},
+        {L" 1", -1, L"(not written)", L"(not written)"},
+        {L"01", 1, L"(not written)", L"1"},
+    };
+    for (const auto& c : cases) {
+        Folder(13).clear();
+        AgentTodo todo;
+        todo.Priority = c.priority;
+        todo.Status = c.status;
+        WriteOutlookTask(host(), todo);
+        ASSERT_EQ(Folder(13).size(), 1u);
+        EXPECT_EQ(FieldText(Folder(13)[0], L"Importance"), c.importance) << c.priority;
+        EXPECT_EQ(FieldText(Folder(13)[0], L"Status"), c.written) << c.status;
+    }
+    EXPECT_EQ(outlook().logons, std::size(cases));
+}
+
+}  // namespace
+}  // namespace orvantis::testing
