@@ -65,7 +65,7 @@ CallOutcome ScriptHost::Invoke(const std::wstring& name, std::vector<VARIANT>& a
     EXCEPINFO exception{};
     const WORD flags = put ? DISPATCH_PROPERTYPUT : DISPATCH_METHOD | DISPATCH_PROPERTYGET;
     const HRESULT invoked = object_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &parameters,
-                                            result.Get(), &exception, nullptr);
+                                            result.Put(), &exception, nullptr);
     if (FAILED(invoked)) {
         outcome.error = ScriptError{invoked, exception.scode, TextOf(exception.bstrSource),
                                     TextOf(exception.bstrDescription)};
