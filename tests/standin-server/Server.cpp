@@ -25,6 +25,9 @@ constexpr ServedClass kClasses[] = {
     {L"Orvantis.StandInProbe", L"{5D263332-C990-4D4D-932E-3AF8ED90221C}"},
 };
 
+// Class objects that script hosts keep until they end; they hold no world.
+std::atomic<long> liveFactories{0};
+
 ObjectCatalog& Catalog() {
     static ObjectCatalog catalog = [] {
         ObjectCatalog filled;
@@ -54,8 +57,8 @@ public:
 
 private:
     friend class windows::ComObject<ServerFactory, IClassFactory>;
-    explicit ServerFactory(const wchar_t* progId) : progId_(progId) {}
-    ~ServerFactory() = default;
+    explicit ServerFactory(const wchar_t* progId) : progId_(progId) { ++liveFactories; }
+    ~ServerFactory() { --liveFactories; }
 
     const wchar_t* progId_;
 };
@@ -83,9 +86,10 @@ std::vector<com::RegistryValue> ServerValues(const std::wstring& modulePath) {
     return values;
 }
 
-// The worlds are written when the clients have let go of everything; a failure to write
-// shows in the tests that read them.
-void SaveWhenDone() {
+// The worlds are written whenever the clients have let go of every object but the class
+// objects; a failure to write shows in the tests that read them.
+void SaveWhenDone(long left) {
+    if (left != liveFactories) return;
     try {
         server::SaveWorlds();
     } catch (...) {
@@ -99,7 +103,7 @@ extern "C" {
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
     if (reason == DLL_PROCESS_ATTACH) {
         com::SetModuleHandle(instance);
-        windows::WhenLastObjectGoes(SaveWhenDone);
+        windows::WhenObjectGoes(SaveWhenDone);
     }
     return TRUE;
 }

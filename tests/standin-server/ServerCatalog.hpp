@@ -11,7 +11,7 @@ namespace orvantis::server {
 void FillCatalog(ObjectCatalog& catalog);
 
 // Writes every world as JSON into the folder that ORVANTIS_SANDBOX_DIR names (nothing when it
-// is unset). Called when the server's last object has gone.
+// is unset). Called whenever the clients have released every object of the server.
 void SaveWorlds();
 
 }  // namespace orvantis::server

@@ -3,7 +3,7 @@
 namespace orvantis::windows {
 namespace {
 
-std::atomic<void (*)()> lastObjectAction{nullptr};
+std::atomic<void (*)(long)> goneAction{nullptr};
 
 }  // namespace
 
@@ -12,12 +12,11 @@ std::atomic<long>& LiveObjectCount() {
     return count;
 }
 
-void WhenLastObjectGoes(void (*action)()) { lastObjectAction = action; }
+void WhenObjectGoes(void (*action)(long left)) { goneAction = action; }
 
 CountedObject::~CountedObject() {
-    if (--LiveObjectCount() == 0) {
-        if (const auto action = lastObjectAction.load()) action();
-    }
+    const long left = --LiveObjectCount();
+    if (const auto action = goneAction.load()) action(left);
 }
 
 }  // namespace orvantis::windows

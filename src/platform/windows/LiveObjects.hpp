@@ -8,9 +8,9 @@ namespace orvantis::windows {
 // can truthfully say whether it may be unloaded.
 std::atomic<long>& LiveObjectCount();
 
-// Runs action (which must not throw) each time the module's last counted object goes: a
-// server then knows that its clients are done with it.
-void WhenLastObjectGoes(void (*action)());
+// Runs action (which must not throw) each time a counted object goes, with the number left,
+// so that a server can tell when its clients are done with it.
+void WhenObjectGoes(void (*action)(long left));
 
 class CountedObject {
 public:
