@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "platform/windows/ComErrors.hpp"
+
 namespace orvantis::testing {
 namespace {
 
@@ -69,9 +71,7 @@ CallOutcome ScriptHost::Invoke(const std::wstring& name, std::vector<VARIANT>& a
     if (FAILED(invoked)) {
         outcome.error = ScriptError{invoked, exception.scode, TextOf(exception.bstrSource),
                                     TextOf(exception.bstrDescription)};
-        SysFreeString(exception.bstrSource);
-        SysFreeString(exception.bstrDescription);
-        SysFreeString(exception.bstrHelpFile);
+        windows::FreeExcepInfo(exception);
     }
     outcome.type = (*result).vt;
     if ((*result).vt == VT_BSTR) outcome.text = TextOf((*result).bstrVal);

@@ -10,6 +10,7 @@
 #include "automation/AutomationError.hpp"
 #include "automation/Enumerator.hpp"
 #include "com/ScriptHost.hpp"
+#include "platform/windows/ComErrors.hpp"
 #include "platform/windows/ComObjectFactory.hpp"
 #include "platform/windows/ObjectDispatch.hpp"
 
@@ -45,8 +46,7 @@ TEST_F(ServerTest, FixedIdentifiersReachTheObjectAndItsBridgeStaysInItsModule) {
     // A number that nothing answers is the Object's to refuse, as a script sees it.
     ASSERT_EQ(InvokeById(*probe.Get(), 12345, result, exception), DISP_E_EXCEPTION);
     EXPECT_EQ(exception.scode, static_cast<HRESULT>(0x800A0000 | 438));
-    SysFreeString(exception.bstrSource);
-    SysFreeString(exception.bstrDescription);
+    windows::FreeExcepInfo(exception);
 
     // The server's bridge is foreign here, though it is the same code: its Object lives on
     // the server's heap. This module's own bridge still comes back as its Object.

@@ -25,6 +25,7 @@ struct BridgeModule {
     std::mutex mutex;
     std::vector<std::wstring> names;  // the member of identifier kFirstNameId + n is names[n]
     long lookups = 0;
+    ComPtr<ITypeInfo> typeInfo;  // made at the first request
 };
 
 BridgeModule& Module() {
@@ -64,16 +65,19 @@ Member MemberOf(DISPID id) {
 // A type description that carries only the bridges' type identifier: the members are not
 // known in advance, but a client can tell that every bridge of this module is of one type.
 ComPtr<ITypeInfo> BridgeTypeInfo() {
+    BridgeModule& module = Module();
+    const std::lock_guard lock(module.mutex);
+    if (module.typeInfo) return module.typeInfo;
     ComPtr<ICreateTypeLib2> library;
     ComPtr<ICreateTypeInfo> type;
-    ComPtr<ITypeInfo> info;
     if (FAILED(CreateTypeLib2(sizeof(void*) == 8 ? SYS_WIN64 : SYS_WIN32, L"ObjectDispatch", &library)) ||
         FAILED(library->CreateTypeInfo(const_cast<LPOLESTR>(L"ObjectDispatch"), TKIND_DISPATCH,
                                        &type)) ||
-        FAILED(type->SetGuid(Module().type)) || FAILED(type->LayOut()) || FAILED(type.As(&info))) {
+        FAILED(type->SetGuid(module.type)) || FAILED(type->LayOut())) {
         return nullptr;
     }
-    return info;
+    type.As(&module.typeInfo);
+    return module.typeInfo;
 }
 
 }  // namespace
