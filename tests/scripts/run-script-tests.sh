@@ -26,7 +26,8 @@ for script in "$@"; do
     cp "$script" "$work/"
     # cscript takes a leading "/" for a switch: it is given the Windows path.
     windows_path=$(run winepath -w "$work/$(basename "$script")")
-    if ! output=$(run cscript //nologo "$windows_path" "$ORVANTIS_SANDBOX_DIR" 2>&1); then
+    if ! output=$(run cscript //nologo "$windows_path" "$ORVANTIS_SANDBOX_DIR" 2>&1) ||
+        grep -q '^FAIL' <<<"$output"; then
         fail "$script: $output"
     elif [[ $(tail -n 1 <<<"$output") != done* ]]; then
         fail "$script stopped early: $output"

@@ -120,6 +120,15 @@ public:
             return Variant(ObjectRef(std::make_shared<ProbeItems>(world_)));
         }
         if (member.dispatchId == kDefaultMember) return Variant(L"Orvantis probe");
+        if (Is(member, L"WriteContact")) {
+            // As a plug-in of the control: keeps the contact's names, read from the control's
+            // record through its bridge, as a new item.
+            ExpectArguments(arguments, 1, member);
+            Object& contact = Dereference(arguments[0].value);
+            auto& fields = *world_->items.emplace_back(std::make_shared<ProbeWorld::Item>());
+            for (const wchar_t* name : {L"Firstname", L"Lastname"}) fields.emplace_back(name, contact.Get(name));
+            return {};
+        }
         if (Is(member, L"Fail")) {
             ExpectArguments(arguments, 2, member);
             throw AutomationError(arguments[0].value.ToLong(), L"Probe", arguments[1].value.ToText());

@@ -20,7 +20,8 @@ struct ProbeWorld {
 
 // What "Orvantis.StandInProbe" creates: a new handle onto the shared world. Members:
 // Items (also fixed identifier 0x60020003), the default member (its name), Fail(number,
-// description) which raises that error. Items has Count, Item(i) (also its default member),
+// description) which raises that error, WriteContact(contact) which adds an item with the
+// contact's Firstname and Lastname (the control's plug-in call). Items has Count, Item(i) (also its default member),
 // Add() and _NewEnum; an item reads and writes any name, its default member being "Name".
 ObjectRef MakeProbe(std::shared_ptr<ProbeWorld> world);
 

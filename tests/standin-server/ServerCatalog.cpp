@@ -24,6 +24,8 @@ std::optional<std::filesystem::path> SandboxDirectory() {
 
 void FillCatalog(ObjectCatalog& catalog) {
     catalog.Register(L"Orvantis.StandInProbe", [] { return MakeProbe(probeWorld); });
+    // The control's "msn" route reaches the same world as a plug-in.
+    catalog.Register(L"Orvantis.MsnInserter", [] { return MakeProbe(probeWorld); });
 }
 
 void SaveWorlds() {
