@@ -19,23 +19,6 @@ WORD FlagsOf(CallKind kind) {
     return DISPATCH_METHOD;
 }
 
-// The VARIANTs of one call, cleared when the call is over.
-class CallArguments {
-public:
-    explicit CallArguments(std::size_t count) : values_(count), references_(count) {
-        for (auto& value : values_) VariantInit(&value);
-        for (auto& reference : references_) VariantInit(&reference);
-    }
-    ~CallArguments() {
-        for (auto& value : values_) VariantClear(&value);
-    }
-    CallArguments(const CallArguments&) = delete;
-    CallArguments& operator=(const CallArguments&) = delete;
-
-    std::vector<VARIANT> values_;
-    std::vector<VARIANT> references_;  // VT_BYREF | VT_VARIANT into values_, not owning
-};
-
 // The identifiers of every type met in this process, kept for its lifetime (a type's
 // identifiers never change). Controls on several threads may share them.
 std::mutex typesMutex;
@@ -86,19 +69,19 @@ DISPID DispatchObject::IdOf(const Member& member) {
 Variant DispatchObject::Invoke(const Member& member, CallKind kind, std::span<Argument> arguments) {
     const DISPID id = IdOf(member);
 
-    // DISPPARAMS take the arguments last first.
+    // DISPPARAMS take the arguments last first; one by reference points at its value.
     const std::size_t count = arguments.size();
-    CallArguments call(count);
+    std::vector<OwnedVariant> values(count);
     std::vector<VARIANT> passed(count);
     for (std::size_t i = 0; i < count; ++i) {
         const std::size_t slot = count - 1 - i;
-        ToVariant(arguments[i].value, call.values_[slot]);
+        VARIANT* value = values[slot].Put();
+        ToVariant(arguments[i].value, *value);
         if (arguments[i].byReference) {
-            call.references_[slot].vt = VT_VARIANT | VT_BYREF;
-            call.references_[slot].pvarVal = &call.values_[slot];
-            passed[slot] = call.references_[slot];
+            passed[slot].vt = VT_VARIANT | VT_BYREF;
+            passed[slot].pvarVal = value;
         } else {
-            passed[slot] = call.values_[slot];
+            passed[slot] = *value;
         }
     }
     DISPID putId = DISPID_PROPERTYPUT;
@@ -118,7 +101,7 @@ Variant DispatchObject::Invoke(const Member& member, CallKind kind, std::span<Ar
     if (FAILED(invoked)) throw ErrorOfInvoke(invoked, exception, member.name);
 
     for (std::size_t i = 0; i < count; ++i) {
-        if (arguments[i].byReference) arguments[i].value = FromVariant(call.values_[count - 1 - i]);
+        if (arguments[i].byReference) arguments[i].value = FromVariant(*values[count - 1 - i]);
     }
     return FromVariant(*result);
 }

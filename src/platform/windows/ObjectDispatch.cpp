@@ -82,7 +82,7 @@ ComPtr<ITypeInfo> BridgeTypeInfo() {
 
 }  // namespace
 
-bool ObjectDispatch::Answers(REFIID iid) { return iid == IID_IDispatch || iid == Module().identity; }
+bool ObjectDispatch::Answers(REFIID iid) { return iid == Module().identity; }
 
 ObjectRef ObjectDispatch::Unwrap(IUnknown* unknown) {
     void* found = nullptr;
