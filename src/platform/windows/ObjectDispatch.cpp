@@ -107,7 +107,7 @@ HRESULT ObjectDispatch::GetTypeInfo(UINT index, LCID, ITypeInfo** info) {
     *info = nullptr;
     if (index != 0) return DISP_E_BADINDEX;
     *info = BridgeTypeInfo().Detach();
-    return *info ? S_OK : E_OUTOFMEMORY;
+    return *info ? S_OK : E_FAIL;
 }
 
 HRESULT ObjectDispatch::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
