@@ -115,9 +115,7 @@ HRESULT AgentControl::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* pa
     // the method raised is given to the caller in full, the same on every platform.
     if (lastError_ && FAILED(invoked)) {
         if (exception) {
-            SysFreeString(exception->bstrSource);
-            SysFreeString(exception->bstrDescription);
-            SysFreeString(exception->bstrHelpFile);
+            windows::FreeExcepInfo(*exception);
             windows::FillExcepInfo(*lastError_, *exception);
         }
         invoked = DISP_E_EXCEPTION;

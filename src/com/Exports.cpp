@@ -12,25 +12,14 @@ using namespace orvantis;
 
 namespace {
 
-// Opens a Classes key for writing registrations.
-HRESULT WithClassesKey(HKEY root, const auto& action) {
-    HKEY classes = nullptr;
-    if (RegCreateKeyExW(root, L"Software\\Classes", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                        &classes, nullptr) != ERROR_SUCCESS) {
-        return E_ACCESSDENIED;
-    }
-    const windows::OwnedKey owned(classes);
-    return action(classes);
-}
-
 HRESULT Register(HKEY root) {
-    return WithClassesKey(root, [](HKEY classes) {
+    return com::WithClassesKey(root, [](HKEY classes) {
         return com::RegisterControl(classes, com::ModulePath());
     });
 }
 
 HRESULT Unregister(HKEY root) {
-    return WithClassesKey(root, [](HKEY classes) { return com::UnregisterControl(classes); });
+    return com::WithClassesKey(root, [](HKEY classes) { return com::UnregisterControl(classes); });
 }
 
 bool IsUserInstall(LPCWSTR commandLine) {

@@ -1,5 +1,7 @@
 #include "com/Module.hpp"
 
+#include <map>
+#include <mutex>
 #include <vector>
 
 #include "automation/AutomationError.hpp"
@@ -24,22 +26,45 @@ std::wstring ModulePath() {
     }
 }
 
-ComPtr<ITypeLib> LoadTypeLibrary() {
+namespace {
+
+// The type library is read from the file once per module, and each type's description
+// once: every control asks for them when it is made.
+struct TypeLibraryCache {
+    std::mutex mutex;
     ComPtr<ITypeLib> library;
-    const HRESULT loaded = LoadTypeLibEx(ModulePath().c_str(), REGKIND_NONE, &library);
-    if (FAILED(loaded)) {
-        throw AutomationError(static_cast<std::int32_t>(loaded), std::wstring(kComponentTitle),
-                              L"The type library of Orvantis could not be loaded.");
-    }
-    return library;
+    std::map<GUID, ComPtr<ITypeInfo>, windows::GuidLess> infos;
+};
+
+TypeLibraryCache& Cache() {
+    static TypeLibraryCache cache;
+    return cache;
 }
 
+ComPtr<ITypeLib> LoadedLibrary(TypeLibraryCache& cache) {
+    if (!cache.library) {
+        const HRESULT loaded = LoadTypeLibEx(ModulePath().c_str(), REGKIND_NONE, &cache.library);
+        if (FAILED(loaded)) {
+            throw AutomationError(static_cast<std::int32_t>(loaded), std::wstring(kComponentTitle),
+                                  L"The type library of Orvantis could not be loaded.");
+        }
+    }
+    return cache.library;
+}
+
+}  // namespace
+
 ComPtr<ITypeInfo> TypeInfoOf(const GUID& id) {
-    ComPtr<ITypeInfo> info;
-    const HRESULT found = LoadTypeLibrary()->GetTypeInfoOfGuid(id, &info);
-    if (FAILED(found)) {
-        throw AutomationError(static_cast<std::int32_t>(found), std::wstring(kComponentTitle),
-                              L"The type library of Orvantis is incomplete.");
+    TypeLibraryCache& cache = Cache();
+    const std::lock_guard lock(cache.mutex);
+    ComPtr<ITypeInfo>& info = cache.infos[id];
+    if (!info) {
+        const HRESULT found = LoadedLibrary(cache)->GetTypeInfoOfGuid(id, &info);
+        if (FAILED(found)) {
+            cache.infos.erase(id);
+            throw AutomationError(static_cast<std::int32_t>(found), std::wstring(kComponentTitle),
+                                  L"The type library of Orvantis is incomplete.");
+        }
     }
     return info;
 }

@@ -16,8 +16,7 @@ HMODULE ModuleHandle();
 void SetModuleHandle(HMODULE module);
 std::wstring ModulePath();
 
-// The type library embedded as resource 1.
-ComPtr<ITypeLib> LoadTypeLibrary();
+// A type of the type library embedded as resource 1 (read once per module).
 ComPtr<ITypeInfo> TypeInfoOf(const GUID& id);
 
 std::atomic<long>& ServerLocks();

@@ -9,18 +9,6 @@
 namespace orvantis::com {
 namespace {
 
-struct Value {
-    std::wstring key;
-    std::wstring name;  // empty: the key's default value
-    std::wstring data;
-};
-
-std::wstring Text(const GUID& id) {
-    wchar_t text[40] = {};
-    StringFromGUID2(id, text, 40);
-    return text;
-}
-
 constexpr wchar_t kProgId[] = L"Orvantis.OrvantisAgent";
 // The marshalers of the platform: for dual interfaces through their type library, and for
 // pure dispatch interfaces.
@@ -30,25 +18,25 @@ constexpr wchar_t kControlCategory[] = L"{40FC6ED4-2438-11CF-A3DB-080036F12502}"
 
 // The keys RegisterControl owns: each is removed whole.
 std::vector<std::wstring> OwnedKeys() {
-    return {L"CLSID\\" + Text(CLSID_OrvantisAgent), kProgId, L"TypeLib\\" + Text(LIBID_Orvantis),
-            L"Interface\\" + Text(IID__OrvantisAgent), L"Interface\\" + Text(DIID___OrvantisAgent),
-            L"Interface\\" + Text(IID__AgentTodo)};
+    return {L"CLSID\\" + GuidText(CLSID_OrvantisAgent), kProgId, L"TypeLib\\" + GuidText(LIBID_Orvantis),
+            L"Interface\\" + GuidText(IID__OrvantisAgent), L"Interface\\" + GuidText(DIID___OrvantisAgent),
+            L"Interface\\" + GuidText(IID__AgentTodo)};
 }
 
-void AddInterface(std::vector<Value>& values, const GUID& id, const wchar_t* name,
+void AddInterface(std::vector<RegistryValue>& values, const GUID& id, const wchar_t* name,
                   const wchar_t* marshaler) {
-    const std::wstring key = L"Interface\\" + Text(id);
+    const std::wstring key = L"Interface\\" + GuidText(id);
     values.push_back({key, L"", name});
     values.push_back({key + L"\\ProxyStubClsid32", L"", marshaler});
-    values.push_back({key + L"\\TypeLib", L"", Text(LIBID_Orvantis)});
+    values.push_back({key + L"\\TypeLib", L"", GuidText(LIBID_Orvantis)});
     values.push_back({key + L"\\TypeLib", L"Version", L"1.0"});
 }
 
-std::vector<Value> ControlValues(const std::wstring& modulePath) {
-    const std::wstring classKey = L"CLSID\\" + Text(CLSID_OrvantisAgent);
-    const std::wstring libraryKey = L"TypeLib\\" + Text(LIBID_Orvantis) + L"\\1.0";
+std::vector<RegistryValue> ControlValues(const std::wstring& modulePath) {
+    const std::wstring classKey = L"CLSID\\" + GuidText(CLSID_OrvantisAgent);
+    const std::wstring libraryKey = L"TypeLib\\" + GuidText(LIBID_Orvantis) + L"\\1.0";
     const std::wstring folder = modulePath.substr(0, modulePath.find_last_of(L'\\') + 1);
-    std::vector<Value> values = {
+    std::vector<RegistryValue> values = {
         {classKey, L"", L"OrvantisAgent"},
         {classKey + L"\\InprocServer32", L"", modulePath},
         {classKey + L"\\InprocServer32", L"ThreadingModel", L"Apartment"},
@@ -58,10 +46,10 @@ std::vector<Value> ControlValues(const std::wstring& modulePath) {
         {classKey + L"\\Implemented Categories\\" + kControlCategory, L"", L""},
         {classKey + L"\\MiscStatus", L"", L"0"},
         {classKey + L"\\MiscStatus\\1", L"", L"131473"},
-        {classKey + L"\\TypeLib", L"", Text(LIBID_Orvantis)},
+        {classKey + L"\\TypeLib", L"", GuidText(LIBID_Orvantis)},
         {classKey + L"\\Version", L"", L"1.0"},
         {kProgId, L"", L"OrvantisAgent"},
-        {std::wstring(kProgId) + L"\\CLSID", L"", Text(CLSID_OrvantisAgent)},
+        {std::wstring(kProgId) + L"\\CLSID", L"", GuidText(CLSID_OrvantisAgent)},
         {libraryKey, L"", L"Orvantis"},
         {libraryKey + L"\\0\\win64", L"", modulePath},
         {libraryKey + L"\\FLAGS", L"", L"0"},
@@ -73,44 +61,58 @@ std::vector<Value> ControlValues(const std::wstring& modulePath) {
     return values;
 }
 
-LSTATUS Write(HKEY classes, const Value& value) {
-    HKEY created = nullptr;
+LSTATUS Write(HKEY classes, const RegistryValue& value) {
+    windows::OwnedKey created;
     LSTATUS status = RegCreateKeyExW(classes, value.key.c_str(), 0, nullptr, 0, KEY_SET_VALUE,
-                                     nullptr, &created, nullptr);
+                                     nullptr, created.Put(), nullptr);
     if (status != ERROR_SUCCESS) return status;
-    const windows::OwnedKey owned(created);
-    return RegSetValueExW(created, value.name.empty() ? nullptr : value.name.c_str(), 0, REG_SZ,
+    return RegSetValueExW(created.Get(), value.name.empty() ? nullptr : value.name.c_str(), 0, REG_SZ,
                           reinterpret_cast<const BYTE*>(value.data.c_str()),
                           static_cast<DWORD>((value.data.size() + 1) * sizeof(wchar_t)));
 }
 
 bool IsEmptyKey(HKEY classes, const wchar_t* path) {
-    HKEY opened = nullptr;
-    if (RegOpenKeyExW(classes, path, 0, KEY_READ, &opened) != ERROR_SUCCESS) return false;
-    const windows::OwnedKey owned(opened);
+    windows::OwnedKey opened;
+    if (RegOpenKeyExW(classes, path, 0, KEY_READ, opened.Put()) != ERROR_SUCCESS) return false;
     DWORD subkeys = 0;
     DWORD values = 0;
-    return RegQueryInfoKeyW(opened, nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &values,
+    return RegQueryInfoKeyW(opened.Get(), nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &values,
                             nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS &&
            subkeys == 0 && values == 0;
 }
 
 }  // namespace
 
-HRESULT RegisterControl(HKEY classes, const std::wstring& modulePath) {
-    for (const auto& value : ControlValues(modulePath)) {
+std::wstring GuidText(const GUID& id) {
+    wchar_t text[40] = {};
+    StringFromGUID2(id, text, 40);
+    return text;
+}
+
+HRESULT WithClassesKey(HKEY root, const std::function<HRESULT(HKEY)>& action) {
+    windows::OwnedKey classes;
+    if (RegCreateKeyExW(root, L"Software\\Classes", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                        classes.Put(), nullptr) != ERROR_SUCCESS) {
+        return E_ACCESSDENIED;
+    }
+    return action(classes.Get());
+}
+
+HRESULT WriteClasses(HKEY classes, const std::vector<RegistryValue>& values,
+                     const std::vector<std::wstring>& ownedKeys) {
+    for (const auto& value : values) {
         const LSTATUS status = Write(classes, value);
         if (status != ERROR_SUCCESS) {
-            UnregisterControl(classes);
+            DeleteClasses(classes, ownedKeys);
             return status == ERROR_ACCESS_DENIED ? E_ACCESSDENIED : SELFREG_E_CLASS;
         }
     }
     return S_OK;
 }
 
-HRESULT UnregisterControl(HKEY classes) {
+HRESULT DeleteClasses(HKEY classes, const std::vector<std::wstring>& ownedKeys) {
     HRESULT result = S_OK;
-    for (const auto& key : OwnedKeys()) {
+    for (const auto& key : ownedKeys) {
         const LSTATUS status = RegDeleteTreeW(classes, key.c_str());
         if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND) result = SELFREG_E_CLASS;
     }
@@ -120,5 +122,11 @@ HRESULT UnregisterControl(HKEY classes) {
     }
     return result;
 }
+
+HRESULT RegisterControl(HKEY classes, const std::wstring& modulePath) {
+    return WriteClasses(classes, ControlValues(modulePath), OwnedKeys());
+}
+
+HRESULT UnregisterControl(HKEY classes) { return DeleteClasses(classes, OwnedKeys()); }
 
 }  // namespace orvantis::com

@@ -19,19 +19,9 @@ const wchar_t* const kOcx = ORVANTIS_OCX;
 constexpr HRESULT kControlError = static_cast<HRESULT>(0x800A0000);
 
 // The control's library loaded in this process, for its entry points.
-class ControlLibrary {
+class ControlLibrary : public Library {
 public:
-    ControlLibrary() : module_(LoadLibraryW(kOcx)) {}
-    ~ControlLibrary() { FreeLibrary(module_); }
-    template <typename... Arguments>
-    HRESULT Call(const char* entry, Arguments... arguments) {
-        auto function = reinterpret_cast<HRESULT(STDAPICALLTYPE*)(Arguments...)>(
-            reinterpret_cast<void*>(GetProcAddress(module_, entry)));
-        return function ? function(arguments...) : E_NOTIMPL;
-    }
-
-private:
-    HMODULE module_;
+    ControlLibrary() : Library(kOcx) {}
 };
 
 class ControlTest : public ::testing::Test {

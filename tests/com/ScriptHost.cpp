@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "platform/windows/ComErrors.hpp"
 #include "platform/windows/DialogPresenter.hpp"
 
 namespace orvantis::testing {
@@ -67,13 +68,11 @@ CallOutcome ScriptHost::Invoke(const std::wstring& name, std::vector<VARIANT>& a
     EXCEPINFO exception{};
     const WORD flags = put ? DISPATCH_PROPERTYPUT : DISPATCH_METHOD | DISPATCH_PROPERTYGET;
     const HRESULT invoked = object_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &parameters,
-                                            result.Get(), &exception, nullptr);
+                                            result.Put(), &exception, nullptr);
     if (FAILED(invoked)) {
         outcome.error = ScriptError{invoked, exception.scode, TextOf(exception.bstrSource),
                                     TextOf(exception.bstrDescription)};
-        SysFreeString(exception.bstrSource);
-        SysFreeString(exception.bstrDescription);
-        SysFreeString(exception.bstrHelpFile);
+        windows::FreeExcepInfo(exception);
     }
     outcome.type = (*result).vt;
     if ((*result).vt == VT_BSTR) outcome.text = TextOf((*result).bstrVal);

@@ -30,4 +30,5 @@ try {
 }
 check(number == -2146828197, "datas without open is error 91, got " + number);
 check(agent.isOk() === false, "a failed load is not ok");
+WScript.Echo("done");
 WScript.Quit(failures);

@@ -23,4 +23,5 @@ agent.LoadXML "<r><datas/><contact/></r>"
 Check Err.Number = 91, "datas without open is error 91, got " & Err.Number
 Check agent.isOk = False, "a failed load is not ok"
 On Error GoTo 0
+WScript.Echo "done"
 WScript.Quit failures

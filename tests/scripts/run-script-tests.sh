@@ -1,23 +1,39 @@
 #!/usr/bin/env bash
-# Registers Orvantis.ocx in the test prefix with regsvr32 and runs the JScript and VBScript
-# tests with the real cscript. They show no message box: one would stop the run until the
-# test's timeout (boxes are checked in-process by com_tests).
-# usage: run-script-tests.sh WINE-PREFIX-SCRIPT PREFIX OCX SCRIPT-FOLDER
+# Registers COM servers (.ocx, .dll) in the test prefix with regsvr32 and runs JScript and
+# VBScript tests on them with the real cscript, in the order given. They show no message box:
+# one would stop the run until the test's timeout (boxes are checked in-process by com_tests).
+# Worlds that a stand-in server saves go to a fresh folder named by ORVANTIS_SANDBOX_DIR,
+# which each script gets as its argument. Wine's cscript ends a script that raises an error silently with status 0, so a
+# script proves that it ran to its end by printing "done" last.
+# usage: run-script-tests.sh WINE-PREFIX-SCRIPT PREFIX SERVER-OR-SCRIPT...
 set -euo pipefail
-wine_prefix=$1 prefix=$2 ocx=$3 scripts=$4
+wine_prefix=$1 prefix=$2
+shift 2
 run() { "$wine_prefix" run "$prefix" "$@"; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failed=0
 fail() { echo "FAIL $*"; failed=1; }
 
-run regsvr32 /s "$ocx" || fail "regsvr32 exited with $?"
-for script in control.js control.vbs; do
-    cp "$scripts/$script" "$work/$script"
+mkdir "$work/sandbox"
+ORVANTIS_SANDBOX_DIR=$(run winepath -w "$work/sandbox")
+export ORVANTIS_SANDBOX_DIR
+for script in "$@"; do
+    if [[ $script == *.ocx || $script == *.dll ]]; then
+        run regsvr32 /s "$script" || fail "regsvr32 $script exited with $?"
+        continue
+    fi
+    cp "$script" "$work/"
     # cscript takes a leading "/" for a switch: it is given the Windows path.
-    windows_path=$(run winepath -w "$work/$script")
-    if ! output=$(run cscript //nologo "$windows_path" 2>&1); then fail "$script: $output"; fi
-    [[ -n $output ]] && echo "$output"
+    windows_path=$(run winepath -w "$work/$(basename "$script")")
+    if ! output=$(run cscript //nologo "$windows_path" "$ORVANTIS_SANDBOX_DIR" 2>&1) ||
+        grep -q '^FAIL' <<<"$output"; then
+        fail "$script: $output"
+    elif [[ $(tail -n 1 <<<"$output") != done* ]]; then
+        fail "$script stopped early: $output"
+    else
+        grep -v '^done' <<<"$output" || true
+    fi
 done
 ((failed == 0)) && echo "script tests passed"
 exit "$failed"

@@ -9,14 +9,14 @@ constexpr HRESULT kControlFacility = static_cast<HRESULT>(0x800A0000);
 
 std::wstring TextOf(BSTR text) { return text ? std::wstring(text, SysStringLen(text)) : L""; }
 
+}  // namespace
+
 void FreeExcepInfo(EXCEPINFO& info) {
     SysFreeString(info.bstrSource);
     SysFreeString(info.bstrDescription);
     SysFreeString(info.bstrHelpFile);
     info = EXCEPINFO{};
 }
-
-}  // namespace
 
 HRESULT ScodeOf(std::int32_t number) {
     if (number > 0 && number <= 0xFFFF) return kControlFacility | number;

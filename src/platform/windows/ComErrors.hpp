@@ -14,7 +14,10 @@ HRESULT ScodeOf(std::int32_t number);
 // The reverse: what a script would see as the error's number.
 std::int32_t NumberOf(HRESULT scode);
 
-// Fills an EXCEPINFO (which the caller frees) with the error.
+// Frees what an EXCEPINFO holds and empties it.
+void FreeExcepInfo(EXCEPINFO& info);
+
+// Fills an empty EXCEPINFO (which the caller frees) with the error.
 void FillExcepInfo(const AutomationError& error, EXCEPINFO& info);
 
 // The error a failed IDispatch::Invoke reports, as this system's error.

@@ -3,9 +3,11 @@
 #include "platform/windows/Win32.hpp"
 #include <wrl/client.h>
 
-#include <memory>
+#include <cstring>
+#include <new>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace orvantis::windows {
 
@@ -20,67 +22,94 @@ ComPtr<Interface> Adopt(Object* owned) {
     return pointer;
 }
 
-// An owned BSTR.
-class Bstr {
+// Owns one resource of the platform: Traits names its type, its empty value and how it is
+// freed. Every handle, key, BSTR and VARIANT of this code is held this way.
+template <class Traits>
+class Owned {
 public:
-    Bstr() = default;
-    explicit Bstr(std::wstring_view text)
-        : value_(SysAllocStringLen(text.data(), static_cast<UINT>(text.size()))) {
-        if (!value_ && !text.empty()) throw std::bad_alloc();
-    }
-    ~Bstr() { SysFreeString(value_); }
-    Bstr(const Bstr&) = delete;
-    Bstr& operator=(const Bstr&) = delete;
+    using Type = typename Traits::Type;
 
-    BSTR Get() const { return value_; }
+    Owned() : value_(Traits::Empty()) {}
+    explicit Owned(Type value) : value_(value) {}
+    ~Owned() { Traits::Free(value_); }
+    Owned(Owned&& other) noexcept : value_(other.Detach()) {}
+    Owned& operator=(Owned&& other) noexcept {
+        if (this != &other) {
+            Traits::Free(value_);
+            value_ = other.Detach();
+        }
+        return *this;
+    }
+
+    const Type& Get() const { return value_; }
+    const Type& operator*() const { return value_; }
     // For an out-parameter: frees what is held first.
-    BSTR* Put() {
-        SysFreeString(value_);
-        value_ = nullptr;
+    Type* Put() {
+        Traits::Free(value_);
+        value_ = Traits::Empty();
         return &value_;
     }
-    BSTR Detach() {
-        BSTR value = value_;
-        value_ = nullptr;
+    // Hands the resource to the caller, who then frees it.
+    Type Detach() {
+        Type value = value_;
+        value_ = Traits::Empty();
         return value;
     }
-    std::wstring Text() const { return value_ ? std::wstring(value_, SysStringLen(value_)) : L""; }
 
 private:
-    BSTR value_ = nullptr;
+    Type value_;
 };
 
-// An owned VARIANT, cleared when it goes.
-class OwnedVariant {
-public:
-    OwnedVariant() { VariantInit(&value_); }
-    ~OwnedVariant() { VariantClear(&value_); }
-    OwnedVariant(const OwnedVariant&) = delete;
-    OwnedVariant& operator=(const OwnedVariant&) = delete;
-
-    VARIANT* Get() { return &value_; }
-    const VARIANT& operator*() const { return value_; }
-    // Hands the content over to a VARIANT the caller owns; this one is left empty.
-    void MoveTo(VARIANT* target) {
-        *target = value_;
-        VariantInit(&value_);
-    }
-
-private:
-    VARIANT value_;
-};
-
-struct HandleCloser {
-    void operator()(HANDLE handle) const {
+struct HandleTraits {
+    using Type = HANDLE;
+    static HANDLE Empty() { return nullptr; }
+    static void Free(HANDLE handle) {
         if (handle && handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
     }
 };
-using OwnedHandle = std::unique_ptr<void, HandleCloser>;
+using OwnedHandle = Owned<HandleTraits>;
 
-struct KeyCloser {
-    void operator()(HKEY key) const { RegCloseKey(key); }
+struct KeyTraits {
+    using Type = HKEY;
+    static HKEY Empty() { return nullptr; }
+    static void Free(HKEY key) {
+        if (key) RegCloseKey(key);
+    }
 };
-using OwnedKey = std::unique_ptr<std::remove_pointer_t<HKEY>, KeyCloser>;
+using OwnedKey = Owned<KeyTraits>;
+
+struct VariantTraits {
+    using Type = VARIANT;
+    static VARIANT Empty() {
+        VARIANT value;
+        VariantInit(&value);
+        return value;
+    }
+    static void Free(VARIANT& value) { VariantClear(&value); }
+};
+using OwnedVariant = Owned<VariantTraits>;
+
+struct BstrTraits {
+    using Type = BSTR;
+    static BSTR Empty() { return nullptr; }
+    static void Free(BSTR text) { SysFreeString(text); }
+};
+
+// An owned BSTR, made from text.
+class Bstr : public Owned<BstrTraits> {
+public:
+    Bstr() = default;
+    explicit Bstr(std::wstring_view text)
+        : Owned(SysAllocStringLen(text.data(), static_cast<UINT>(text.size()))) {
+        if (!Get() && !text.empty()) throw std::bad_alloc();
+    }
+    std::wstring Text() const { return Get() ? std::wstring(Get(), SysStringLen(Get())) : L""; }
+};
+
+// Orders GUIDs, as keys of the caches of type descriptions.
+struct GuidLess {
+    bool operator()(const GUID& a, const GUID& b) const { return std::memcmp(&a, &b, sizeof(GUID)) < 0; }
+};
 
 // Joins the thread to a single-threaded apartment for its lifetime, or uses the apartment
 // the thread is already in; balanced on destruction.

@@ -9,7 +9,8 @@
 namespace orvantis::windows {
 
 // The IUnknown of a COM object with one interface: reference counting, deletion at the last
-// release, and the count of live objects. Self derives from ComObject<Self, Interface>.
+// release, and the count of live objects. Self derives from ComObject<Self, Interface>; it may
+// answer further identifiers with the same pointer by hiding Answers.
 template <class Self, class Interface>
 class ComObject : public Interface, private CountedObject {
 public:
@@ -20,7 +21,7 @@ public:
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
         if (!object) return E_POINTER;
-        if (iid == IID_IUnknown || iid == __uuidof(Interface)) {
+        if (iid == IID_IUnknown || iid == __uuidof(Interface) || static_cast<Self*>(this)->Answers(iid)) {
             *object = static_cast<Interface*>(this);
             AddRef();
             return S_OK;
@@ -38,6 +39,7 @@ public:
 protected:
     ComObject() = default;
     ~ComObject() = default;
+    static bool Answers(REFIID) { return false; }
 
 private:
     std::atomic<ULONG> references_{1};

@@ -1,6 +1,7 @@
 #include "platform/windows/ComVariant.hpp"
 
 #include "automation/AutomationError.hpp"
+#include "platform/windows/ComEnumerators.hpp"
 #include "platform/windows/ComHandles.hpp"
 #include "platform/windows/DispatchObject.hpp"
 #include "platform/windows/ObjectDispatch.hpp"
@@ -12,10 +13,15 @@ Variant FromInterface(IUnknown* unknown) {
     if (!unknown) return Variant(ObjectRef());
     if (ObjectRef core = ObjectDispatch::Unwrap(unknown)) return Variant(std::move(core));
     ComPtr<IDispatch> dispatch;
-    if (FAILED(unknown->QueryInterface(IID_PPV_ARGS(&dispatch)))) {
-        throw AutomationError::Standard(errors::kObjectRequired);
+    if (SUCCEEDED(unknown->QueryInterface(IID_PPV_ARGS(&dispatch)))) {
+        return Variant(ObjectRef(std::make_shared<DispatchObject>(std::move(dispatch))));
     }
-    return Variant(ObjectRef(std::make_shared<DispatchObject>(std::move(dispatch))));
+    // What a collection's _NewEnum gives.
+    ComPtr<IEnumVARIANT> elements;
+    if (SUCCEEDED(unknown->QueryInterface(IID_PPV_ARGS(&elements)))) {
+        return Variant(ObjectRef(EnumeratorOf(std::move(elements))));
+    }
+    throw AutomationError::Standard(errors::kObjectRequired);
 }
 
 }  // namespace
@@ -28,7 +34,7 @@ Variant FromVariant(const VARIANT& value) {
     if (value.vt & VT_BYREF) {
         // A typed reference: read the value it points at as a VARIANT of that type.
         OwnedVariant copy;
-        if (FAILED(VariantCopyInd(copy.Get(), const_cast<VARIANT*>(&value)))) {
+        if (FAILED(VariantCopyInd(copy.Put(), const_cast<VARIANT*>(&value)))) {
             throw AutomationError::Standard(errors::kTypeMismatch);
         }
         return FromVariant(*copy);
@@ -52,7 +58,7 @@ Variant FromVariant(const VARIANT& value) {
         default: break;
     }
     OwnedVariant number;
-    if (FAILED(VariantChangeType(number.Get(), const_cast<VARIANT*>(&value), 0, VT_R8))) {
+    if (FAILED(VariantChangeType(number.Put(), const_cast<VARIANT*>(&value), 0, VT_R8))) {
         throw AutomationError::Standard(errors::kTypeMismatch);
     }
     return Variant((*number).dblVal);
@@ -87,6 +93,9 @@ void ToVariant(const Variant& value, VARIANT& out) {
             if (const auto* foreign = dynamic_cast<const DispatchObject*>(object.get())) {
                 out.pdispVal = foreign->Dispatch();
                 out.pdispVal->AddRef();
+            } else if (auto elements = std::dynamic_pointer_cast<Enumerator>(object)) {
+                out.vt = VT_UNKNOWN;
+                out.punkVal = EnumVariantOf(std::move(elements)).Detach();
             } else {
                 out.pdispVal = ObjectDispatch::Wrap(object).Detach();
             }

@@ -1,5 +1,6 @@
 #include "platform/windows/DispatchObject.hpp"
 
+#include <mutex>
 #include <vector>
 
 #include "platform/windows/ComErrors.hpp"
@@ -18,53 +19,75 @@ WORD FlagsOf(CallKind kind) {
     return DISPATCH_METHOD;
 }
 
-// The VARIANTs of one call, cleared when the call is over.
-class CallArguments {
-public:
-    explicit CallArguments(std::size_t count) : values_(count), references_(count) {
-        for (auto& value : values_) VariantInit(&value);
-        for (auto& reference : references_) VariantInit(&reference);
-    }
-    ~CallArguments() {
-        for (auto& value : values_) VariantClear(&value);
-    }
-    CallArguments(const CallArguments&) = delete;
-    CallArguments& operator=(const CallArguments&) = delete;
+// The identifiers of every type met in this process, kept for its lifetime (a type's
+// identifiers never change). Controls on several threads may share them.
+std::mutex typesMutex;
+std::map<GUID, std::shared_ptr<DispatchObject::Identifiers>, GuidLess> types;
 
-    std::vector<VARIANT> values_;
-    std::vector<VARIANT> references_;  // VT_BYREF | VT_VARIANT into values_, not owning
-};
+// The identifier of the object's type, or GUID_NULL when it describes none.
+GUID TypeOf(IDispatch& dispatch) {
+    ComPtr<ITypeInfo> info;
+    TYPEATTR* attributes = nullptr;
+    if (FAILED(dispatch.GetTypeInfo(0, LOCALE_USER_DEFAULT, &info)) || !info ||
+        FAILED(info->GetTypeAttr(&attributes))) {
+        return GUID_NULL;
+    }
+    const GUID type = attributes->guid;
+    info->ReleaseTypeAttr(attributes);
+    return type;
+}
+
+std::shared_ptr<DispatchObject::Identifiers> IdentifiersOf(const GUID& type) {
+    if (type == GUID_NULL) return std::make_shared<DispatchObject::Identifiers>();
+    const std::lock_guard lock(typesMutex);
+    auto& identifiers = types[type];
+    if (!identifiers) identifiers = std::make_shared<DispatchObject::Identifiers>();
+    return identifiers;
+}
 
 }  // namespace
 
-Variant DispatchObject::Invoke(const Member& member, CallKind kind, std::span<Argument> arguments) {
-    DISPID id = member.dispatchId.value_or(DISPID_UNKNOWN);
-    if (!member.dispatchId) {
-        Bstr name(member.name);
-        LPOLESTR names[] = {name.Get()};
-        const HRESULT found =
-            dispatch_->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
-        if (FAILED(found)) throw AutomationError::Standard(errors::kMemberNotSupported, member.name);
+DISPID DispatchObject::IdOf(const Member& member) {
+    if (member.dispatchId) return *member.dispatchId;
+    if (!identifiers_) identifiers_ = IdentifiersOf(TypeOf(*dispatch_.Get()));
+    {
+        const std::lock_guard lock(typesMutex);
+        const auto known = identifiers_->find(member.name);
+        if (known != identifiers_->end()) return known->second;
     }
+    Bstr name(member.name);
+    LPOLESTR names[] = {name.Get()};
+    DISPID id = DISPID_UNKNOWN;
+    if (FAILED(dispatch_->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id))) {
+        throw AutomationError::Standard(errors::kMemberNotSupported, member.name);
+    }
+    const std::lock_guard lock(typesMutex);
+    identifiers_->emplace(member.name, id);
+    return id;
+}
 
-    // DISPPARAMS take the arguments last first.
+Variant DispatchObject::Invoke(const Member& member, CallKind kind, std::span<Argument> arguments) {
+    const DISPID id = IdOf(member);
+
+    // DISPPARAMS take the arguments last first; one by reference points at its value.
     const std::size_t count = arguments.size();
-    CallArguments call(count);
+    std::vector<OwnedVariant> values(count);
     std::vector<VARIANT> passed(count);
     for (std::size_t i = 0; i < count; ++i) {
         const std::size_t slot = count - 1 - i;
-        ToVariant(arguments[i].value, call.values_[slot]);
+        VARIANT* value = values[slot].Put();
+        ToVariant(arguments[i].value, *value);
         if (arguments[i].byReference) {
-            call.references_[slot].vt = VT_VARIANT | VT_BYREF;
-            call.references_[slot].pvarVal = &call.values_[slot];
-            passed[slot] = call.references_[slot];
+            passed[slot].vt = VT_VARIANT | VT_BYREF;
+            passed[slot].pvarVal = value;
         } else {
-            passed[slot] = call.values_[slot];
+            passed[slot] = *value;
         }
     }
     DISPID putId = DISPID_PROPERTYPUT;
     DISPPARAMS parameters{passed.data(), nullptr, static_cast<UINT>(count), 0};
-    const WORD flags = FlagsOf(kind);
+    // A collection gives its enumerator to either kind of call; some answer only one.
+    const WORD flags = id == DISPID_NEWENUM ? DISPATCH_METHOD | DISPATCH_PROPERTYGET : FlagsOf(kind);
     if (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) {
         parameters.rgdispidNamedArgs = &putId;
         parameters.cNamedArgs = 1;
@@ -74,11 +97,11 @@ Variant DispatchObject::Invoke(const Member& member, CallKind kind, std::span<Ar
     EXCEPINFO exception{};
     UINT badArgument = 0;
     const HRESULT invoked = dispatch_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &parameters,
-                                              result.Get(), &exception, &badArgument);
+                                              result.Put(), &exception, &badArgument);
     if (FAILED(invoked)) throw ErrorOfInvoke(invoked, exception, member.name);
 
     for (std::size_t i = 0; i < count; ++i) {
-        if (arguments[i].byReference) arguments[i].value = FromVariant(call.values_[count - 1 - i]);
+        if (arguments[i].byReference) arguments[i].value = FromVariant(*values[count - 1 - i]);
     }
     return FromVariant(*result);
 }

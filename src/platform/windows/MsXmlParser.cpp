@@ -57,7 +57,7 @@ std::wstring NodeName(IXMLDOMNode& node) {
 
 std::wstring NodeValue(IXMLDOMNode& node) {
     OwnedVariant value;
-    if (FAILED(node.get_nodeValue(value.Get())) || (*value).vt != VT_BSTR) return {};
+    if (FAILED(node.get_nodeValue(value.Put())) || (*value).vt != VT_BSTR) return {};
     return std::wstring((*value).bstrVal, SysStringLen((*value).bstrVal));
 }
 

@@ -1,29 +1,27 @@
 #pragma once
 
-#include <string>
-#include <vector>
-
 #include "automation/Object.hpp"
-#include "platform/windows/ComHandles.hpp"
-#include "platform/windows/LiveObjects.hpp"
+#include "platform/windows/ComObject.hpp"
 
 namespace orvantis::windows {
 
-// A core Object (an item record handed to a plug-in) as an IDispatch: members by name, with
-// dispatch identifiers given out as names are asked for, since an Object has no member
-// list. When it comes back through a VARIANT, Unwrap gives the very same Object.
-class ObjectDispatch final : public IDispatch, private CountedObject {
+// A core Object (an item record handed to a plug-in, a stand-in served to the control) as an
+// IDispatch. An Object has no member list, so names get dispatch identifiers as they are
+// asked for, the same ones in every bridge of this module (so a client may cache them per
+// type); any other identifier, 0 (the default member) and _NewEnum included, goes to the
+// Object as it is, and the Object decides. When a bridge comes back through a VARIANT into
+// the module that made it, Unwrap gives the very same Object.
+class ObjectDispatch final : public ComObject<ObjectDispatch, IDispatch> {
 public:
-    static ComPtr<IDispatch> Wrap(ObjectRef object);
-    // The Object behind a bridge made here, or null for any other COM object.
+    static ComPtr<IDispatch> Wrap(ObjectRef object) { return Make(std::move(object)); }
+    // The Object behind a bridge made by this module, or null for any other COM object,
+    // bridges of other modules (with their own heaps) included.
     static ObjectRef Unwrap(IUnknown* unknown);
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
+    // The names that clients have asked this module's bridges for, counted.
+    static long NameLookups();
 
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** info) override;
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID, ITypeInfo** info) override;
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID,
                                             DISPID* ids) override;
     HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* parameters,
@@ -31,12 +29,12 @@ public:
                                      UINT* badArgument) override;
 
 private:
+    friend class ComObject<ObjectDispatch, IDispatch>;
     explicit ObjectDispatch(ObjectRef object) : object_(std::move(object)) {}
     ~ObjectDispatch() = default;
+    static bool Answers(REFIID iid);
 
-    std::atomic<ULONG> references_{1};
     ObjectRef object_;
-    std::vector<std::wstring> names_;  // the member of dispatch identifier n is names_[n - 1]
 };
 
 }  // namespace orvantis::windows

@@ -22,11 +22,11 @@ namespace {
 void WindowsFiles::WriteBytes(const std::wstring& path, std::string_view bytes) {
     const OwnedHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                        FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file.get() == INVALID_HANDLE_VALUE) RaiseFileError(GetLastError(), path);
+    if (file.Get() == INVALID_HANDLE_VALUE) RaiseFileError(GetLastError(), path);
     while (!bytes.empty()) {
         const auto chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
         DWORD written = 0;
-        if (!WriteFile(file.get(), bytes.data(), chunk, &written, nullptr) || written == 0) {
+        if (!WriteFile(file.Get(), bytes.data(), chunk, &written, nullptr) || written == 0) {
             RaiseFileError(GetLastError(), path);
         }
         bytes.remove_prefix(written);
@@ -52,7 +52,7 @@ std::wstring WindowsFiles::CreateUniqueTemporaryFile(std::wstring_view extension
         const std::wstring path = folder + std::wstring(name) + std::wstring(extension);
         const OwnedHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                            FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (file.get() != INVALID_HANDLE_VALUE) return path;
+        if (file.Get() != INVALID_HANDLE_VALUE) return path;
         if (GetLastError() != ERROR_FILE_EXISTS) RaiseFileError(GetLastError(), path);
     }
     RaiseFileError(ERROR_FILE_EXISTS, folder);

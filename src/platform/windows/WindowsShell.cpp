@@ -75,7 +75,7 @@ void WindowsShell::RunAndWait(const std::wstring& commandLine, int windowStyle) 
     // end with the code that means "still running".
     // Messages are let through at least once, however soon the program ends.
     for (;;) {
-        const bool ended = WaitForSingleObject(process.get(), 0) != WAIT_TIMEOUT;
+        const bool ended = WaitForSingleObject(process.Get(), 0) != WAIT_TIMEOUT;
         DispatchPendingMessages();
         if (ended) break;
         Sleep(10);
