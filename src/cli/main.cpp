@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "automation/AutomationError.hpp"
 #include "automation/Unicode.hpp"
@@ -14,6 +15,7 @@
 #include "cli/SandboxLoad.hpp"
 #include "control/OrvantisAgent.hpp"
 #include "control/Request.hpp"
+#include "inserters/outlook/OutlookDialog.hpp"
 #include "platform/NativeHost.hpp"
 #include "standins/Sandbox.hpp"
 #include "support/ConfigUtilities.hpp"
@@ -27,17 +29,65 @@ constexpr int kUsageError = 2;
 
 constexpr std::string_view kUsage =
     "usage: orvantis check FILE   read FILE and print its item records as JSON lines\n"
-    "       orvantis load FILE    load FILE into the target it names, as the control does\n"
-    "       orvantis load --sandbox DIR FILE\n"
-    "                             load FILE into the products' stand-ins, whose worlds are kept\n"
-    "                             in DIR (outlook.json); without it no product answers (429)\n"
-    "       orvantis sandbox show DIR   print what the stand-ins in DIR hold\n"
+    "       orvantis load [OPTIONS] FILE\n"
+    "                             load FILE into the target it names, as the control does\n"
+    "       orvantis choose-address-book outlook [OPTIONS]\n"
+    "                             choose the contact folder that Outlook contacts go to\n"
+    "       orvantis sandbox show DIR   print what the products' stand-ins in DIR hold\n"
     "       orvantis settings     print the stored per-user settings (the password masked)\n"
     "       orvantis --help | --version\n"
+    "Options:\n"
+    "  --sandbox DIR              the products are answered by their stand-ins, whose worlds\n"
+    "                             are kept in DIR (outlook.json); without it no product\n"
+    "                             answers (429)\n"
+    "  --address-book N|NAME      answers the address-book dialog: the folder at position N\n"
+    "                             (from 0) or the first one named NAME, then OK\n"
     "FILE is UTF-8 (a BOM is allowed) or UTF-16 with a BOM; - reads standard input.\n"
-    "A dialog is asked at the terminal; without one it is closed, saving nothing.\n"
+    "A dialog no option answers is asked at the terminal; without one it is closed, saving\n"
+    "nothing.\n"
     "Exit status: 0 the load ran to its end, 1 it did not, 2 usage or file error,\n"
     "3 a stand-in object was left alive (an internal error).\n";
+
+// What the options after the command say.
+struct Options {
+    std::optional<std::filesystem::path> sandbox;
+    std::optional<PresetAnswer> answer;
+    std::vector<std::string> operands;
+};
+
+// A list line by position (digits, or -1 for none) or else by its text.
+PresetAnswer AddressBookAnswer(const std::string& choice) {
+    PresetAnswer answer{DialogAnswer::Button::Ok};
+    const bool number = !choice.empty() && choice != "-" &&
+                        choice.find_first_not_of("0123456789", choice[0] == '-' ? 1 : 0) ==
+                            std::string::npos &&
+                        choice.size() < 10;
+    const auto wide = WideFromUtf8(choice).value_or(L"");
+    if (number) {
+        answer.selections[L"List1"] = std::stoi(choice);
+    } else {
+        answer.namedSelections[L"List1"] = wide;
+    }
+    return answer;
+}
+
+std::optional<Options> ParseOptions(int argc, char** argv, int start) {
+    Options options;
+    for (int i = start; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        const bool hasValue = i + 1 < argc;
+        if (argument == "--sandbox" && hasValue) {
+            options.sandbox = argv[++i];
+        } else if (argument == "--address-book" && hasValue) {
+            options.answer = AddressBookAnswer(argv[++i]);
+        } else if (argument.starts_with("--") || (argument.starts_with("-") && argument != "-")) {
+            return std::nullopt;
+        } else {
+            options.operands.emplace_back(argument);
+        }
+    }
+    return options;
+}
 
 void ReportError(const AutomationError& error) {
     std::cerr << "orvantis: error " << error.Number() << ": " << Utf8FromWide(error.Description())
@@ -51,10 +101,10 @@ int Load(Host& host, const std::wstring& text) {
     return agent.isOk() ? kFinished : kNotFinished;
 }
 
-int Run(std::string_view command, const std::wstring& text,
-        const std::optional<std::filesystem::path>& sandbox) {
+int Run(std::string_view command, const std::wstring& text, const Options& options) {
+    const auto& sandbox = options.sandbox;
     const auto terminal = OpenTerminal();
-    ConsoleUserInterface console(std::cerr, terminal.get());
+    ConsoleUserInterface console(std::cerr, terminal.get(), options.answer);
     const auto native = CreateNativeHost(console);
     Host& host = native->Get();
     try {
@@ -69,6 +119,28 @@ int Run(std::string_view command, const std::wstring& text,
         return kFinished;
     } catch (const AutomationError& error) {
         std::cout.flush();
+        ReportError(error);
+        return kNotFinished;
+    }
+}
+
+// Shows a product's address-book dialog, so that a user can choose before loading.
+int ChooseAddressBook(const Options& options) {
+    if (options.operands != std::vector<std::string>{"outlook"}) {
+        std::cerr << kUsage;
+        return kUsageError;
+    }
+    const auto terminal = OpenTerminal();
+    ConsoleUserInterface console(std::cerr, terminal.get(), options.answer);
+    const auto native = CreateNativeHost(console);
+    const auto choose = [](Host& host) {
+        ShowOutlookDialog(host);
+        return kFinished;
+    };
+    try {
+        return options.sandbox ? LoadInSandbox(*options.sandbox, native->Get(), choose)
+                               : choose(native->Get());
+    } catch (const AutomationError& error) {
         ReportError(error);
         return kNotFinished;
     }
@@ -112,17 +184,15 @@ int Main(int argc, char** argv) {
     if (argc == 4 && first == "sandbox" && std::string_view(argv[2]) == "show") {
         return ShowSandbox(argv[3]);
     }
-    std::optional<std::filesystem::path> sandbox;
-    int file = 2;
-    if (argc == 5 && first == "load" && std::string_view(argv[2]) == "--sandbox") {
-        sandbox = argv[3];
-        file = 4;
-    }
-    if (argc != file + 1 || (first != "check" && first != "load")) {
+    const auto options = ParseOptions(argc, argv, 2);
+    if (options && first == "choose-address-book") return ChooseAddressBook(*options);
+    const bool takesOptions = first == "load" || (first == "check" && options && !options->sandbox &&
+                                                   !options->answer);
+    if (!options || !takesOptions || options->operands.size() != 1) {
         std::cerr << kUsage;
         return kUsageError;
     }
-    const std::string path = argv[file];
+    const std::string& path = options->operands[0];
     const auto bytes = ReadAllBytes(path);
     if (!bytes) {
         std::cerr << "orvantis: cannot read " << path << '\n';
@@ -134,7 +204,7 @@ int Main(int argc, char** argv) {
                   << " is neither UTF-8 nor UTF-16 with a byte order mark\n";
         return kUsageError;
     }
-    return Run(first, *text, sandbox);
+    return Run(first, *text, *options);
 }
 
 }  // namespace

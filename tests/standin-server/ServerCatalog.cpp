@@ -6,6 +6,7 @@
 
 #include "ProbeObjects.hpp"
 #include "platform/windows/Win32.hpp"
+#include "standins/Sandbox.hpp"
 
 namespace orvantis::server {
 namespace {
@@ -20,18 +21,31 @@ std::optional<std::filesystem::path> SandboxDirectory() {
     return std::filesystem::path(std::wstring(folder, length));
 }
 
+// The products' worlds, read from the sandbox folder when the first object is created (the
+// folder must be named by then) and kept in memory without one.
+standins::Sandbox& Products() {
+    static const auto sandbox = [] {
+        const auto folder = SandboxDirectory();
+        return folder ? std::make_unique<standins::Sandbox>(*folder)
+                      : std::make_unique<standins::Sandbox>();
+    }();
+    return *sandbox;
+}
+
 }  // namespace
 
 void FillCatalog(ObjectCatalog& catalog) {
     catalog.Register(L"Orvantis.StandInProbe", [] { return MakeProbe(probeWorld); });
     // The control's "msn" route reaches the same world as a plug-in.
     catalog.Register(L"Orvantis.MsnInserter", [] { return MakeProbe(probeWorld); });
+    Products().Register(catalog);
 }
 
 void SaveWorlds() {
     const auto folder = SandboxDirectory();
     if (!folder) return;
     std::ofstream(*folder / "probe.json", std::ios::binary) << ProbeJson(*probeWorld);
+    Products().Save();
 }
 
 }  // namespace orvantis::server
