@@ -3,10 +3,14 @@
 
 #include <cwctype>
 
+#include "automation/AutomationError.hpp"
 #include "com/ClassFactory.hpp"
 #include "com/Module.hpp"
 #include "com/Registration.hpp"
 #include "control/SafetyModule.hpp"
+#include "inserters/outlook/OutlookDialog.hpp"
+#include "platform/NativeHost.hpp"
+#include "platform/windows/Win32UserInterface.hpp"
 
 using namespace orvantis;
 
@@ -63,6 +67,22 @@ HRESULT STDAPICALLTYPE DllUnregisterServer() { return Unregister(HKEY_LOCAL_MACH
 HRESULT STDAPICALLTYPE DllInstall(BOOL install, LPCWSTR commandLine) {
     const HKEY root = IsUserInstall(commandLine) ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
     return install ? Register(root) : Unregister(root);
+}
+
+// rundll32 Orvantis.ocx,ChooseOutlookAddressBook: the Outlook address-book dialog on its own,
+// so that a user can choose the contact folder before any document arrives.
+void CALLBACK ChooseOutlookAddressBook(HWND, HINSTANCE, LPSTR, int) {
+    windows::ComApartment apartment;
+    windows::Win32UserInterface ui;
+    const auto native = CreateNativeHost(ui);
+    try {
+        ShowOutlookDialog(native->Get());
+    } catch (const AutomationError& error) {
+        ui.MessageBox(L"Error " + std::to_wstring(error.Number()) + L": " + error.Description(),
+                      std::wstring(kComponentTitle), box::kExclamation);
+    } catch (const std::exception&) {
+        // Nothing may cross into rundll32; the dialog simply did not appear.
+    }
 }
 
 }  // extern "C"

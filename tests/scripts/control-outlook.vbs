@@ -10,7 +10,7 @@ For i = 1 To 2
     agent.LoadXML "<datas open='outlook'><contact><id>J-1</id><lastname>Jensen-Holm</lastname></contact>" & _
                   "<contact><id>O'Brien</id><lastname>O'Brien</lastname></contact>" & _
                   "<event><subject>Kick-off</subject><start>20261214T100000</start><end>20261214T110000</end>" & _
-                  "<reminder></reminder><full-day>0</full-day></event></datas>"
+                  "<full-day>0</full-day></event></datas>"
     If Not agent.isOk Then WScript.Echo "FAIL load " & i & " did not finish"
 Next
 Set agent = Nothing

@@ -10,6 +10,7 @@
 #include "automation/AutomationError.hpp"
 #include "automation/Enumerator.hpp"
 #include "com/ScriptHost.hpp"
+#include "fakes/DialogDriver.hpp"
 #include "platform/windows/ComErrors.hpp"
 #include "platform/windows/ComObjectFactory.hpp"
 #include "platform/windows/ObjectDispatch.hpp"
@@ -21,7 +22,21 @@ class ServerTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        // The server reads its worlds from here when it first creates an object.
+        std::filesystem::create_directories(Folder());
+        std::filesystem::remove(Folder() / "probe.json");
+        std::filesystem::remove(Folder() / "outlook.json");
+        SetEnvironmentVariableW(L"ORVANTIS_SANDBOX_DIR", Folder().wstring().c_str());
         ASSERT_EQ(Library(ORVANTIS_STANDIN_SERVER).Call("DllRegisterServer"), S_OK);
+        ASSERT_EQ(Library(ORVANTIS_OCX).Call("DllRegisterServer"), S_OK);
+    }
+    static std::filesystem::path Folder() {
+        return std::filesystem::temp_directory_path() / "orvantis-standin-server";
+    }
+    static std::string Saved(const char* world) {
+        std::ostringstream json;
+        json << std::ifstream(Folder() / world).rdbuf();
+        return json.str();
     }
 
     Library server_{ORVANTIS_STANDIN_SERVER};
@@ -56,10 +71,6 @@ TEST_F(ServerTest, FixedIdentifiersReachTheObjectAndItsBridgeStaysInItsModule) {
 }
 
 TEST_F(ServerTest, NamesAreAskedOncePerTypeEnumerationAndErrorsCrossAndTheWorldIsSavedAtTheEnd) {
-    const auto folder = std::filesystem::temp_directory_path() / "orvantis-standin-server";
-    std::filesystem::create_directories(folder);
-    std::filesystem::remove(folder / "probe.json");
-    SetEnvironmentVariableW(L"ORVANTIS_SANDBOX_DIR", folder.wstring().c_str());
     {
         const ObjectRef probe = objects_.CreateObject(L"Orvantis.StandInProbe");
         const ObjectRef items = probe->Get(L"Items").ToObject();
@@ -94,12 +105,82 @@ TEST_F(ServerTest, NamesAreAskedOncePerTypeEnumerationAndErrorsCrossAndTheWorldI
         EXPECT_EQ(server_.Call("DllCanUnloadNow"), S_FALSE);
     }
     EXPECT_EQ(server_.Call("DllCanUnloadNow"), S_OK);
-    std::ostringstream json;
-    json << std::ifstream(folder / "probe.json").rdbuf();
-    EXPECT_NE(json.str().find(R"({"fields": [{"name": "Subject", "value": "Item 100"}, )"
+    EXPECT_NE(Saved("probe.json").find(R"({"fields": [{"name": "Subject", "value": "Item 100"}, )"
                               R"({"name": "Importance", "value": 1}, {"name": "ReminderSet", "value": true}]})"),
               std::string::npos)
-        << json.str();
+        << Saved("probe.json");
+}
+
+// The control as a page's script drives it, writing into Outlook's stand-in: every Outlook
+// object is released by the end of the load, and the world holds what the document said.
+TEST_F(ServerTest, TheControlLoadsIntoOutlookAndReleasesEveryObject) {
+    {
+        ScriptHost agent(CreateByProgId(L"Orvantis.OrvantisAgent"));
+        for (int load = 0; load < 2; ++load) {
+            const auto outcome = agent.CallWithText(
+                L"LoadXML",
+                L"<datas open='outlook'><contact><id>K'1</id><lastname>Kowalski</lastname>"
+                L"<company-fax>+48 22</company-fax></contact><todo><subject>Call</subject>"
+                L"<priority>0</priority></todo></datas>");
+            EXPECT_FALSE(outcome.error);
+            EXPECT_TRUE(agent.Get(L"isOk").flag);
+            EXPECT_EQ(server_.Call("DllCanUnloadNow"), S_OK) << "an Outlook object is still alive";
+        }
+    }
+    const std::string json = Saved("outlook.json");
+    const auto count = [&](const std::string& needle) {
+        std::size_t n = 0;
+        for (auto at = json.find(needle); at != std::string::npos; at = json.find(needle, at + 1)) ++n;
+        return n;
+    };
+    EXPECT_EQ(count("\"Kowalski\""), 1u) << json;  // updated, not duplicated
+    EXPECT_EQ(count("\"+48 22\""), 1u) << json;
+    EXPECT_EQ(count("\"TaskItem\""), 2u) << json;
+}
+
+// The address-book dialog from rundll32's entry point, driven as a user would: the list shows
+// Outlook's contact folders, OK stores the chosen line, Annuler stores nothing chosen, the
+// close control leaves the setting alone.
+TEST_F(ServerTest, TheOutlookDialogStoresTheChosenContactFolder) {
+    Library ocx(ORVANTIS_OCX);
+    const auto choose = reinterpret_cast<void(CALLBACK*)(HWND, HINSTANCE, LPSTR, int)>(
+        reinterpret_cast<void*>(GetProcAddress(ocx.Module(), "ChooseOutlookAddressBook")));
+    ASSERT_NE(choose, nullptr);
+    const auto setting = [] {
+        wchar_t value[64] = L"(missing)";
+        DWORD size = sizeof value;
+        RegGetValueW(HKEY_CURRENT_USER, L"Software\\OrvantisAgent\\Configuration",
+                     L"OutlookAddressBook", RRF_RT_REG_SZ, nullptr, value, &size);
+        return std::wstring(value);
+    };
+    const auto list = [](const ShownDialog& dialog) -> const ShownDialog::Control& {
+        for (const auto& control : dialog.controls) {
+            if (control.className == L"ListBox") return control;
+        }
+        throw std::runtime_error("no list");
+    };
+    const auto button = [](const ShownDialog& dialog, const wchar_t* text) {
+        for (const auto& control : dialog.controls) {
+            if (control.text == text) return control.window;
+        }
+        throw std::runtime_error("no button");
+    };
+    DialogDriver driver;
+    driver.actions = {
+        [&](const ShownDialog& d) { SelectLine(list(d).window, 1); Click(button(d, L"OK")); },
+        [&](const ShownDialog& d) { Click(button(d, L"Annuler")); },
+        [&](const ShownDialog& d) { SelectLine(list(d).window, 0); PressCloseControl(d.window); },
+    };
+    choose(nullptr, nullptr, nullptr, SW_SHOWNORMAL);
+    ASSERT_EQ(driver.shown.size(), 1u);
+    EXPECT_EQ(driver.shown[0].caption, L"Select the address book");
+    EXPECT_EQ(list(driver.shown[0]).lines, (std::vector<std::wstring>{L"Contacts", L"Business Contacts"}));
+    EXPECT_EQ(setting(), L"1");
+    choose(nullptr, nullptr, nullptr, SW_SHOWNORMAL);
+    EXPECT_EQ(setting(), L"");
+    choose(nullptr, nullptr, nullptr, SW_SHOWNORMAL);
+    EXPECT_EQ(setting(), L"");
+    EXPECT_EQ(driver.shown.size(), 3u);
 }
 
 }  // namespace
