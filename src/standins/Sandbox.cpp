@@ -1,42 +1,55 @@
 #include "standins/Sandbox.hpp"
 
-#include "automation/Unicode.hpp"
 #include "standins/WorldFile.hpp"
-#include "standins/WorldListing.hpp"
-#include "standins/outlook/OutlookStandIn.hpp"
+#include "standins/outlook/OutlookProduct.hpp"
 
 namespace orvantis::standins {
-namespace {
 
-constexpr const char* kOutlookFile = "outlook.json";
-
-}  // namespace
-
-Sandbox::Sandbox() : outlook_(std::make_shared<OutlookWorld>()) {}
+Sandbox::Sandbox() {
+    products_.push_back(std::make_unique<OutlookProduct>());
+}
 
 Sandbox::Sandbox(std::filesystem::path directory) : Sandbox() {
     directory_ = std::move(directory);
-    ReadWorldFile(*directory_ / kOutlookFile,
-                  [this](const WorldData& data) { *outlook_ = OutlookWorld::FromData(data); });
+    for (const auto& product : products_) {
+        ReadWorldFile(*directory_ / product->FileName(),
+                      [&](const WorldData& data) { product->Read(data); });
+    }
 }
 
 void Sandbox::Register(ObjectCatalog& catalog) {
-    catalog.Register(std::wstring(kOutlookProgId),
-                     [world = outlook_] { return CreateOutlookApplication(world); });
+    for (const auto& product : products_) product->Register(catalog);
 }
 
 void Sandbox::Save() const {
     if (!directory_) return;
     std::error_code ignored;  // a directory that cannot be made fails the write, which says so
     std::filesystem::create_directories(*directory_, ignored);
-    WriteWorldFile(*directory_ / kOutlookFile, outlook_->ToData());
+    for (const auto& product : products_) {
+        WriteWorldFile(*directory_ / product->FileName(), product->Write());
+    }
 }
 
-std::size_t Sandbox::LiveObjects() const { return outlook_->ledger.liveObjects; }
+std::size_t Sandbox::LiveObjects() const {
+    std::size_t alive = 0;
+    for (const auto& product : products_) alive += product->LiveObjects();
+    return alive;
+}
 
 std::string Sandbox::Describe() const {
-    std::string text = "Outlook " + Utf8FromWide(outlook_->version) + "\n";
-    return text + ListContainers(outlook_->stores, 1);
+    std::string text;
+    for (const auto& product : products_) text += product->Describe();
+    return text;
 }
+
+template <class World>
+World& Sandbox::Find() {
+    for (const auto& product : products_) {
+        if (auto* world = dynamic_cast<ProductOf<World>*>(product.get())) return world->World();
+    }
+    throw std::logic_error("no such product in the sandbox");
+}
+
+OutlookWorld& Sandbox::Outlook() { return Find<OutlookWorld>(); }
 
 }  // namespace orvantis::standins

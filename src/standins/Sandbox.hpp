@@ -5,14 +5,16 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/ObjectCatalog.hpp"
+#include "standins/Product.hpp"
 #include "standins/outlook/OutlookWorld.hpp"
 
 namespace orvantis::standins {
 
 // The products' stand-ins with their worlds: in memory for tests, or kept as one JSON file
-// per product in a directory (outlook.json) for orvantis load --sandbox.
+// per product in a directory (outlook.json, ...) for orvantis load --sandbox.
 class Sandbox {
 public:
     // Default worlds, never saved.
@@ -21,7 +23,7 @@ public:
     // A damaged one raises 321 naming it, before anything is written.
     explicit Sandbox(std::filesystem::path directory);
 
-    // Enters every product's ProgID; each creation is a new handle onto the same world.
+    // Enters every product's ProgIDs; each creation is a new handle onto the same world.
     void Register(ObjectCatalog& catalog);
     // Writes every world back (nothing for a sandbox in memory); the directory is created
     // when missing.
@@ -31,11 +33,15 @@ public:
     // A readable listing of what the products hold.
     std::string Describe() const;
 
-    OutlookWorld& Outlook() { return *outlook_; }
+    // The worlds, for tests and benchmarks.
+    OutlookWorld& Outlook();
 
 private:
+    template <class World>
+    World& Find();
+
     std::optional<std::filesystem::path> directory_;
-    std::shared_ptr<OutlookWorld> outlook_;
+    std::vector<std::unique_ptr<Product>> products_;
 };
 
 }  // namespace orvantis::standins
