@@ -3,6 +3,7 @@
 #include "exports/ContactSamples.hpp"
 #include "exports/DesktopFileName.hpp"
 #include "exports/DesktopUtilities.hpp"
+#include "exports/RtfText.hpp"
 #include "fakes/Errors.hpp"
 #include "fakes/TestHost.hpp"
 #include "platform/CodePage.hpp"
@@ -19,6 +20,13 @@ TEST(ContactRtf, MatchesTheExpectedDocumentsByteForByte) {
           std::pair{testing::HostileContact(), "hostile.rtf"}}) {
         EXPECT_EQ(ToAnsi(BuildContactRtf(contact)) + "\\par }}", ExpectedExport(file)) << file;
     }
+}
+
+// The note declares code page 1252, so \'hh must be a 1252 byte whatever the machine's own
+// ANSI code page is (under 1251, Cyrillic came out as "\u00cc\u00ee\u00f1...").
+TEST(ContactRtf, WritesCodePage1252CharactersAsBytesAndEveryOtherAsUnicode) {
+    EXPECT_EQ(RtfText(L"\u00e9\u20ac\u041c\u043e{\\}\U0001F600"),
+              L"\\'e9\\'80\\u1052?\\u1086?\\{\\\\\\}\\u-10179?\\u-8704?");
 }
 
 TEST(DesktopFileName, KeepsEveryNoteInsideTheFolder) {

@@ -11,7 +11,6 @@
 
 #include "automation/AutomationError.hpp"
 #include "automation/Unicode.hpp"
-#include "platform/CodePage.hpp"
 
 namespace orvantis {
 namespace {
@@ -38,10 +37,6 @@ void PosixFiles::WriteBytes(const std::wstring& path, std::string_view bytes) {
         std::fflush(file.get()) != 0) {
         RaiseFileError(errno, path);
     }
-}
-
-void PosixFiles::WriteAnsiText(const std::wstring& path, std::wstring_view text) {
-    WriteBytes(path, ToAnsi(text));
 }
 
 void PosixFiles::Delete(const std::wstring& path) {

@@ -1,7 +1,6 @@
 #include "platform/windows/WindowsFiles.hpp"
 
 #include "automation/AutomationError.hpp"
-#include "platform/CodePage.hpp"
 #include "platform/windows/ComHandles.hpp"
 
 namespace orvantis::windows {
@@ -31,10 +30,6 @@ void WindowsFiles::WriteBytes(const std::wstring& path, std::string_view bytes) 
         }
         bytes.remove_prefix(written);
     }
-}
-
-void WindowsFiles::WriteAnsiText(const std::wstring& path, std::wstring_view text) {
-    WriteBytes(path, ToAnsi(text));
 }
 
 void WindowsFiles::Delete(const std::wstring& path) {
