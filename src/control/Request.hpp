@@ -18,6 +18,10 @@ struct Request {
 // notes carry line breaks.
 std::wstring ReplaceLineBreakTags(std::wstring_view text);
 
+// At most 80 characters of a source line around the (1-based) column, "..." where it is
+// cut, control characters escaped: a one-line document may be megabytes long.
+std::wstring SourceExcerpt(std::wstring_view line, std::size_t column);
+
 // The parse-error box's text.
 std::wstring ParseErrorPrompt(const XmlParseError& error);
 

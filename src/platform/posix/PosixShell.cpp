@@ -7,7 +7,6 @@
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -21,23 +20,6 @@ extern char** environ;
 
 namespace orvantis {
 namespace {
-
-// XDG_DESKTOP_DIR from user-dirs.dirs, whose values look like "$HOME/Desktop".
-std::filesystem::path DesktopDirectory() {
-    std::ifstream dirs(XdgBaseFolder("XDG_CONFIG_HOME", ".config") / "user-dirs.dirs");
-    std::string line;
-    const std::string key = "XDG_DESKTOP_DIR=";
-    while (std::getline(dirs, line)) {
-        if (line.rfind(key, 0) != 0) continue;
-        std::string value = line.substr(key.size());
-        if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
-            value = value.substr(1, value.size() - 2);
-        }
-        if (value.rfind("$HOME", 0) == 0) return HomeFolder().string() + value.substr(5);
-        if (!value.empty() && value.front() == '/') return value;
-    }
-    return HomeFolder() / "Desktop";
-}
 
 std::int32_t ErrorNumberOf(int error) {
     switch (error) {
@@ -55,10 +37,9 @@ std::wstring PosixShell::SpecialFolderPath(int folderId) {
     if (folderId == folder::kInternetCache) {
         folder = XdgBaseFolder("XDG_CACHE_HOME", ".cache");
     } else if (folderId == folder::kDesktopDirectory) {
-        folder = DesktopDirectory();
-    } else {
-        return {};
+        folder = DesktopFolder();
     }
+    if (folder.empty()) return {};
     std::error_code ignored;
     std::filesystem::create_directories(folder, ignored);
     std::wstring path = WideFromUtf8(folder.string()).value_or(std::wstring());
