@@ -9,6 +9,7 @@
 
 #include "automation/AutomationError.hpp"
 #include "automation/DateTime.hpp"
+#include "automation/Text.hpp"
 
 namespace orvantis {
 namespace {
@@ -114,10 +115,8 @@ std::int16_t TextToInteger(std::wstring_view text) {
 
 bool TextToBoolean(std::wstring_view text) {
     const std::wstring_view trimmed = TrimBlanks(text);
-    std::wstring lower(trimmed);
-    for (auto& c : lower) c = static_cast<wchar_t>(std::towlower(c));
-    if (lower == L"true") return true;
-    if (lower == L"false") return false;
+    if (EqualsIgnoringCase(trimmed, L"true")) return true;
+    if (EqualsIgnoringCase(trimmed, L"false")) return false;
     const auto number = ParseNumber(trimmed);
     if (!number) throw AutomationError::Standard(errors::kTypeMismatch);
     return *number != 0;

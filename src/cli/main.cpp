@@ -46,6 +46,18 @@ void ReportError(const AutomationError& error) {
               << '\n';
 }
 
+// One line on standard error after a load that ran to its end: what was read, and where to.
+void ReportLoaded(Host& host, const std::wstring& text) {
+    const auto request = ParseRequest(host, text);
+    if (!request) return;
+    const auto count = [&](const wchar_t* kind) {
+        return request->document.ElementsByTagName(kind).size();
+    };
+    std::cerr << "orvantis: loaded " << count(L"contact") << " contact(s), " << count(L"event")
+              << " event(s), " << count(L"todo") << " task(s) into \""
+              << Utf8FromWide(EscapeControlCharacters(request->target)) << "\"\n";
+}
+
 int Run(std::string_view command, const std::wstring& text) {
     ConsoleUserInterface console;
     const auto native = CreateNativeHost(console);
@@ -55,7 +67,9 @@ int Run(std::string_view command, const std::wstring& text) {
             OrvantisAgent agent(host);
             Variant document(text);
             agent.LoadXML(document);
-            return agent.isOk() ? kFinished : kNotFinished;
+            if (!agent.isOk()) return kNotFinished;
+            ReportLoaded(host, text);
+            return kFinished;
         }
         const auto request = ParseRequest(host, text);
         if (!request) return kNotFinished;
@@ -74,7 +88,11 @@ int PrintSettings() {
     const auto native = CreateNativeHost(console);
     try {
         for (const auto& [key, shown] : ConfigUtilities::DescribeSettings(native->Get())) {
-            std::cout << Utf8FromWide(key) << '=' << Utf8FromWide(shown) << '\n';
+            // One line per setting whatever the value holds; "\" doubled so the escapes read back.
+            std::wstring value;
+            for (const wchar_t c : shown) value += c == L'\\' ? std::wstring(L"\\\\") : std::wstring(1, c);
+            std::cout << Utf8FromWide(key) << '=' << Utf8FromWide(EscapeControlCharacters(value))
+                      << '\n';
         }
         return kFinished;
     } catch (const AutomationError& error) {

@@ -3,22 +3,13 @@
 #include <algorithm>
 
 #include "automation/AutomationError.hpp"
+#include "automation/Text.hpp"
 #include "automation/Unicode.hpp"
 
 namespace orvantis {
 
 std::wstring ReplaceLineBreakTags(std::wstring_view text) {
-    static constexpr std::wstring_view kTag = L"<br/>";
-    std::wstring result;
-    result.reserve(text.size());
-    std::size_t start = 0;
-    for (auto found = text.find(kTag); found != std::wstring_view::npos;
-         found = text.find(kTag, start)) {
-        result.append(text, start, found - start).append(L"\r\n");
-        start = found + kTag.size();
-    }
-    result.append(text, start);
-    return result;
+    return ReplaceAll(text, L"<br/>", L"\r\n");
 }
 
 std::wstring SourceExcerpt(std::wstring_view line, std::size_t column) {

@@ -88,7 +88,7 @@ void WriteDesktopContact(Host& host, const AgentContact& contact) {
     if (folder.empty()) {
         throw AutomationError::Standard(errors::kPathNotFound, L"the desktop folder");
     }
-    host.files.WriteAnsiText(folder + DesktopFileName(contact.CompanyName),
+    host.files.WriteAnsiText(folder + DesktopFileName(contact.CompanyName, folder),
                              BuildContactRtf(contact) + std::wstring(kClosing));
 }
 
