@@ -16,8 +16,7 @@ function ReadText(path) {
     var request = new ActiveXObject("Msxml2.XMLHTTP.6.0");
     request.open("GET", url, false);
     request.send();
-    var text = request.responseText;
-    return text.charCodeAt(0) == 0xFEFF ? text.substr(1) : text;
+    return request.responseText;  // a byte order mark stays in front; the control skips it
 }
 
 var text;

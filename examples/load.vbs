@@ -14,11 +14,11 @@ Function ReadText(path)
     Set fso = CreateObject("Scripting.FileSystemObject")
     url = Replace(fso.GetAbsolutePathName(path), "\", "/")
     url = "file:///" & Replace(Replace(url, "%", "%25"), "#", "%23")
-    Set request = CreateObject("Msxml2.XMLHTTP.6.0")
+    ' The host's CreateObject: Wine's VBScript refuses this object to its own.
+    Set request = WScript.CreateObject("Msxml2.XMLHTTP.6.0")
     request.open "GET", url, False
     request.send
-    ReadText = request.responseText
-    If Left(ReadText, 1) = ChrW(&HFEFF) Then ReadText = Mid(ReadText, 2)
+    ReadText = request.responseText  ' a byte order mark stays in front; the control skips it
 End Function
 
 Dim text, agent

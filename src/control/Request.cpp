@@ -29,6 +29,9 @@ std::wstring ParseErrorPrompt(const XmlParseError& error) {
 }
 
 std::optional<Request> ParseRequest(Host& host, std::wstring_view text) {
+    // A byte order mark that a script's file reading left in front is no content; MSXML skips
+    // it and libxml2 would not.
+    if (text.starts_with(L'\uFEFF')) text.remove_prefix(1);
     auto parsed = host.xml.Parse(ReplaceLineBreakTags(text));
     if (auto* error = std::get_if<XmlParseError>(&parsed)) {
         // Each parser words this its own way, some as a fault at the end of the text.

@@ -176,6 +176,25 @@ namespace {
 constexpr std::int32_t kRefused = static_cast<std::int32_t>(0x80004005);
 }  // namespace
 
+bool DeclaresDocumentType(std::wstring_view text) {
+    for (;;) {
+        while (!text.empty() && (IsXmlSpace(text.front()) || text.front() == L'\uFEFF')) {
+            text.remove_prefix(1);
+        }
+        std::wstring_view end;
+        if (text.starts_with(L"<?")) {
+            end = L"?>";
+        } else if (text.starts_with(L"<!--")) {
+            end = L"-->";
+        } else {
+            return text.starts_with(L"<!DOCTYPE");
+        }
+        const auto at = text.find(end, 2);
+        if (at == std::wstring_view::npos) return false;
+        text.remove_prefix(at + end.size());
+    }
+}
+
 XmlParseError NestingTooDeepError() {
     return {kRefused,
             L"Elements are nested deeper than " + std::to_wstring(kMaxElementDepth) + L" levels.",

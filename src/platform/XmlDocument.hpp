@@ -115,6 +115,11 @@ struct XmlParseError {
 // them the same way, so that a document reads alike on every platform.
 inline constexpr std::size_t kMaxElementDepth = 256;
 
+// Whether the text's prolog (before the root element: white space, the XML declaration,
+// comments, processing instructions) holds a document type declaration, the only place one
+// can stand; for an adapter to refuse it before its parser reads it.
+bool DeclaresDocumentType(std::wstring_view text);
+
 // The refusals that the adapters make themselves, with one code and reason on every platform.
 XmlParseError NestingTooDeepError();
 XmlParseError DocumentTypeRefusedError();

@@ -166,6 +166,8 @@ XmlParseError ErrorOf(IXMLDOMDocument2& document) {
 }  // namespace
 
 std::variant<XmlDocument, XmlParseError> MsXmlParser::Parse(std::wstring_view text) {
+    // Refused before MSXML reads it, so that the answer is the same whatever MSXML would say.
+    if (DeclaresDocumentType(text)) return DocumentTypeRefusedError();
     const ComPtr<IXMLDOMDocument2> dom = CreateDocument();
     Configure(*dom.Get());
     VARIANT_BOOL loaded = VARIANT_FALSE;
