@@ -11,6 +11,7 @@
 
 #include "automation/AutomationError.hpp"
 #include "automation/Unicode.hpp"
+#include "platform/posix/ErrnoFailure.hpp"
 
 namespace orvantis {
 namespace {
@@ -18,10 +19,7 @@ namespace {
 std::string Native(const std::wstring& path) { return Utf8FromWide(path); }
 
 [[noreturn]] void RaiseFileError(int error, const std::wstring& path) {
-    std::int32_t number = errors::kPathNotFound;
-    if (error == EACCES || error == EPERM || error == EROFS) number = errors::kPermissionDenied;
-    if (error == ENOENT) number = errors::kPathNotFound;
-    throw AutomationError::Standard(number, path);
+    throw AutomationError::Standard(FileErrorNumber(FailureOfErrno(error)), path);
 }
 
 struct FileCloser {

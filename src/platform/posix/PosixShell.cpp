@@ -14,21 +14,13 @@
 #include "automation/AutomationError.hpp"
 #include "automation/Unicode.hpp"
 #include "platform/CommandLine.hpp"
+#include "platform/posix/ErrnoFailure.hpp"
 #include "platform/posix/XdgFolders.hpp"
 
 extern char** environ;
 
 namespace orvantis {
 namespace {
-
-std::int32_t ErrorNumberOf(int error) {
-    switch (error) {
-        case ENOENT: return errors::kFileNotFound;
-        case EACCES:
-        case EPERM: return errors::kPermissionDenied;
-        default: return errors::kInvalidArgument;
-    }
-}
 
 }  // namespace
 
@@ -69,7 +61,7 @@ void PosixShell::RunAndWait(const std::wstring& commandLine, int) {
     pid_t child = 0;
     const int error = posix_spawnp(&child, argv[0], nullptr, nullptr, argv.data(), environ);
     if (error != 0) {
-        throw AutomationError::Standard(ErrorNumberOf(error),
+        throw AutomationError::Standard(ProgramErrorNumber(FailureOfErrno(error)),
                                         WideFromUtf8(words.front()).value_or(L""));
     }
     int status = 0;

@@ -2,18 +2,13 @@
 
 #include "automation/AutomationError.hpp"
 #include "platform/windows/ComHandles.hpp"
+#include "platform/windows/Win32Failure.hpp"
 
 namespace orvantis::windows {
 namespace {
 
 [[noreturn]] void RaiseFileError(DWORD error, const std::wstring& path) {
-    std::int32_t number = errors::kPathNotFound;
-    if (error == ERROR_FILE_NOT_FOUND) number = errors::kFileNotFound;
-    if (error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION ||
-        error == ERROR_WRITE_PROTECT) {
-        number = errors::kPermissionDenied;
-    }
-    throw AutomationError::Standard(number, path);
+    throw AutomationError::Standard(FileErrorNumber(FailureOfWin32(error)), path);
 }
 
 }  // namespace
