@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "automation/AutomationError.hpp"
+#include "automation/Text.hpp"
 #include "automation/Unicode.hpp"
 #include "cli/DocumentFile.hpp"
 #include "cli/RecordPrinter.hpp"
@@ -89,10 +90,8 @@ int PrintSettings() {
     try {
         for (const auto& [key, shown] : ConfigUtilities::DescribeSettings(native->Get())) {
             // One line per setting whatever the value holds; "\" doubled so the escapes read back.
-            std::wstring value;
-            for (const wchar_t c : shown) value += c == L'\\' ? std::wstring(L"\\\\") : std::wstring(1, c);
-            std::cout << Utf8FromWide(key) << '=' << Utf8FromWide(EscapeControlCharacters(value))
-                      << '\n';
+            const std::wstring value = EscapeControlCharacters(ReplaceAll(shown, L"\\", L"\\\\"));
+            std::cout << Utf8FromWide(key) << '=' << Utf8FromWide(value) << '\n';
         }
         return kFinished;
     } catch (const AutomationError& error) {

@@ -25,9 +25,9 @@ std::wstring SourceExcerpt(std::wstring_view line, std::size_t column);
 // The parse-error box's text.
 std::wstring ParseErrorPrompt(const XmlParseError& error);
 
-// Drops a leading byte order mark, replaces the line-break tags, parses, and takes the target from the last datas element's
-// open attribute (91 when a datas element lacks it). A document that does not parse is
-// reported in the parse-error box and gives nothing.
+// Drops a leading byte order mark, replaces the line-break tags, parses, and takes the target
+// from the last datas element's open attribute (91 when a datas element lacks it). A document
+// that does not parse is reported in the parse-error box and gives nothing.
 std::optional<Request> ParseRequest(Host& host, std::wstring_view text);
 
 }  // namespace orvantis

@@ -59,8 +59,8 @@ std::wstring Label(const std::wstring& street, const std::wstring& city, const s
 
 std::wstring AddressBookProgram(Host& host) {
     std::wstring program = RegistreUtilities::ReadRegistryValue(
-        host, RegistryRoot::LocalMachine, L"Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\wab.exe",
-        L"");
+        host, RegistryRoot::LocalMachine,
+        L"Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\wab.exe", L"");
     // App Paths values are often stored in quotes, and with %ProgramFiles% unexpanded.
     const auto first = program.find_first_not_of(L' ');
     const auto last = program.find_last_not_of(L' ');
@@ -111,7 +111,8 @@ Variant WriteOExpressContact(Host& host, const AgentContact& contact) {
     const std::wstring folder = host.shell.SpecialFolderPath(folder::kInternetCache);
     // Without it the card would land in whatever folder the host runs in.
     if (folder.empty()) {
-        throw AutomationError::Standard(errors::kPathNotFound, L"the temporary internet files folder");
+        throw AutomationError::Standard(errors::kPathNotFound,
+                                        L"the temporary internet files folder");
     }
     const std::wstring path = folder + L"orvantis.gif";
     host.files.WriteAnsiText(path, BuildOExpressCard(contact));

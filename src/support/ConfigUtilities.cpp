@@ -35,8 +35,8 @@ Variant GetNotesPath(Host& host) {
 
 Variant GetGoldMinePath(Host& host) {
     return RegistreUtilities::ReadRegistryValue(
-        host, RegistryRoot::LocalMachine, L"Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\GMW6.exe",
-        L"Path");
+        host, RegistryRoot::LocalMachine,
+        L"Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\GMW6.exe", L"Path");
 }
 
 Variant GetGoldmineUser(Host& host) {

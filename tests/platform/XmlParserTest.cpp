@@ -124,7 +124,8 @@ TEST_F(XmlParserTest, RefusesDocumentTypesAndDeepNestingAlikeOnEveryPlatform) {
     EXPECT_TRUE(std::holds_alternative<XmlParseError>(Parse(nested(100'000))));
     const XmlDocument deepest = ParseGood(nested(kMaxElementDepth));
     EXPECT_EQ(deepest.TextContent(XmlDocument::kRoot), L"x");
-    const XmlDocument notInProlog = ParseGood(L"<r><![CDATA[<!DOCTYPE r>]]><!--<!DOCTYPE r>--></r>");
+    const XmlDocument notInProlog =
+        ParseGood(L"<r><![CDATA[<!DOCTYPE r>]]><!--<!DOCTYPE r>--></r>");
     EXPECT_EQ(notInProlog.TextContent(XmlDocument::kRoot), L"<!DOCTYPE r>");
 }
 

@@ -88,7 +88,8 @@ public:
         for (int i = 0; i < attributeCount; ++i, attributes += 5) {
             const std::wstring name(QualifiedName(attributes[0], attributes[1]));
             buffer_.clear();
-            AppendWide(buffer_, attributes[3], static_cast<std::size_t>(attributes[4] - attributes[3]));
+            const auto length = static_cast<std::size_t>(attributes[4] - attributes[3]);
+            AppendWide(buffer_, attributes[3], length);
             document_.AddAttribute(name, buffer_);
         }
     }

@@ -48,7 +48,8 @@ std::filesystem::path DesktopFolder() {
         const std::string key = "XDG_DESKTOP_DIR=";
         for (std::string line; std::getline(dirs, line);) {
             if (line.rfind(key, 0) != 0) continue;
-            if (auto folder = UserDirsValue(line.substr(key.size())); !folder.empty()) return folder;
+            auto folder = UserDirsValue(line.substr(key.size()));
+            if (!folder.empty()) return folder;
         }
     }
     return Under(HomeFolder(), "Desktop");

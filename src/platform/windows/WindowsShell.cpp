@@ -57,7 +57,8 @@ void WindowsShell::RunAndWait(const std::wstring& commandLine, int windowStyle) 
     std::wstring mutableLine = commandLine;  // CreateProcessW may write into it
     if (!CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &started)) {
-        throw AutomationError::Standard(ProgramErrorNumber(FailureOfWin32(GetLastError())), commandLine);
+        throw AutomationError::Standard(ProgramErrorNumber(FailureOfWin32(GetLastError())),
+                                        commandLine);
     }
     const OwnedHandle process(started.hProcess);
     const OwnedHandle thread(started.hThread);
