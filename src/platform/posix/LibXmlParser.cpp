@@ -233,10 +233,12 @@ std::variant<XmlDocument, XmlParseError> LibXmlParser::Parse(std::wstring_view t
     if (!context) return XmlParseError{XML_ERR_NO_MEMORY, L"out of memory", {}};
 
     // NOENT: attribute values come with "&amp;" already replaced. No DTDLOAD: the external
-    // subset is never read (a document type declaration is refused anyway). No HUGE:
-    // libxml2 keeps its limits on names and text.
+    // subset is never read. HUGE: names, attribute values, comments and CDATA sections as
+    // long as MSXML takes them; the limits HUGE lifts guard against entity expansion, which
+    // cannot happen since a document type declaration is refused before its subset is read.
     xmlCtxtUseOptions(context.get(), XML_PARSE_NOENT | XML_PARSE_NONET | XML_PARSE_NOERROR |
-                                         XML_PARSE_NOWARNING | XML_PARSE_IGNORE_ENC);
+                                         XML_PARSE_NOWARNING | XML_PARSE_IGNORE_ENC |
+                                         XML_PARSE_HUGE);
     xmlSwitchEncoding(context.get(), XML_CHAR_ENCODING_UTF8);
 
     XmlDocument document;
