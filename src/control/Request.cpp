@@ -7,10 +7,15 @@
 #include "automation/Unicode.hpp"
 
 namespace orvantis {
+namespace {
 
+// Every "<br/>" (exactly so, case-sensitive, anywhere in the text) becomes CR LF: this is how
+// notes carry line breaks.
 std::wstring ReplaceLineBreakTags(std::wstring_view text) {
     return ReplaceAll(text, L"<br/>", L"\r\n");
 }
+
+}  // namespace
 
 std::wstring SourceExcerpt(std::wstring_view line, std::size_t column) {
     constexpr std::size_t kBefore = 40;

@@ -14,10 +14,6 @@ struct Request {
     std::wstring target;
 };
 
-// Every "<br/>" (exactly so, case-sensitive, anywhere in the text) becomes CR LF: this is how
-// notes carry line breaks.
-std::wstring ReplaceLineBreakTags(std::wstring_view text);
-
 // At most 80 characters of a source line around the (1-based) column, "..." where it is
 // cut, control characters escaped: a one-line document may be megabytes long.
 std::wstring SourceExcerpt(std::wstring_view line, std::size_t column);

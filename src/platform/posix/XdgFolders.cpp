@@ -15,6 +15,12 @@ std::filesystem::path Under(const std::filesystem::path& base, const std::string
     return base.empty() ? base : base / relative;
 }
 
+// The home folder, from HOME.
+std::filesystem::path HomeFolder() {
+    const char* home = std::getenv("HOME");
+    return Absolute(home ? home : "");
+}
+
 // A value of user-dirs.dirs, such as "$HOME/Desktop" (the only variable the file may use).
 std::filesystem::path UserDirsValue(std::string value) {
     if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
@@ -28,11 +34,6 @@ std::filesystem::path UserDirsValue(std::string value) {
 }
 
 }  // namespace
-
-std::filesystem::path HomeFolder() {
-    const char* home = std::getenv("HOME");
-    return Absolute(home ? home : "");
-}
 
 std::filesystem::path XdgBaseFolder(const char* variable, const char* fallback) {
     const char* value = std::getenv(variable);

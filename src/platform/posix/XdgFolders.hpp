@@ -8,9 +8,6 @@ namespace orvantis {
 // known (HOME unset or relative, and no absolute variable): nothing is ever placed relative
 // to the current folder.
 
-// The home folder, from HOME.
-std::filesystem::path HomeFolder();
-
 // An XDG base folder: the variable's value when it is an absolute path, else the fallback
 // under the home folder, e.g. XdgBaseFolder("XDG_CONFIG_HOME", ".config").
 std::filesystem::path XdgBaseFolder(const char* variable, const char* fallback);
