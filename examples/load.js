@@ -1,20 +1,34 @@
 // Loads an item document into the target it names, through the installed Orvantis control.
 // usage: cscript //nologo load.js DOCUMENT.xml
-// The file is read with the platform's XML document object, so its encoding declaration is
-// honoured; the control then receives the text, as a page's script would hand it over.
+// The control receives the file's text exactly as written (UTF-8, or UTF-16 by its byte
+// order mark), so that it alone parses the document and reports its errors.
 if (WScript.Arguments.length != 1) {
     WScript.Echo("usage: cscript //nologo load.js DOCUMENT.xml");
     WScript.Quit(2);
 }
-var file = new ActiveXObject("Msxml2.DOMDocument.6.0");
-file.async = false;
-if (!file.load(WScript.Arguments(0))) {
-    WScript.Echo("cannot read " + WScript.Arguments(0) + ": " + file.parseError.reason);
+
+// Read through a file URL: the request decodes the bytes by their byte order mark and
+// leaves the text as it stands.
+function ReadText(path) {
+    var fso = new ActiveXObject("Scripting.FileSystemObject");
+    var url = "file:///" + fso.GetAbsolutePathName(path).replace(/\\/g, "/")
+        .replace(/%/g, "%25").replace(/#/g, "%23");
+    var request = new ActiveXObject("Msxml2.XMLHTTP.6.0");
+    request.open("GET", url, false);
+    request.send();
+    return request.responseText;  // a byte order mark stays in front; the control skips it
+}
+
+var text;
+try {
+    text = ReadText(WScript.Arguments(0));
+} catch (e) {
+    WScript.Echo("cannot read " + WScript.Arguments(0) + ": " + e.description);
     WScript.Quit(2);
 }
 var agent = new ActiveXObject("Orvantis.OrvantisAgent");
 try {
-    agent.LoadXML(file.xml);
+    agent.LoadXML(text);
 } catch (e) {
     WScript.Echo("error " + (e.number & 0xFFFF) + ": " + e.description);
     WScript.Quit(1);

@@ -116,4 +116,25 @@ std::optional<std::wstring> WideFromUtf16(std::u16string_view units) {
     return out;
 }
 
+std::wstring EscapeControlCharacters(std::wstring_view text) {
+    static constexpr wchar_t kHex[] = L"0123456789ABCDEF";
+    std::wstring escaped;
+    escaped.reserve(text.size());
+    for (const wchar_t c : text) {
+        const auto code = static_cast<char32_t>(c);
+        if (c == L'\r') {
+            escaped += L"\\r";
+        } else if (c == L'\n') {
+            escaped += L"\\n";
+        } else if (c == L'\t') {
+            escaped += L"\\t";
+        } else if (code < 0x20 || (code >= 0x7F && code <= 0x9F)) {
+            escaped += {L'\\', L'x', kHex[code >> 4], kHex[code & 15]};
+        } else {
+            escaped += c;
+        }
+    }
+    return escaped;
+}
+
 }  // namespace orvantis

@@ -18,4 +18,8 @@ std::optional<std::wstring> WideFromUtf8(std::string_view bytes);
 // UTF-16 code units (as read from a file) to the system's text; empty when malformed.
 std::optional<std::wstring> WideFromUtf16(std::u16string_view units);
 
+// The text with each control character written visibly, so that it fits on one line and
+// cannot steer a terminal: \r, \n, \t, or \xHH (C0 controls, DEL and the C1 controls).
+std::wstring EscapeControlCharacters(std::wstring_view text);
+
 }  // namespace orvantis

@@ -1,5 +1,6 @@
 #include "automation/Variant.hpp"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -8,6 +9,7 @@
 
 #include "automation/AutomationError.hpp"
 #include "automation/DateTime.hpp"
+#include "automation/Text.hpp"
 
 namespace orvantis {
 namespace {
@@ -51,6 +53,28 @@ std::wstring DateToText(double date) {
     return text;
 }
 
+// Roughly how many digits a well-formed number has before its decimal point (negative for a
+// fraction's leading zeros); enough to tell a number too large for a double from one too
+// small, the two ways a conversion can fall out of range.
+long long DecimalMagnitude(std::string_view number) {
+    const auto exponentAt = number.find_first_of("eE");
+    long long exponent = 0;
+    if (exponentAt != std::string_view::npos) {
+        const std::string_view digits = number.substr(exponentAt + 1);
+        const bool negative = !digits.empty() && digits.front() == '-';
+        for (const char c : digits) {
+            if (c >= '0' && c <= '9') exponent = std::min(exponent * 10 + (c - '0'), 1LL << 40);
+        }
+        if (negative) exponent = -exponent;
+        number = number.substr(0, exponentAt);
+    }
+    const auto first = number.find_first_of("123456789");
+    if (first == std::string_view::npos) return exponent;
+    const auto point = std::min(number.find('.'), number.size());
+    return exponent + (first < point ? static_cast<long long>(point - first)
+                                     : -static_cast<long long>(first - point - 1));
+}
+
 }  // namespace
 
 std::optional<double> ParseNumber(std::wstring_view text) {
@@ -75,7 +99,11 @@ std::optional<double> ParseNumber(std::wstring_view text) {
     // Only ASCII characters remain; from_chars reads them whatever the process locale.
     std::string narrow(text.begin() + (text.front() == L'+' ? 1 : 0), text.end());
     double number = 0;
-    std::from_chars(narrow.data(), narrow.data() + narrow.size(), number);
+    const auto [end, error] = std::from_chars(narrow.data(), narrow.data() + narrow.size(), number);
+    if (error == std::errc::result_out_of_range) {
+        if (DecimalMagnitude(narrow) > 0) throw AutomationError::Standard(errors::kOverflow);
+        return narrow.front() == '-' ? -0.0 : 0.0;  // too small: it is zero
+    }
     return number;
 }
 
@@ -87,10 +115,8 @@ std::int16_t TextToInteger(std::wstring_view text) {
 
 bool TextToBoolean(std::wstring_view text) {
     const std::wstring_view trimmed = TrimBlanks(text);
-    std::wstring lower(trimmed);
-    for (auto& c : lower) c = static_cast<wchar_t>(std::towlower(c));
-    if (lower == L"true") return true;
-    if (lower == L"false") return false;
+    if (EqualsIgnoringCase(trimmed, L"true")) return true;
+    if (EqualsIgnoringCase(trimmed, L"false")) return false;
     const auto number = ParseNumber(trimmed);
     if (!number) throw AutomationError::Standard(errors::kTypeMismatch);
     return *number != 0;

@@ -1,5 +1,6 @@
 #include "cli/DocumentFile.hpp"
 
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -34,6 +35,9 @@ std::optional<std::string> ReadAllBytes(const std::string& path) {
         if (std::cin.bad()) return std::nullopt;
         return content.str();
     }
+    // A folder opens like a file on some systems and then reads as nothing.
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored)) return std::nullopt;
     std::ifstream file(path, std::ios::binary);
     if (!file) return std::nullopt;
     content << file.rdbuf();

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "automation/AutomationError.hpp"
+#include "automation/Text.hpp"
 #include "automation/Unicode.hpp"
 #include "cli/ConsoleUserInterface.hpp"
 #include "cli/DocumentFile.hpp"
@@ -94,11 +95,20 @@ void ReportError(const AutomationError& error) {
               << '\n';
 }
 
+// One line on standard error after a load that ran to its end: what was read, and where to.
+void ReportLoaded(const OrvantisAgent::LoadSummary& loaded) {
+    std::cerr << "orvantis: loaded " << loaded.contacts << " contact(s), " << loaded.events
+              << " event(s), " << loaded.todos << " task(s) into \""
+              << Utf8FromWide(EscapeControlCharacters(loaded.target)) << "\"\n";
+}
+
 int Load(Host& host, const std::wstring& text) {
     OrvantisAgent agent(host);
     Variant document(text);
     agent.LoadXML(document);
-    return agent.isOk() ? kFinished : kNotFinished;
+    if (!agent.isOk()) return kNotFinished;
+    ReportLoaded(agent.LastLoad());
+    return kFinished;
 }
 
 int Run(std::string_view command, const std::wstring& text, const Options& options) {
@@ -151,7 +161,9 @@ int PrintSettings() {
     const auto native = CreateNativeHost(console);
     try {
         for (const auto& [key, shown] : ConfigUtilities::DescribeSettings(native->Get())) {
-            std::cout << Utf8FromWide(key) << '=' << Utf8FromWide(shown) << '\n';
+            // One line per setting whatever the value holds; "\" doubled so the escapes read back.
+            const std::wstring value = EscapeControlCharacters(ReplaceAll(shown, L"\\", L"\\\\"));
+            std::cout << Utf8FromWide(key) << '=' << Utf8FromWide(value) << '\n';
         }
         return kFinished;
     } catch (const AutomationError& error) {

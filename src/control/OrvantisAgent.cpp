@@ -28,6 +28,27 @@ private:
     bool& loaded_;
 };
 
+// The routers, counting what passes through them.
+class CountingSink : public RouterSink {
+public:
+    CountingSink(Host& host, const std::wstring& target) : RouterSink(host, target) {
+        summary.target = target;
+    }
+    void Contact(AgentContactRef& contact) override {
+        RouterSink::Contact(contact);
+        ++summary.contacts;
+    }
+    void Event(AgentEventRef& event) override {
+        RouterSink::Event(event);
+        ++summary.events;
+    }
+    void Todo(AgentTodoRef& todo) override {
+        RouterSink::Todo(todo);
+        ++summary.todos;
+    }
+    OrvantisAgent::LoadSummary summary;
+};
+
 }  // namespace
 
 Variant OrvantisAgent::LoadXML(Variant& var) {
@@ -40,8 +61,9 @@ Variant OrvantisAgent::LoadXML(Variant& var) {
     auto request = ParseRequest(host_, *text);
     if (!request) return {};
     PrepareTarget(host_, request->target);
-    RouterSink router(host_, request->target);
-    ReadItems(request->document, router);
+    CountingSink counted(host_, request->target);
+    ReadItems(request->document, counted);
+    lastLoad_ = counted.summary;
     active.finished = true;
     return {};
 }

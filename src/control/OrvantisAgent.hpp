@@ -24,8 +24,18 @@ public:
     // items inserted before it stay inserted.
     Variant LoadXML(Variant& var);
 
+    // What the last load that ran to its end handed to its target, for a host to report.
+    struct LoadSummary {
+        std::wstring target;
+        std::size_t contacts = 0;
+        std::size_t events = 0;
+        std::size_t todos = 0;
+    };
+    const LoadSummary& LastLoad() const { return lastLoad_; }
+
 private:
     Host& host_;
+    LoadSummary lastLoad_;
     bool loaded_ = false;
     // A host may call in again while a message box or a started program lets messages through.
     int activeLoads_ = 0;

@@ -1,31 +1,48 @@
 #include "control/Request.hpp"
 
+#include <algorithm>
+
 #include "automation/AutomationError.hpp"
+#include "automation/Text.hpp"
+#include "automation/Unicode.hpp"
 
 namespace orvantis {
+namespace {
 
+// Every "<br/>" (exactly so, case-sensitive, anywhere in the text) becomes CR LF: this is how
+// notes carry line breaks.
 std::wstring ReplaceLineBreakTags(std::wstring_view text) {
-    static constexpr std::wstring_view kTag = L"<br/>";
-    std::wstring result;
-    result.reserve(text.size());
-    std::size_t start = 0;
-    for (auto found = text.find(kTag); found != std::wstring_view::npos;
-         found = text.find(kTag, start)) {
-        result.append(text, start, found - start).append(L"\r\n");
-        start = found + kTag.size();
-    }
-    result.append(text, start);
-    return result;
+    return ReplaceAll(text, L"<br/>", L"\r\n");
+}
+
+}  // namespace
+
+std::wstring SourceExcerpt(std::wstring_view line, std::size_t column) {
+    constexpr std::size_t kBefore = 40;
+    constexpr std::size_t kLength = 80;
+    const std::size_t at = std::min(column > 0 ? column - 1 : 0, line.size());
+    const std::size_t start = at > kBefore ? at - kBefore : 0;
+    std::wstring excerpt = EscapeControlCharacters(line.substr(start, kLength));
+    if (start > 0) excerpt.insert(0, L"...");
+    if (start + kLength < line.size()) excerpt += L"...";
+    return excerpt;
 }
 
 std::wstring ParseErrorPrompt(const XmlParseError& error) {
     return L"Error code: " + std::to_wstring(error.code) + L"\r\nReason: " + error.reason +
-           L"\r\nSource: \r\n" + error.sourceText;
+           L"\r\nSource: \r\n" + SourceExcerpt(error.sourceText, error.column);
 }
 
 std::optional<Request> ParseRequest(Host& host, std::wstring_view text) {
+    // A byte order mark that a script's file reading left in front is no content; MSXML skips
+    // it and libxml2 would not.
+    if (text.starts_with(L'\uFEFF')) text.remove_prefix(1);
     auto parsed = host.xml.Parse(ReplaceLineBreakTags(text));
-    if (const auto* error = std::get_if<XmlParseError>(&parsed)) {
+    if (auto* error = std::get_if<XmlParseError>(&parsed)) {
+        // Each parser words this its own way, some as a fault at the end of the text.
+        if (text.find_first_not_of(L" \t\r\n") == std::wstring_view::npos) {
+            error->reason = L"The document is empty.";
+        }
         host.ui.MessageBox(ParseErrorPrompt(*error), std::wstring(kComponentTitle), box::kOkOnly);
         return std::nullopt;
     }

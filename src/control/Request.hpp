@@ -14,16 +14,16 @@ struct Request {
     std::wstring target;
 };
 
-// Every "<br/>" (exactly so, case-sensitive, anywhere in the text) becomes CR LF: this is how
-// notes carry line breaks.
-std::wstring ReplaceLineBreakTags(std::wstring_view text);
+// At most 80 characters of a source line around the (1-based) column, "..." where it is
+// cut, control characters escaped: a one-line document may be megabytes long.
+std::wstring SourceExcerpt(std::wstring_view line, std::size_t column);
 
 // The parse-error box's text.
 std::wstring ParseErrorPrompt(const XmlParseError& error);
 
-// Replaces the line-break tags, parses, and takes the target from the last datas element's
-// open attribute (91 when a datas element lacks it). A document that does not parse is
-// reported in the parse-error box and gives nothing.
+// Drops a leading byte order mark, replaces the line-break tags, parses, and takes the target
+// from the last datas element's open attribute (91 when a datas element lacks it). A document
+// that does not parse is reported in the parse-error box and gives nothing.
 std::optional<Request> ParseRequest(Host& host, std::wstring_view text);
 
 }  // namespace orvantis

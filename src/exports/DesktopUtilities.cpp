@@ -7,7 +7,6 @@
 #include "automation/AutomationError.hpp"
 #include "exports/DesktopFileName.hpp"
 #include "exports/RtfText.hpp"
-#include "support/RegistreUtilities.hpp"
 
 namespace orvantis::DesktopUtilities {
 namespace {
@@ -84,13 +83,12 @@ std::wstring BuildContactRtf(const AgentContact& c) {
 }
 
 void WriteDesktopContact(Host& host, const AgentContact& contact) {
-    const std::wstring folder =
-        RegistreUtilities::GetSpecialFolderPath(host, folder::kDesktopDirectory);
+    const std::wstring folder = host.shell.SpecialFolderPath(folder::kDesktopDirectory);
     // Without it the note would land in whatever folder the host runs in.
     if (folder.empty()) {
         throw AutomationError::Standard(errors::kPathNotFound, L"the desktop folder");
     }
-    host.files.WriteAnsiText(folder + DesktopFileName(contact.CompanyName),
+    host.files.WriteAnsiText(folder + DesktopFileName(contact.CompanyName, folder),
                              BuildContactRtf(contact) + std::wstring(kClosing));
 }
 

@@ -1,5 +1,6 @@
 #include "exports/OExpressUtilities.hpp"
 
+#include "automation/AutomationError.hpp"
 #include "exports/QuotedPrintable.hpp"
 #include "platform/CommandLine.hpp"
 #include "support/RegistreUtilities.hpp"
@@ -9,7 +10,6 @@ namespace orvantis::OExpressUtilities {
 namespace {
 
 constexpr std::wstring_view kQuotedPrintable = L";ENCODING=QUOTED-PRINTABLE";
-constexpr std::int16_t kLocalMachine = 0;
 
 class Card {
 public:
@@ -59,8 +59,8 @@ std::wstring Label(const std::wstring& street, const std::wstring& city, const s
 
 std::wstring AddressBookProgram(Host& host) {
     std::wstring program = RegistreUtilities::ReadRegistryValue(
-        host, kLocalMachine, L"Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\wab.exe",
-        L"");
+        host, RegistryRoot::LocalMachine,
+        L"Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\wab.exe", L"");
     // App Paths values are often stored in quotes, and with %ProgramFiles% unexpanded.
     const auto first = program.find_first_not_of(L' ');
     const auto last = program.find_last_not_of(L' ');
@@ -108,8 +108,13 @@ std::wstring AddressBookCommandLine(Host& host, const std::wstring& cardPath) {
 }
 
 Variant WriteOExpressContact(Host& host, const AgentContact& contact) {
-    const std::wstring path =
-        RegistreUtilities::GetSpecialFolderPath(host, folder::kInternetCache) + L"orvantis.gif";
+    const std::wstring folder = host.shell.SpecialFolderPath(folder::kInternetCache);
+    // Without it the card would land in whatever folder the host runs in.
+    if (folder.empty()) {
+        throw AutomationError::Standard(errors::kPathNotFound,
+                                        L"the temporary internet files folder");
+    }
+    const std::wstring path = folder + L"orvantis.gif";
     host.files.WriteAnsiText(path, BuildOExpressCard(contact));
     ShellUtilities::ShellAndWait(host, AddressBookCommandLine(host, path),
                                  ShellUtilities::kNormalFocus);

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "platform/CodePage.hpp"
+#include "automation/Windows1252.hpp"
 
 namespace orvantis {
 namespace {
@@ -35,10 +35,9 @@ std::wstring RtfText(std::wstring_view value) {
             rtf += c;
         } else if (static_cast<char32_t>(c) < 0x80) {
             rtf += c;
-        } else if (const std::string byte = ToAnsi(std::wstring_view(&c, 1));
-                   FromAnsi(byte) == std::wstring_view(&c, 1)) {
-            const auto code = static_cast<unsigned char>(byte.front());
-            rtf += {L'\\', L'\'', kHex[code >> 4], kHex[code & 15]};
+        } else if (const auto code = Windows1252Byte(c)) {
+            // The header declares code page 1252 whatever the machine's own code page is.
+            rtf += {L'\\', L'\'', kHex[*code >> 4], kHex[*code & 15]};
         } else {
             AppendUnicode(rtf, static_cast<char32_t>(c));
         }

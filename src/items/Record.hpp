@@ -8,6 +8,7 @@
 
 #include "automation/AutomationError.hpp"
 #include "automation/Object.hpp"
+#include "automation/Text.hpp"
 
 namespace orvantis {
 
@@ -19,8 +20,6 @@ struct PropertyInfo {
         field;
 };
 
-bool SameMemberName(std::wstring_view a, std::wstring_view b);
-
 // The item records are plain property bags: C++ code uses their fields, automation callers
 // (a plug-in inserter, a script) reach the same fields by name through Object. A put stores
 // the value converted to the property's type, a get returns it; nothing else happens.
@@ -30,7 +29,7 @@ class Record : public Object {
 public:
     Variant Invoke(const Member& member, CallKind kind, std::span<Argument> arguments) override {
         for (const auto& property : R::kProperties) {
-            if (SameMemberName(property.name, member.name)) {
+            if (EqualsIgnoringCase(property.name, member.name)) {
                 return std::visit(
                     [&](auto field) { return Access(static_cast<R&>(*this).*field, kind, arguments); },
                     property.field);

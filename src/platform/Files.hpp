@@ -3,15 +3,20 @@
 #include <string>
 #include <string_view>
 
+#include "platform/CodePage.hpp"
+
 namespace orvantis {
 
 // Port: the file operations of the exports and inserters. Failures raise AutomationError.
 class Files {
 public:
     virtual ~Files() = default;
-    // Creates or truncates the file and writes the text in the single-byte (ANSI) code page.
-    virtual void WriteAnsiText(const std::wstring& path, std::wstring_view text) = 0;
+    // Creates or truncates the file and writes the bytes.
     virtual void WriteBytes(const std::wstring& path, std::string_view bytes) = 0;
+    // The same with the text in the single-byte (ANSI) code page.
+    void WriteAnsiText(const std::wstring& path, std::wstring_view text) {
+        WriteBytes(path, ToAnsi(text));
+    }
     virtual void Delete(const std::wstring& path) = 0;
     // Creates a new empty file with a unique name in the temporary folder; returns its path.
     virtual std::wstring CreateUniqueTemporaryFile(std::wstring_view extension) = 0;

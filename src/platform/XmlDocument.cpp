@@ -43,15 +43,20 @@ std::wstring XmlDocument::TextContent(NodeId node) const {
 }
 
 void XmlDocument::AppendText(NodeId node, std::wstring& out) const {
-    const Node& n = nodes_[node];
-    if (n.kind == XmlNodeKind::Text || n.kind == XmlNodeKind::CData) {
-        out += View(n.text);
-        return;
-    }
-    if (n.kind != XmlNodeKind::Element && n.kind != XmlNodeKind::Document) return;
-    // Descendants follow their ancestor contiguously in storage, in document order.
-    for (NodeId child = n.firstChild; child != kNone; child = nodes_[child].nextSibling) {
-        AppendText(child, out);
+    // A walk rather than recursion: a deep field must not exhaust the stack.
+    NodeId at = node;
+    for (;;) {
+        const Node& n = nodes_[at];
+        if (n.kind == XmlNodeKind::Text || n.kind == XmlNodeKind::CData) {
+            out += View(n.text);
+        } else if ((n.kind == XmlNodeKind::Element || n.kind == XmlNodeKind::Document) &&
+                   n.firstChild != kNone) {
+            at = n.firstChild;
+            continue;
+        }
+        while (at != node && nodes_[at].nextSibling == kNone) at = nodes_[at].parent;
+        if (at == node) return;
+        at = nodes_[at].nextSibling;
     }
 }
 
@@ -131,6 +136,7 @@ void XmlDocument::StartElement(std::wstring_view name) {
     const NodeId id = Append(XmlNodeKind::Element, StoreName(name), {});
     nodes_[id].firstAttribute = static_cast<std::uint32_t>(attributes_.size());
     current_ = id;
+    ++depth_;
 }
 
 void XmlDocument::AddAttribute(std::wstring_view name, std::wstring_view value) {
@@ -160,8 +166,43 @@ void XmlDocument::AddCharacterData(XmlNodeKind kind, std::wstring_view text,
 void XmlDocument::EndElement() {
     CloseText();
     current_ = nodes_[current_].parent;
+    --depth_;
 }
 
 void XmlDocument::Finish() { CloseText(); }
+
+namespace {
+// E_FAIL, the code MSXML gives its own refusals.
+constexpr std::int32_t kRefused = static_cast<std::int32_t>(0x80004005);
+}  // namespace
+
+bool DeclaresDocumentType(std::wstring_view text) {
+    for (;;) {
+        while (!text.empty() && (IsXmlSpace(text.front()) || text.front() == L'\uFEFF')) {
+            text.remove_prefix(1);
+        }
+        std::wstring_view end;
+        if (text.starts_with(L"<?")) {
+            end = L"?>";
+        } else if (text.starts_with(L"<!--")) {
+            end = L"-->";
+        } else {
+            return text.starts_with(L"<!DOCTYPE");
+        }
+        const auto at = text.find(end, 2);
+        if (at == std::wstring_view::npos) return false;
+        text.remove_prefix(at + end.size());
+    }
+}
+
+XmlParseError NestingTooDeepError() {
+    return {kRefused,
+            L"Elements are nested deeper than " + std::to_wstring(kMaxElementDepth) + L" levels.",
+            {}, 0};
+}
+
+XmlParseError DocumentTypeRefusedError() {
+    return {kRefused, L"A document type declaration is not allowed here.", {}, 0};
+}
 
 }  // namespace orvantis

@@ -43,6 +43,8 @@ public:
     std::optional<std::wstring_view> Attribute(NodeId element, std::wstring_view name) const;
     NodeId FirstChild(NodeId node) const { return nodes_[node].firstChild; }
     NodeId NextSibling(NodeId node) const { return nodes_[node].nextSibling; }
+    // How many elements are open while building.
+    std::size_t Depth() const { return depth_; }
 
     // Building, in document order.
     // Sizes the storage for a document parsed from that many characters, so that a large
@@ -97,6 +99,7 @@ private:
     std::wstring pool_;
     std::unordered_map<std::wstring, Slice, NameHash, std::equal_to<>> names_;
     NodeId current_ = kRoot;
+    std::size_t depth_ = 0;
     NodeId openText_ = kNone;          // a text node that may still grow
     NodeId openTextPrevious_ = kNone;  // its previous sibling, to unlink it if it is dropped
 };
@@ -105,6 +108,20 @@ struct XmlParseError {
     std::int32_t code = 0;
     std::wstring reason;
     std::wstring sourceText;  // the source line where the error was found
+    std::size_t column = 0;   // where on that line, from 1; 0 when unknown
 };
+
+// MSXML refuses elements nested deeper than this by default; every parser adapter refuses
+// them the same way, so that a document reads alike on every platform.
+inline constexpr std::size_t kMaxElementDepth = 256;
+
+// Whether the text's prolog (before the root element: white space, the XML declaration,
+// comments, processing instructions) holds a document type declaration, the only place one
+// can stand; for an adapter to refuse it before its parser reads it.
+bool DeclaresDocumentType(std::wstring_view text);
+
+// The refusals that the adapters make themselves, with one code and reason on every platform.
+XmlParseError NestingTooDeepError();
+XmlParseError DocumentTypeRefusedError();
 
 }  // namespace orvantis

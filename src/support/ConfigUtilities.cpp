@@ -6,9 +6,6 @@
 namespace orvantis::ConfigUtilities {
 namespace {
 
-constexpr std::int16_t kLocalMachine = 0;
-constexpr std::int16_t kCurrentUser = 2;
-
 constexpr wchar_t kApplication[] = L"OrvantisAgent";
 constexpr wchar_t kSection[] = L"Configuration";
 constexpr wchar_t kGoldmineUser[] = L"GoldmineUser";
@@ -28,18 +25,18 @@ void SaveSetting(Host& host, const wchar_t* key, const Variant& value) {
 
 Variant GetActDatabasePath(Host& host) {
     return RegistreUtilities::ReadRegistryValue(
-        host, kCurrentUser, L"Software\\Symantec\\ACT!\\Database", L"Last DB Name");
+        host, RegistryRoot::CurrentUser, L"Software\\Symantec\\ACT!\\Database", L"Last DB Name");
 }
 
 Variant GetNotesPath(Host& host) {
-    return RegistreUtilities::ReadRegistryValue(host, kLocalMachine, L"Software\\Lotus\\Notes",
-                                                L"Path");
+    return RegistreUtilities::ReadRegistryValue(host, RegistryRoot::LocalMachine,
+                                                L"Software\\Lotus\\Notes", L"Path");
 }
 
 Variant GetGoldMinePath(Host& host) {
     return RegistreUtilities::ReadRegistryValue(
-        host, kLocalMachine, L"Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\GMW6.exe",
-        L"Path");
+        host, RegistryRoot::LocalMachine,
+        L"Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\GMW6.exe", L"Path");
 }
 
 Variant GetGoldmineUser(Host& host) {

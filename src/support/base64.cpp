@@ -3,6 +3,7 @@
 #include <string>
 
 #include "automation/AutomationError.hpp"
+#include "automation/Text.hpp"
 #include "platform/CodePage.hpp"
 
 namespace orvantis::base64 {
@@ -17,22 +18,9 @@ constexpr std::wstring_view kSource = L"Base64Decode";
     throw AutomationError(number, std::wstring(kSource), std::move(description));
 }
 
-std::wstring RemoveAll(std::wstring_view text, std::wstring_view piece) {
-    std::wstring kept;
-    kept.reserve(text.size());
-    std::size_t start = 0;
-    for (auto found = text.find(piece); found != std::wstring_view::npos;
-         found = text.find(piece, start)) {
-        kept.append(text, start, found - start);
-        start = found + piece.size();
-    }
-    kept.append(text, start);
-    return kept;
-}
-
 // The removals run one after the other, so "\r \n" keeps its CR LF once the space is gone.
 std::wstring WithoutLineBreaksAndBlanks(std::wstring_view text) {
-    return RemoveAll(RemoveAll(RemoveAll(text, L"\r\n"), L"\t"), L" ");
+    return ReplaceAll(ReplaceAll(ReplaceAll(text, L"\r\n", L""), L"\t", L""), L" ", L"");
 }
 
 std::uint32_t DigitOf(wchar_t c) {

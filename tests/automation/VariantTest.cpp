@@ -23,6 +23,7 @@ TEST(TextToInteger, ReadsBlanksSignsAndRoundsHalvesToEven) {
     EXPECT_EQ(TextToInteger(L"1e2"), 100);
     EXPECT_EQ(TextToInteger(L"32767"), 32767);
     EXPECT_EQ(TextToInteger(L"-32768"), -32768);
+    EXPECT_EQ(TextToInteger(L"-1e-999"), 0);  // too small for a double: zero
 }
 
 TEST(TextToInteger, RaisesOverflowOutOfRangeAndTypeMismatchForNonNumbers) {
@@ -31,6 +32,11 @@ TEST(TextToInteger, RaisesOverflowOutOfRangeAndTypeMismatchForNonNumbers) {
     EXPECT_EQ(ErrorNumberOf([] { TextToInteger(L"-32769"); }), 6);
     EXPECT_EQ(ErrorNumberOf([] { TextToInteger(L"32767.5"); }), 6);  // rounds to 32768
     EXPECT_EQ(ErrorNumberOf([] { TextToInteger(L"1e10"); }), 6);
+    // Too large even for a double: the conversion overflows rather than reading as zero.
+    for (const auto* text : {L"1e999", L"-1e999", L"0.001e312", L"1e99999999999999999999"}) {
+        EXPECT_EQ(ErrorNumberOf([&] { TextToInteger(text); }), 6) << text;
+        EXPECT_EQ(ErrorNumberOf([&] { TextToBoolean(text); }), 6) << text;
+    }
     for (const auto* text : {L"", L"   ", L"abc", L"1 2", L"12abc", L"-", L".", L"1e", L"0x10"}) {
         EXPECT_EQ(ErrorNumberOf([&] { TextToInteger(text); }), 13) << text;
     }

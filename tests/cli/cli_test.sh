@@ -44,6 +44,16 @@ check "parse error exits 1" test "$status" = 1
 check "parse error box on stderr" grep -q '^\[Orvantis\] Error code: ' <<<"$err"
 check "parse error prints no record" test -z "$out"
 
+run check - <<<'<!DOCTYPE datas><datas open="msn"/>'
+check "a document type is refused as the control refuses it" grep -q '^Reason: A document type declaration is not allowed here\.' <<<"$err"
+printf '<datas open="x"><contact><notes>%*s\x1b[2J<bad</notes></contact></datas>' 100000 x >"$work/long-line.xml"
+run check "$work/long-line.xml"
+check "a parse error shows a short excerpt with controls escaped" \
+    test "$(wc -c <<<"$err")" -lt 400 -a "$(grep -c $'\x1b' <<<"$err")" = 0
+: >"$work/empty.xml"
+run check "$work/empty.xml"
+check "an empty file is said to be empty" grep -qx 'Reason: The document is empty\.' <<<"$err"
+
 run load - <<<'<datas open="x"><event><start>20060230T100000</start></event></datas>'
 check "conversion error exits 1" test "$status" = 1
 check "conversion error line" grep -qx 'orvantis: error 13: Type mismatch' <<<"$err"
@@ -52,6 +62,7 @@ check "datas without open is 91" grep -q '^orvantis: error 91: ' <<<"$err"
 
 run load "$examples/no-target.xml"
 check "load to no target exits 0" test "$status" = 0
+check "load says what it loaded" test "$err" = 'orvantis: loaded 1 contact(s), 1 event(s), 1 task(s) into ""'
 
 run load - <<<'<datas open="msn"><contact/></datas>'
 check "missing plug-in is 424" grep -q '^orvantis: error 424: Object required' <<<"$err"
@@ -60,6 +71,14 @@ mkdir -p "$HOME/.config/OrvantisAgent"
 printf '[Configuration]\nGoldmineUser=jdupont\nGoldminePassword=c2VjcmV0\n' >"$HOME/.config/OrvantisAgent/Configuration.ini"
 run settings
 check "settings show the user and mask the password" test "$out" = "$(printf 'GoldmineUser=jdupont\nGoldminePassword=********\nGroupWiseAddressBook=\nOutlookAddressBook=')"
+printf '\xef\xbb\xbf[Configuration]\nGoldmineUser=two\\nlines \\\\ \\t\n' >"$HOME/.config/OrvantisAgent/Configuration.ini"
+run settings
+check "settings: a BOM is allowed, one line per setting" grep -qx 'GoldmineUser=two\\nlines \\\\ \\t' <<<"$out"
+rm "$HOME/.config/OrvantisAgent/Configuration.ini"
+mkdir "$HOME/.config/OrvantisAgent/Configuration.ini"
+run settings
+check "settings: a folder in place of the file is an I/O error" grep -q '^orvantis: error 75: ' <<<"$err"
+rmdir "$HOME/.config/OrvantisAgent/Configuration.ini"
 printf 'not a key file\n' >"$HOME/.config/OrvantisAgent/Configuration.ini"
 run settings
 check "damaged settings exit 1 with error 321" grep -q '^1:orvantis: error 321: Invalid file format: .*Configuration.ini' <<<"$status:$err"
@@ -74,6 +93,12 @@ rm -rf "$HOME/Desktop" "$HOME/.cache"
 
 run check "$work/does-not-exist.xml"
 check "unreadable file exits 2" test "$status" = 2
+run check "$work"
+check "a folder is an unreadable file" test "$status:$err" = "2:orvantis: cannot read $work"
+mkdir "$work/cwd"
+(cd "$work/cwd" && env -u HOME "$orvantis" load "$examples/desktop.xml" 2>"$work/err"); status=$?
+check "no home: 76 and nothing in the current folder" \
+    test "$status:$(head -c 19 "$work/err"):$(ls -A "$work/cwd")" = "1:orvantis: error 76::"
 printf '<r>\xc3\x28</r>' >"$work/bad-utf8.xml"
 run check "$work/bad-utf8.xml"
 check "invalid UTF-8 exits 2" test "$status" = 2

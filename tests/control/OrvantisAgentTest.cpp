@@ -57,14 +57,34 @@ TEST_F(OrvantisAgentTest, ShowsAParseErrorOnceAndRecoversOnTheNextGoodLoad) {
     EXPECT_FALSE(agent_.isOk());
     EXPECT_TRUE(inserter_->ids.empty());
 
-    EXPECT_EQ(Load(L"<datas open='msn'><contact><id>1</id></contact></datas>"), 0);
+    // A byte order mark in front, as a script's file reading may leave it, is no content.
+    EXPECT_EQ(Load(L"\uFEFF<datas open='msn'><contact><id>1</id></contact></datas>"), 0);
     EXPECT_TRUE(agent_.isOk());
     EXPECT_EQ(inserter_->ids, std::vector<std::wstring>{L"1"});
 }
 
+// A one-line document of megabytes must not make a box (or standard error) of megabytes.
+TEST(SourceExcerpt, ShowsAtMost80CharactersAroundTheColumnWithControlsEscaped) {
+    const std::wstring digits = L"0123456789012345678901234567890123456789";  // 40
+    const std::wstring line = digits + L"<\x1b[2J\r\n\t>" + digits + digits;
+    const std::pair<std::size_t, std::wstring> cases[] = {
+        {0, digits + L"<\\x1B[2J\\r\\n\\t>" + digits.substr(0, 31) + L"..."},
+        {41, digits + L"<\\x1B[2J\\r\\n\\t>" + digits.substr(0, 31) + L"..."},
+        {60, L"..." + digits.substr(19) + L"<\\x1B[2J\\r\\n\\t>" + digits + digits.substr(0, 10) +
+                 L"..."},
+        {1000, L"..." + digits},
+    };
+    for (const auto& [column, excerpt] : cases) {
+        EXPECT_EQ(SourceExcerpt(line, column), excerpt) << column;
+    }
+    EXPECT_EQ(SourceExcerpt(L"<r>", 2), L"<r>");
+}
+
 TEST_F(OrvantisAgentTest, ArgumentsThatAreNoDocumentAreParseErrorsAndNullIsAConversionError) {
     for (Variant var : {Variant(L""), Variant(), Variant(std::int16_t{5})}) agent_.LoadXML(var);
-    EXPECT_EQ(host_.ui.boxes.size(), 3u);
+    ASSERT_EQ(host_.ui.boxes.size(), 3u);
+    EXPECT_NE(host_.ui.boxes[0].text.find(L"\r\nReason: The document is empty.\r\n"),
+              std::wstring::npos);
     Variant null = Variant::Null();
     EXPECT_EQ(ErrorNumberOf([&] { agent_.LoadXML(null); }), 94);
     EXPECT_EQ(host_.ui.boxes.size(), 3u);

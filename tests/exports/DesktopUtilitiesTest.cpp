@@ -3,6 +3,7 @@
 #include "exports/ContactSamples.hpp"
 #include "exports/DesktopFileName.hpp"
 #include "exports/DesktopUtilities.hpp"
+#include "exports/RtfText.hpp"
 #include "fakes/Errors.hpp"
 #include "fakes/TestHost.hpp"
 #include "platform/CodePage.hpp"
@@ -21,6 +22,13 @@ TEST(ContactRtf, MatchesTheExpectedDocumentsByteForByte) {
     }
 }
 
+// The note declares code page 1252, so \'hh must be a 1252 byte whatever the machine's own
+// ANSI code page is (under 1251, Cyrillic came out as "\u00cc\u00ee\u00f1...").
+TEST(ContactRtf, WritesCodePage1252CharactersAsBytesAndEveryOtherAsUnicode) {
+    EXPECT_EQ(RtfText(L"\u00e9\u20ac\u041c\u043e{\\}\U0001F600"),
+              L"\\'e9\\'80\\u1052?\\u1086?\\{\\\\\\}\\u-10179?\\u-8704?");
+}
+
 TEST(DesktopFileName, KeepsEveryNoteInsideTheFolder) {
     const std::pair<const wchar_t*, const wchar_t*> cases[] = {
         {L"", L".rtf"},
@@ -36,7 +44,27 @@ TEST(DesktopFileName, KeepsEveryNoteInsideTheFolder) {
         {L"CONSOLE", L"CONSOLE.rtf"},
         {L"COM10", L"COM10.rtf"},
         {L"Soci\u00e9t\u00e9 \u4e2d", L"Soci\u00e9t\u00e9 \u4e2d.rtf"}};
-    for (const auto& [company, file] : cases) EXPECT_EQ(DesktopFileName(company), file) << file;
+    for (const auto& [company, file] : cases) {
+        EXPECT_EQ(DesktopFileName(company, L"C:\\Users\\C\\Desktop\\"), file) << file;
+    }
+}
+
+// A long company name stopped the load (76 on Linux, 53 on Windows): the name is cut so
+// that the path fits in 259 UTF-16 units and the name in 255 units and 255 UTF-8 bytes.
+TEST(DesktopFileName, CutsALongNameAlikeOnEveryPlatformKeepingTheExtension) {
+    const std::wstring folder(200, L'f');
+    const std::tuple<std::wstring, std::wstring, std::wstring> cases[] = {
+        {std::wstring(300, L'a'), folder, std::wstring(55, L'a') + L".rtf"},
+        {std::wstring(300, L'a'), L"/h/", std::wstring(251, L'a') + L".rtf"},
+        {std::wstring(300, L'\u00e9'), L"/h/", std::wstring(125, L'\u00e9') + L".rtf"},  // bytes
+        {L"ab\U0001F600", std::wstring(253, L'f'), L"ab.rtf"},  // the pair is not split
+        {L"ab\U0001F600", std::wstring(251, L'f'), L"ab\U0001F600.rtf"},
+        {L"CON." + std::wstring(300, L'a'), folder, L"_CON." + std::wstring(50, L'a') + L".rtf"},
+        {L"x", std::wstring(300, L'f'), L".rtf"},
+    };
+    for (const auto& [company, where, file] : cases) {
+        EXPECT_EQ(DesktopFileName(company, where), file) << where.size();
+    }
 }
 
 class WriteDesktop : public ::testing::Test {
@@ -59,6 +87,10 @@ TEST_F(WriteDesktop, WritesOneNotePerCompanyInTheUsersDesktopFolder) {
     EXPECT_NE(
         test.files.files.at(L"C:\\Users\\C\\Desktop\\Durand & Fils.rtf").find("\\cf10 second"),
         std::string::npos);
+    second.CompanyName = std::wstring(300, L'a');
+    WriteDesktopContact(host, second);
+    const std::wstring cut = L"C:\\Users\\C\\Desktop\\" + std::wstring(236, L'a') + L".rtf";
+    EXPECT_EQ(test.files.files.count(cut), 1u);  // 259 characters
     EXPECT_TRUE(test.shell.runs.empty());
 }
 

@@ -6,6 +6,7 @@
 #include "exports/ContactSamples.hpp"
 #include "exports/OExpressUtilities.hpp"
 #include "exports/QuotedPrintable.hpp"
+#include "fakes/Errors.hpp"
 #include "fakes/TestHost.hpp"
 #include "platform/CodePage.hpp"
 #include "platform/CommandLine.hpp"
@@ -113,7 +114,13 @@ TEST_F(WriteOExpress, TakesTheProgramFromAppPathsAndQuotesBothPaths) {
     }
 }
 
-TEST_F(WriteOExpress, AFileThatCannotBeWrittenStartsNoProgram) {
+TEST_F(WriteOExpress, NoFolderOrAFileThatCannotBeWrittenStartsNoProgram) {
+    test.shell.folders.clear();  // not "orvantis.gif" in whatever folder the host runs in
+    EXPECT_EQ(testing::ErrorNumberOf([&] { WriteOExpressContact(host, testing::FullContact()); }),
+              errors::kPathNotFound);
+    EXPECT_TRUE(test.files.files.empty());
+
+    test.shell.folders[folder::kInternetCache] = L"C:\\Temporary Internet Files\\";
     struct FailingFiles : testing::FakeFiles {
         void WriteBytes(const std::wstring& path, std::string_view) override {
             throw AutomationError::Standard(errors::kPermissionDenied, path);

@@ -1,12 +1,6 @@
 #include "fakes/TestHost.hpp"
 
-#include "platform/CodePage.hpp"
-
 namespace orvantis::testing {
-
-void FakeFiles::WriteAnsiText(const std::wstring& path, std::wstring_view text) {
-    WriteBytes(path, ToAnsi(text));
-}
 
 void FakeFiles::WriteBytes(const std::wstring& path, std::string_view bytes) {
     files[path] = std::string(bytes);

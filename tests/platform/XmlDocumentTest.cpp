@@ -35,5 +35,16 @@ TEST(XmlDocumentTest, DroppingIndentationBetweenManySiblingsStaysLinear) {
     EXPECT_EQ(document.NextSibling(contacts.back()), XmlDocument::kNone);
 }
 
+TEST(XmlDocumentTest, TextContentOfDeepMarkupDoesNotExhaustTheStack) {
+    constexpr int kDepth = 1'000'000;
+    XmlDocument document;
+    for (int i = 0; i < kDepth; ++i) document.StartElement(L"b");
+    document.AddCharacterData(XmlNodeKind::Text, L"deep");
+    for (int i = 0; i < kDepth; ++i) document.EndElement();
+    document.AddCharacterData(XmlNodeKind::Comment, L"after");
+    document.Finish();
+    EXPECT_EQ(document.TextContent(XmlDocument::kRoot), L"deep");
+}
+
 }  // namespace
 }  // namespace orvantis

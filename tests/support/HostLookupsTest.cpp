@@ -3,28 +3,10 @@
 #include "fakes/TestHost.hpp"
 #include "inserters/notes/LotusUtilities.hpp"
 #include "support/ConfigUtilities.hpp"
-#include "support/RegistreUtilities.hpp"
 #include "support/ShellUtilities.hpp"
 
 namespace orvantis {
 namespace {
-
-using RegistreUtilities::ReadRegistryValue;
-
-TEST(ReadRegistryValue, MapsRootCodesAndReadsNothingForOthers) {
-    testing::TestHost host;
-    host.registry.values[{RegistryRoot::LocalMachine, L"K", L"V"}] = L"machine";
-    host.registry.values[{RegistryRoot::ClassesRoot, L"K", L"V"}] = L"classes";
-    host.registry.values[{RegistryRoot::CurrentUser, L"K", L"V"}] = L"user";
-    EXPECT_EQ(ReadRegistryValue(host.Get(), 0, L"K", L"V"), L"machine");
-    EXPECT_EQ(ReadRegistryValue(host.Get(), 1, L"K", L"V"), L"classes");
-    EXPECT_EQ(ReadRegistryValue(host.Get(), 2, L"K", L"V"), L"user");
-    EXPECT_EQ(ReadRegistryValue(host.Get(), 2, L"K", L"missing"), L"");
-    host.registry.reads.clear();
-    EXPECT_EQ(ReadRegistryValue(host.Get(), 3, L"K", L"V"), L"");
-    EXPECT_EQ(ReadRegistryValue(host.Get(), -1, L"K", L"V"), L"");
-    EXPECT_TRUE(host.registry.reads.empty()) << "an unknown root must not be opened";
-}
 
 TEST(InstallLookups, ReadTheProductsKeysAsStored) {
     testing::TestHost host;

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <unordered_map>
 
@@ -63,39 +64,41 @@ void AppendUtf8(std::string& out, std::wstring_view text) {
 }
 
 // Builds the core's document straight from libxml2's SAX events: no libxml2 tree is made,
-// and each piece of text is converted once.
-//
-// libxml2 bounds entity expansion while it builds its own tree, not when it hands an entity's
-// content to SAX handlers, so the builder keeps a budget of its own: the content, counting
-// each node as kNodeCost characters, may not exceed a fixed allowance plus ten times the
-// source, which only entity expansion can reach.
+// and each piece of text is converted once. It stops the parser at what the control refuses:
+// a document type declaration (the door to entities, internal or external, and to expansion
+// bombs) and nesting deeper than MSXML allows.
 class DocumentBuilder {
 public:
-    DocumentBuilder(XmlDocument& document, xmlParserCtxt& context, std::size_t sourceCharacters)
-        : document_(document), context_(context), budget_(1'000'000 + 10 * sourceCharacters) {}
+    DocumentBuilder(XmlDocument& document, xmlParserCtxt& context)
+        : document_(document), context_(context) {}
 
-    bool OverBudget() const { return overBudget_; }
+    const std::optional<XmlParseError>& Refusal() const { return refusal_; }
+
+    void Refuse(XmlParseError error) {
+        if (!refusal_) refusal_ = std::move(error);
+        xmlStopParser(&context_);
+    }
 
     void StartElement(const xmlChar* localName, const xmlChar* prefix, int attributeCount,
                       const xmlChar** attributes) {
-        if (!Spend(kNodeCost)) return;
+        if (refusal_) return;
+        if (document_.Depth() >= kMaxElementDepth) return Refuse(NestingTooDeepError());
         document_.StartElement(QualifiedName(localName, prefix));
         // Five pointers per attribute: local name, prefix, namespace, value start, value end.
         for (int i = 0; i < attributeCount; ++i, attributes += 5) {
             const std::wstring name(QualifiedName(attributes[0], attributes[1]));
-            const auto length = static_cast<std::size_t>(attributes[4] - attributes[3]);
-            if (!Spend(length)) return;
             buffer_.clear();
+            const auto length = static_cast<std::size_t>(attributes[4] - attributes[3]);
             AppendWide(buffer_, attributes[3], length);
             document_.AddAttribute(name, buffer_);
         }
     }
     void EndElement() {
-        if (!overBudget_) document_.EndElement();
+        if (!refusal_) document_.EndElement();
     }
     void Characters(XmlNodeKind kind, const xmlChar* text, std::size_t length,
                     std::wstring_view name = {}) {
-        if (!Spend(kNodeCost + length)) return;
+        if (refusal_) return;
         buffer_.clear();
         AppendWide(buffer_, text, length);
         document_.AddCharacterData(kind, buffer_, name);
@@ -107,18 +110,6 @@ public:
     }
 
 private:
-    static constexpr std::size_t kNodeCost = 8;
-
-    bool Spend(std::size_t characters) {
-        if (!overBudget_ && characters <= budget_) {
-            budget_ -= characters;
-            return true;
-        }
-        overBudget_ = true;
-        xmlStopParser(&context_);
-        return false;
-    }
-
     // Names come from the parser's dictionary, so one pointer pair is always the same name.
     std::wstring_view QualifiedName(const xmlChar* localName, const xmlChar* prefix) {
         auto& name = names_[{localName, prefix}];
@@ -137,8 +128,7 @@ private:
 
     XmlDocument& document_;
     xmlParserCtxt& context_;
-    std::size_t budget_;
-    bool overBudget_ = false;
+    std::optional<XmlParseError> refusal_;
     std::wstring buffer_;
     std::unordered_map<std::pair<const xmlChar*, const xmlChar*>, std::wstring, PairHash> names_;
 };
@@ -164,6 +154,9 @@ void OnCData(void* context, const xmlChar* text, int length) {
 void OnComment(void* context, const xmlChar* text) {
     BuilderOf(context).Characters(XmlNodeKind::Comment, text, xmlStrlen(text));
 }
+void OnDocumentType(void* context, const xmlChar*, const xmlChar*, const xmlChar*) {
+    BuilderOf(context).Refuse(DocumentTypeRefusedError());
+}
 void OnProcessingInstruction(void* context, const xmlChar* target, const xmlChar* data) {
     auto& builder = BuilderOf(context);
     const std::wstring name = builder.Wide(target);
@@ -171,11 +164,10 @@ void OnProcessingInstruction(void* context, const xmlChar* target, const xmlChar
                        data ? xmlStrlen(data) : 0, name);
 }
 
-// libxml2's own SAX2 handlers keep the DTD's entity declarations (so that internal entities
-// expand, within its amplification limits); the content goes to the builder.
 xmlSAXHandler BuilderHandler() {
     xmlSAXHandler handler{};
     xmlSAXVersion(&handler, 2);
+    handler.internalSubset = OnDocumentType;
     handler.startElementNs = OnStartElement;
     handler.endElementNs = OnEndElement;
     handler.characters = OnCharacters;
@@ -192,7 +184,7 @@ xmlSAXHandler BuilderHandler() {
 
 struct ContextDeleter {
     void operator()(xmlParserCtxt* context) const {
-        if (context->myDoc) xmlFreeDoc(context->myDoc);  // holds only the DTD
+        if (context->myDoc) xmlFreeDoc(context->myDoc);
         context->myDoc = nullptr;
         xmlFreeParserCtxt(context);
     }
@@ -224,6 +216,7 @@ XmlParseError ErrorOf(const xmlParserCtxt& context, std::wstring_view text) {
         error.reason.pop_back();
     }
     error.sourceText = SourceLine(text, last.line);
+    error.column = last.int2 > 0 ? static_cast<std::size_t>(last.int2) : 0;
     return error;
 }
 
@@ -239,15 +232,18 @@ std::variant<XmlDocument, XmlParseError> LibXmlParser::Parse(std::wstring_view t
         xmlCreatePushParserCtxt(&handler, nullptr, nullptr, 0, nullptr));
     if (!context) return XmlParseError{XML_ERR_NO_MEMORY, L"out of memory", {}};
 
-    // NOENT expands internal entities in place; external ones reach RefuseExternalEntity.
-    // No DTDLOAD, no HUGE: the external subset is never read and expansion stays bounded.
+    // NOENT: attribute values come with "&amp;" already replaced. No DTDLOAD: the external
+    // subset is never read. HUGE: names, attribute values, comments and CDATA sections as
+    // long as MSXML takes them; the limits HUGE lifts guard against entity expansion, which
+    // cannot happen since a document type declaration is refused before its subset is read.
     xmlCtxtUseOptions(context.get(), XML_PARSE_NOENT | XML_PARSE_NONET | XML_PARSE_NOERROR |
-                                         XML_PARSE_NOWARNING | XML_PARSE_IGNORE_ENC);
+                                         XML_PARSE_NOWARNING | XML_PARSE_IGNORE_ENC |
+                                         XML_PARSE_HUGE);
     xmlSwitchEncoding(context.get(), XML_CHAR_ENCODING_UTF8);
 
     XmlDocument document;
     document.Reserve(text.size());
-    DocumentBuilder builder(document, *context, text.size());
+    DocumentBuilder builder(document, *context);
     context->_private = &builder;
 
     std::string chunk;
@@ -265,11 +261,7 @@ std::variant<XmlDocument, XmlParseError> LibXmlParser::Parse(std::wstring_view t
         xmlParseChunk(context.get(), chunk.data(), static_cast<int>(chunk.size()), last);
         if (last || context->disableSAX) break;
     }
-    if (builder.OverBudget()) {
-        return XmlParseError{XML_ERR_ENTITY_LOOP,
-                             L"entity expansion exceeds ten times the size of the document",
-                             SourceLine(text, xmlSAX2GetLineNumber(context.get()))};
-    }
+    if (builder.Refusal()) return *builder.Refusal();
     if (!context->wellFormed) return ErrorOf(*context, text);
     document.Finish();
     return document;

@@ -11,7 +11,7 @@
 
 #include "automation/AutomationError.hpp"
 #include "automation/Unicode.hpp"
-#include "platform/CodePage.hpp"
+#include "platform/posix/ErrnoFailure.hpp"
 
 namespace orvantis {
 namespace {
@@ -19,10 +19,7 @@ namespace {
 std::string Native(const std::wstring& path) { return Utf8FromWide(path); }
 
 [[noreturn]] void RaiseFileError(int error, const std::wstring& path) {
-    std::int32_t number = errors::kPathNotFound;
-    if (error == EACCES || error == EPERM || error == EROFS) number = errors::kPermissionDenied;
-    if (error == ENOENT) number = errors::kPathNotFound;
-    throw AutomationError::Standard(number, path);
+    throw AutomationError::Standard(FileErrorNumber(FailureOfErrno(error)), path);
 }
 
 struct FileCloser {
@@ -38,10 +35,6 @@ void PosixFiles::WriteBytes(const std::wstring& path, std::string_view bytes) {
         std::fflush(file.get()) != 0) {
         RaiseFileError(errno, path);
     }
-}
-
-void PosixFiles::WriteAnsiText(const std::wstring& path, std::wstring_view text) {
-    WriteBytes(path, ToAnsi(text));
 }
 
 void PosixFiles::Delete(const std::wstring& path) {

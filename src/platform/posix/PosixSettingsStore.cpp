@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "automation/AutomationError.hpp"
 #include "automation/Unicode.hpp"
@@ -71,25 +72,37 @@ void RequireNames(const std::wstring& application, const std::wstring& section,
     RequireName(key, L"=[]#");
 }
 
-// The file's settings; none when it does not exist yet. A damaged file raises 321 rather than
-// being read as empty, which a later write would turn into the loss of every other setting.
+// The file's settings; none when it does not exist yet (or there is no home folder to hold
+// it). A damaged file raises 321 rather than being read as empty, which a later write would
+// turn into the loss of every other setting; a file that cannot be read (a folder in its
+// place) raises an I/O error. A byte order mark, which some editors write, is allowed.
 KeyFile Load(const std::filesystem::path& file) {
-    KeyFile keys(g_key_file_new());
+    if (file.empty()) return nullptr;
+    gchar* raw = nullptr;
+    gsize length = 0;
     ErrorSlot error;
-    if (g_key_file_load_from_file(keys.get(), file.c_str(), G_KEY_FILE_KEEP_COMMENTS,
-                                  error.Out())) {
-        return keys;
+    if (!g_file_get_contents(file.c_str(), &raw, &length, error.Out())) {
+        if (error.Matches(G_FILE_ERROR, G_FILE_ERROR_NOENT)) return nullptr;
+        Raise(*error, file);
     }
-    if (error.Matches(G_FILE_ERROR, G_FILE_ERROR_NOENT)) return nullptr;
-    Raise(*error, file);
+    const GText content(raw);
+    std::string_view text(content.get(), length);
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+    KeyFile keys(g_key_file_new());
+    if (!g_key_file_load_from_data(keys.get(), text.data(), text.size(), G_KEY_FILE_KEEP_COMMENTS,
+                                   error.Out())) {
+        Raise(*error, file);
+    }
+    return keys;
 }
 
 }  // namespace
 
 std::filesystem::path PosixSettingsStore::FileOf(const std::wstring& application,
                                                  const std::wstring& section) {
-    return XdgBaseFolder("XDG_CONFIG_HOME", ".config") / Utf8FromWide(application) /
-           (Utf8FromWide(section) + ".ini");
+    const auto folder = XdgBaseFolder("XDG_CONFIG_HOME", ".config");
+    if (folder.empty()) return folder;
+    return folder / Utf8FromWide(application) / (Utf8FromWide(section) + ".ini");
 }
 
 std::optional<std::wstring> PosixSettingsStore::Read(const std::wstring& application,
@@ -121,6 +134,10 @@ void PosixSettingsStore::Write(const std::wstring& application, const std::wstri
                                         L"a setting cannot hold a NUL character");
     }
     const auto file = FileOf(application, section);
+    if (file.empty()) {
+        throw AutomationError::Standard(errors::kPathNotFound,
+                                        L"no folder for the settings (HOME is not set)");
+    }
     KeyFile keys = Load(file);
     if (!keys) keys.reset(g_key_file_new());
     g_key_file_set_string(keys.get(), Utf8FromWide(section).c_str(), Utf8FromWide(key).c_str(),

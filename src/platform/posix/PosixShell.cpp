@@ -7,7 +7,6 @@
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -15,38 +14,13 @@
 #include "automation/AutomationError.hpp"
 #include "automation/Unicode.hpp"
 #include "platform/CommandLine.hpp"
+#include "platform/posix/ErrnoFailure.hpp"
 #include "platform/posix/XdgFolders.hpp"
 
 extern char** environ;
 
 namespace orvantis {
 namespace {
-
-// XDG_DESKTOP_DIR from user-dirs.dirs, whose values look like "$HOME/Desktop".
-std::filesystem::path DesktopDirectory() {
-    std::ifstream dirs(XdgBaseFolder("XDG_CONFIG_HOME", ".config") / "user-dirs.dirs");
-    std::string line;
-    const std::string key = "XDG_DESKTOP_DIR=";
-    while (std::getline(dirs, line)) {
-        if (line.rfind(key, 0) != 0) continue;
-        std::string value = line.substr(key.size());
-        if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
-            value = value.substr(1, value.size() - 2);
-        }
-        if (value.rfind("$HOME", 0) == 0) return HomeFolder().string() + value.substr(5);
-        if (!value.empty() && value.front() == '/') return value;
-    }
-    return HomeFolder() / "Desktop";
-}
-
-std::int32_t ErrorNumberOf(int error) {
-    switch (error) {
-        case ENOENT: return errors::kFileNotFound;
-        case EACCES:
-        case EPERM: return errors::kPermissionDenied;
-        default: return errors::kInvalidArgument;
-    }
-}
 
 }  // namespace
 
@@ -55,10 +29,9 @@ std::wstring PosixShell::SpecialFolderPath(int folderId) {
     if (folderId == folder::kInternetCache) {
         folder = XdgBaseFolder("XDG_CACHE_HOME", ".cache");
     } else if (folderId == folder::kDesktopDirectory) {
-        folder = DesktopDirectory();
-    } else {
-        return {};
+        folder = DesktopFolder();
     }
+    if (folder.empty()) return {};
     std::error_code ignored;
     std::filesystem::create_directories(folder, ignored);
     std::wstring path = WideFromUtf8(folder.string()).value_or(std::wstring());
@@ -88,7 +61,7 @@ void PosixShell::RunAndWait(const std::wstring& commandLine, int) {
     pid_t child = 0;
     const int error = posix_spawnp(&child, argv[0], nullptr, nullptr, argv.data(), environ);
     if (error != 0) {
-        throw AutomationError::Standard(ErrorNumberOf(error),
+        throw AutomationError::Standard(ProgramErrorNumber(FailureOfErrno(error)),
                                         WideFromUtf8(words.front()).value_or(L""));
     }
     int status = 0;

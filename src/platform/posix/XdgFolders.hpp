@@ -4,11 +4,16 @@
 
 namespace orvantis {
 
-// The user's home folder, from HOME.
-std::filesystem::path HomeFolder();
+// The user's folders by the XDG rules. Each is an absolute path, or empty when it cannot be
+// known (HOME unset or relative, and no absolute variable): nothing is ever placed relative
+// to the current folder.
 
-// An XDG base folder: the variable's value when it is an absolute path (the XDG rule),
-// else the fallback under the home folder, e.g. XdgBaseFolder("XDG_CONFIG_HOME", ".config").
+// An XDG base folder: the variable's value when it is an absolute path, else the fallback
+// under the home folder, e.g. XdgBaseFolder("XDG_CONFIG_HOME", ".config").
 std::filesystem::path XdgBaseFolder(const char* variable, const char* fallback);
+
+// The desktop: XDG_DESKTOP_DIR from the environment, else from user-dirs.dirs, else
+// ~/Desktop.
+std::filesystem::path DesktopFolder();
 
 }  // namespace orvantis

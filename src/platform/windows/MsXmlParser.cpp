@@ -2,6 +2,8 @@
 
 #include <msxml2.h>
 
+#include <vector>
+
 #include "automation/AutomationError.hpp"
 #include "platform/windows/ComHandles.hpp"
 
@@ -34,6 +36,14 @@ void SetBooleanProperty(IXMLDOMDocument2& document, const wchar_t* name, bool va
     document.setProperty(Bstr(name).Get(), setting);
 }
 
+void SetIntegerProperty(IXMLDOMDocument2& document, const wchar_t* name, long value) {
+    VARIANT setting;
+    VariantInit(&setting);
+    setting.vt = VT_I4;
+    setting.lVal = value;
+    document.setProperty(Bstr(name).Get(), setting);
+}
+
 void Configure(IXMLDOMDocument2& document) {
     document.put_async(VARIANT_FALSE);
     // Text nodes are taken as written and XmlDocument drops the whitespace-only ones itself,
@@ -47,6 +57,9 @@ void Configure(IXMLDOMDocument2& document) {
     SetBooleanProperty(document, L"ProhibitDTD", true);
     SetBooleanProperty(document, L"AllowXsltScript", false);
     SetBooleanProperty(document, L"AllowDocumentFunction", false);
+    // One level more than the limit: MSXML 6 still bounds its own parse, and the copy below
+    // refuses the excess with the same error as every other platform.
+    SetIntegerProperty(document, L"MaxElementDepth", static_cast<long>(kMaxElementDepth) + 1);
 }
 
 std::wstring NodeName(IXMLDOMNode& node) {
@@ -75,43 +88,56 @@ void CopyAttributes(IXMLDOMNode& element, XmlDocument& document) {
     }
 }
 
-void CopyChildren(IXMLDOMNode& parent, XmlDocument& document, bool atDocumentLevel) {
-    ComPtr<IXMLDOMNode> child;
-    parent.get_firstChild(&child);
-    while (child) {
-        DOMNodeType type = NODE_INVALID;
-        child->get_nodeType(&type);
-        switch (type) {
-            case NODE_ELEMENT:
-                document.StartElement(NodeName(*child.Get()));
-                CopyAttributes(*child.Get(), document);
-                CopyChildren(*child.Get(), document, false);
-                document.EndElement();
-                break;
-            case NODE_TEXT:
-                document.AddCharacterData(XmlNodeKind::Text, NodeValue(*child.Get()));
-                break;
-            case NODE_CDATA_SECTION:
-                document.AddCharacterData(XmlNodeKind::CData, NodeValue(*child.Get()));
-                break;
-            case NODE_COMMENT:
-                document.AddCharacterData(XmlNodeKind::Comment, NodeValue(*child.Get()));
-                break;
-            case NODE_PROCESSING_INSTRUCTION: {
-                // MSXML keeps the XML declaration as a node; other parsers do not.
-                const std::wstring target = NodeName(*child.Get());
-                if (atDocumentLevel && target == L"xml") break;
-                document.AddCharacterData(XmlNodeKind::ProcessingInstruction, NodeValue(*child.Get()),
-                                          target);
-                break;
-            }
-            default:
-                break;
+void CopyCharacterData(IXMLDOMNode& node, DOMNodeType type, XmlDocument& document,
+                       bool atDocumentLevel) {
+    switch (type) {
+        case NODE_TEXT:
+            document.AddCharacterData(XmlNodeKind::Text, NodeValue(node));
+            break;
+        case NODE_CDATA_SECTION:
+            document.AddCharacterData(XmlNodeKind::CData, NodeValue(node));
+            break;
+        case NODE_COMMENT:
+            document.AddCharacterData(XmlNodeKind::Comment, NodeValue(node));
+            break;
+        case NODE_PROCESSING_INSTRUCTION: {
+            // MSXML keeps the XML declaration as a node; other parsers do not.
+            const std::wstring target = NodeName(node);
+            if (atDocumentLevel && target == L"xml") break;
+            document.AddCharacterData(XmlNodeKind::ProcessingInstruction, NodeValue(node), target);
+            break;
         }
-        ComPtr<IXMLDOMNode> next;
-        child->get_nextSibling(&next);
-        child = std::move(next);
+        default:
+            break;
     }
+}
+
+// Copies the DOM in document order with a stack of its own rather than recursion, refusing
+// nesting beyond the limit (which MSXML 3 and Wine's MSXML do not enforce themselves).
+bool CopyTree(IXMLDOMNode& root, XmlDocument& document) {
+    std::vector<ComPtr<IXMLDOMNode>> pending(1);  // per open level, the next node to copy
+    root.get_firstChild(&pending.back());
+    while (!pending.empty()) {
+        const ComPtr<IXMLDOMNode> node = std::move(pending.back());
+        if (!node) {
+            pending.pop_back();
+            if (!pending.empty()) document.EndElement();
+            continue;
+        }
+        node->get_nextSibling(&pending.back());
+        DOMNodeType type = NODE_INVALID;
+        node->get_nodeType(&type);
+        if (type != NODE_ELEMENT) {
+            CopyCharacterData(*node.Get(), type, document, pending.size() == 1);
+            continue;
+        }
+        if (document.Depth() >= kMaxElementDepth) return false;
+        document.StartElement(NodeName(*node.Get()));
+        CopyAttributes(*node.Get(), document);
+        pending.emplace_back();
+        node->get_firstChild(&pending.back());
+    }
+    return true;
 }
 
 XmlParseError ErrorOf(IXMLDOMDocument2& document) {
@@ -131,12 +157,17 @@ XmlParseError ErrorOf(IXMLDOMDocument2& document) {
     Bstr source;
     parseError->get_srcText(source.Put());
     error.sourceText = source.Text();
+    long column = 0;
+    parseError->get_linepos(&column);
+    error.column = column > 0 ? static_cast<std::size_t>(column) : 0;
     return error;
 }
 
 }  // namespace
 
 std::variant<XmlDocument, XmlParseError> MsXmlParser::Parse(std::wstring_view text) {
+    // Refused before MSXML reads it, so that the answer is the same whatever MSXML would say.
+    if (DeclaresDocumentType(text)) return DocumentTypeRefusedError();
     const ComPtr<IXMLDOMDocument2> dom = CreateDocument();
     Configure(*dom.Get());
     VARIANT_BOOL loaded = VARIANT_FALSE;
@@ -145,12 +176,11 @@ std::variant<XmlDocument, XmlParseError> MsXmlParser::Parse(std::wstring_view te
     // MSXML 3 (and Wine's MSXML) ignore ProhibitDTD; the refusal is made the same everywhere.
     ComPtr<IXMLDOMDocumentType> documentType;
     if (SUCCEEDED(dom->get_doctype(&documentType)) && documentType) {
-        return XmlParseError{static_cast<std::int32_t>(E_FAIL),
-                             L"A document type declaration is not allowed here.", {}};
+        return DocumentTypeRefusedError();
     }
 
     XmlDocument document;
-    CopyChildren(*dom.Get(), document, true);
+    if (!CopyTree(*dom.Get(), document)) return NestingTooDeepError();
     document.Finish();
     return document;
 }

@@ -1,20 +1,14 @@
 #include "platform/windows/WindowsFiles.hpp"
 
 #include "automation/AutomationError.hpp"
-#include "platform/CodePage.hpp"
 #include "platform/windows/ComHandles.hpp"
+#include "platform/windows/Win32Failure.hpp"
 
 namespace orvantis::windows {
 namespace {
 
 [[noreturn]] void RaiseFileError(DWORD error, const std::wstring& path) {
-    std::int32_t number = errors::kPathNotFound;
-    if (error == ERROR_FILE_NOT_FOUND) number = errors::kFileNotFound;
-    if (error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION ||
-        error == ERROR_WRITE_PROTECT) {
-        number = errors::kPermissionDenied;
-    }
-    throw AutomationError::Standard(number, path);
+    throw AutomationError::Standard(FileErrorNumber(FailureOfWin32(error)), path);
 }
 
 }  // namespace
@@ -31,10 +25,6 @@ void WindowsFiles::WriteBytes(const std::wstring& path, std::string_view bytes) 
         }
         bytes.remove_prefix(written);
     }
-}
-
-void WindowsFiles::WriteAnsiText(const std::wstring& path, std::wstring_view text) {
-    WriteBytes(path, ToAnsi(text));
 }
 
 void WindowsFiles::Delete(const std::wstring& path) {

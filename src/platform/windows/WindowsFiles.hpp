@@ -6,7 +6,6 @@ namespace orvantis::windows {
 
 class WindowsFiles : public Files {
 public:
-    void WriteAnsiText(const std::wstring& path, std::wstring_view text) override;
     void WriteBytes(const std::wstring& path, std::string_view bytes) override;
     void Delete(const std::wstring& path) override;
     std::wstring CreateUniqueTemporaryFile(std::wstring_view extension) override;

@@ -4,20 +4,10 @@
 
 #include "automation/AutomationError.hpp"
 #include "platform/windows/ComHandles.hpp"
+#include "platform/windows/Win32Failure.hpp"
 
 namespace orvantis::windows {
 namespace {
-
-std::int32_t ErrorNumberOf(DWORD error) {
-    switch (error) {
-        case ERROR_FILE_NOT_FOUND:
-        case ERROR_PATH_NOT_FOUND:
-        case ERROR_BAD_PATHNAME:
-        case ERROR_INVALID_NAME: return errors::kFileNotFound;
-        case ERROR_ACCESS_DENIED: return errors::kPermissionDenied;
-        default: return errors::kInvalidArgument;
-    }
-}
 
 void DispatchPendingMessages() {
     MSG message;
@@ -67,7 +57,8 @@ void WindowsShell::RunAndWait(const std::wstring& commandLine, int windowStyle) 
     std::wstring mutableLine = commandLine;  // CreateProcessW may write into it
     if (!CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &started)) {
-        throw AutomationError::Standard(ErrorNumberOf(GetLastError()), commandLine);
+        throw AutomationError::Standard(ProgramErrorNumber(FailureOfWin32(GetLastError())),
+                                        commandLine);
     }
     const OwnedHandle process(started.hProcess);
     const OwnedHandle thread(started.hThread);

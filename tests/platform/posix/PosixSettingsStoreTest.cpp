@@ -78,13 +78,30 @@ TEST_F(PosixSettings, AwkwardValuesRoundTripBesideTheUsersOwnLines) {
     EXPECT_EQ(info.st_mode & 0777, 0600u);  // the password is in there
 }
 
-TEST_F(PosixSettings, ARelativeConfigHomeIsIgnoredForTheHomeFolder) {
+TEST_F(PosixSettings, ARelativeConfigHomeIsIgnoredAndNothingLandsInTheCurrentFolder) {
     setenv("XDG_CONFIG_HOME", "relative/config", 1);
     store.Write(kApp, kSection, L"GoldmineUser", L"x");
     EXPECT_TRUE(fs::exists(root / "home" / ".config" / "OrvantisAgent" / "Configuration.ini"));
+
+    const auto saved = fs::current_path();
+    fs::current_path(root);
+    PutFile("[Configuration]\nGoldmineUser=relative\n");  // would be read as ./.config
+    unsetenv("HOME");
+    setenv("XDG_CONFIG_HOME", ".", 1);
+    EXPECT_EQ(store.Read(kApp, kSection, L"GoldmineUser"), std::nullopt);
+    EXPECT_EQ(ErrorNumberOf([&] { store.Write(kApp, kSection, L"GoldmineUser", L"y"); }), 76);
+    fs::current_path(saved);
+    EXPECT_FALSE(fs::exists(root / "OrvantisAgent"));
 }
 
-TEST_F(PosixSettings, ADamagedFileRaisesAndIsLeftAsItWas) {
+TEST_F(PosixSettings, ADamagedFileRaisesAndIsLeftAsItWasButAByteOrderMarkIsFine) {
+    PutFile("\xEF\xBB\xBF[Configuration]\nGoldmineUser=bom\n");
+    EXPECT_EQ(store.Read(kApp, kSection, L"GoldmineUser"), L"bom");
+    fs::remove(File());
+    fs::create_directories(File());
+    EXPECT_EQ(ReadError(), 75);  // an I/O error, not a damaged file
+    fs::remove(File());
+
     for (const std::string damaged : {"[Configuration]\nno pair here\n", "[Configuration\nx=1\n"}) {
         PutFile(damaged);
         EXPECT_EQ(ReadError(), 321) << damaged;

@@ -26,9 +26,11 @@ public:
         Save("HOME");
         Save("XDG_CACHE_HOME");
         Save("XDG_CONFIG_HOME");
+        Save("XDG_DESKTOP_DIR");
         setenv("HOME", root_.c_str(), 1);
         unsetenv("XDG_CACHE_HOME");
         unsetenv("XDG_CONFIG_HOME");
+        unsetenv("XDG_DESKTOP_DIR");
     }
     ~ScopedHome() {
         for (const auto& [name, value] : saved_) {
@@ -62,8 +64,17 @@ TEST(PosixShell, FoldersFollowXdgAndEndInASeparator) {
     std::ofstream(home.Root() / ".config" / "user-dirs.dirs")
         << "# comment\nXDG_DESKTOP_DIR=\"$HOME/Bureau\"\n";
     EXPECT_EQ(shell.SpecialFolderPath(16), home.Wide(home.Root() / "Bureau") + L"/");
+    setenv("XDG_DESKTOP_DIR", (home.Root() / "Escritorio").c_str(), 1);
+    EXPECT_EQ(shell.SpecialFolderPath(16), home.Wide(home.Root() / "Escritorio") + L"/");
 
     EXPECT_EQ(shell.SpecialFolderPath(5), L"");
+
+    // Without a home folder there is no folder at all, rather than one under the current one.
+    unsetenv("HOME");
+    unsetenv("XDG_CACHE_HOME");
+    unsetenv("XDG_DESKTOP_DIR");
+    EXPECT_EQ(shell.SpecialFolderPath(16), L"");
+    EXPECT_EQ(shell.SpecialFolderPath(32), L"");
 }
 
 TEST(PosixShell, WaitsForTheProgramToEnd) {
