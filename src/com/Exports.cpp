@@ -1,9 +1,8 @@
 // The entry points of the control's library. They hand over to the component runtime and to
 // the classes here, and run the start routine on each thread that first comes through them.
 
-#include <cwctype>
-
 #include "automation/AutomationError.hpp"
+#include "automation/Text.hpp"
 #include "com/ClassFactory.hpp"
 #include "com/Module.hpp"
 #include "com/Registration.hpp"
@@ -27,10 +26,7 @@ HRESULT Unregister(HKEY root) {
 }
 
 bool IsUserInstall(LPCWSTR commandLine) {
-    if (!commandLine) return false;
-    std::wstring word(commandLine);
-    for (auto& c : word) c = static_cast<wchar_t>(std::towlower(c));
-    return word == L"user";
+    return commandLine && EqualsIgnoringCase(commandLine, L"user");
 }
 
 }  // namespace

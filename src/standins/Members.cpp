@@ -1,18 +1,11 @@
 #include "standins/Members.hpp"
 
 #include <algorithm>
-#include <cwctype>
 
 #include "automation/AutomationError.hpp"
 #include "automation/Enumerator.hpp"
 
 namespace orvantis::standins {
-
-bool SameName(std::wstring_view a, std::wstring_view b) {
-    return std::ranges::equal(a, b, [](wchar_t x, wchar_t y) {
-        return std::towlower(x) == std::towlower(y);
-    });
-}
 
 const MemberInfo* FindMember(MemberTable table, const Member& member) {
     const auto found = std::ranges::find_if(table, [&](const MemberInfo& row) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "automation/Object.hpp"
+#include "automation/Text.hpp"
 
 namespace orvantis::standins {
 
@@ -37,7 +38,7 @@ MemberInfo CountMember();
 MemberInfo NewEnumMember();
 
 // Member names of the products match whatever the letter case.
-bool SameName(std::wstring_view a, std::wstring_view b);
+inline bool SameName(std::wstring_view a, std::wstring_view b) { return EqualsIgnoringCase(a, b); }
 
 // The row that answers `member`, by name or by dispatch identifier; null when none does.
 const MemberInfo* FindMember(MemberTable table, const Member& member);
