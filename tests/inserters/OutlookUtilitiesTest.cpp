@@ -138,6 +138,13 @@ TEST_F(OutlookTest, AContactWithoutOutlookFailsAndAFailedStepIsPassedOver) {
     Fail(L"ContactItem", L"Save");
     EXPECT_EQ(ErrorNumberOf([&] { WriteOutlookContact(host(), contact); }), 0);
     EXPECT_EQ(Folder(10).size(), 1u);
+
+    // Appointments and tasks catch nothing: Outlook's own error reaches the caller unchanged.
+    Fail(L"AppointmentItem", L"Save", 4242);
+    Fail(L"TaskItem", L"Subject", 4343);
+    EXPECT_EQ(ErrorNumberOf([&] { WriteOutlookAppointment(host(), AgentEvent{}); }), 4242);
+    EXPECT_EQ(ErrorNumberOf([&] { WriteOutlookTask(host(), AgentTodo{}); }), 4343);
+    EXPECT_TRUE(Folder(9).empty() && Folder(13).empty());
 }
 
 TEST_F(OutlookTest, TheChosenContactFolderTakesTheContactsWhenItExists) {
