@@ -3,9 +3,10 @@
 # VBScript tests on them with the real cscript, in the order given. They show no message box:
 # one would stop the run until the test's timeout (boxes are checked in-process by com_tests).
 # Worlds that a stand-in server saves go to a fresh folder named by ORVANTIS_SANDBOX_DIR,
-# which each script gets as its argument. Wine's cscript ends a script that raises an error silently with status 0, so a
-# script proves that it ran to its end by printing "done" last.
-# usage: run-script-tests.sh WINE-PREFIX-SCRIPT PREFIX SERVER-OR-SCRIPT...
+# which each script gets as its argument. Wine's cscript ends a script that raises an error
+# silently with status 0, so a script proves that it ran to its end by printing "done" last.
+# A folder given runs the example scripts in it (load.js, load.vbs) on documents made here.
+# usage: run-script-tests.sh WINE-PREFIX-SCRIPT PREFIX SERVER-OR-SCRIPT-OR-EXAMPLES...
 set -euo pipefail
 wine_prefix=$1 prefix=$2
 shift 2
@@ -15,10 +16,38 @@ trap 'rm -rf "$work"' EXIT
 failed=0
 fail() { echo "FAIL $*"; failed=1; }
 
+# The examples hand the control the file's text as written: "<br />" stays markup (MSXML's
+# re-serialisation made it "<br/>", which the control turns into a line break, and the
+# reminder "1<br />5" into a type mismatch), and a UTF-16 file is decoded by its mark.
+check_examples() {  # check_examples EXAMPLES-FOLDER
+    local examples=$1 document script
+    document='<datas open="none"><event><reminder>1<br />5</reminder></event></datas>'
+    printf '\xef\xbb\xbf%s' "$document" >"$work/utf8.xml"
+    { printf '\xff\xfe'; printf '%s' "$document" | iconv -f UTF-8 -t UTF-16LE; } >"$work/utf16.xml"
+    printf '<r><datas/></r>' >"$work/no-open.xml"
+    expect() {  # expect SCRIPT FILE STATUS OUTPUT
+        local status=0 output
+        output=$(run cscript //nologo "$(run winepath -w "$examples/$1")" "$(run winepath -w "$2")" 2>&1) ||
+            status=$?
+        output=${output%$'\r'}
+        [[ $status == "$3" && $output == $4 ]] || fail "$1 $(basename "$2"): status $status, $output"
+    }
+    for script in load.js load.vbs; do
+        expect "$script" "$work/utf8.xml" 0 loaded
+        expect "$script" "$work/utf16.xml" 0 loaded
+        expect "$script" "$work/no-open.xml" 1 "error 91: *"
+        expect "$script" "$work/missing.xml" 2 "cannot read *"
+    done
+}
+
 mkdir "$work/sandbox"
 ORVANTIS_SANDBOX_DIR=$(run winepath -w "$work/sandbox")
 export ORVANTIS_SANDBOX_DIR
 for script in "$@"; do
+    if [[ -d $script ]]; then
+        check_examples "$script"
+        continue
+    fi
     if [[ $script == *.ocx || $script == *.dll ]]; then
         run regsvr32 /s "$script" || fail "regsvr32 $script exited with $?"
         continue
@@ -34,28 +63,6 @@ for script in "$@"; do
     else
         grep -v '^done' <<<"$output" || true
     fi
-done
-
-# The examples hand the control the file's text as written: "<br />" stays markup (MSXML's
-# re-serialisation made it "<br/>", which the control turns into a line break, and the
-# reminder "1<br />5" into a type mismatch), and a UTF-16 file is decoded by its mark.
-examples=$(dirname "$scripts")/../examples
-document='<datas open="none"><event><reminder>1<br />5</reminder></event></datas>'
-printf '\xef\xbb\xbf%s' "$document" >"$work/utf8.xml"
-{ printf '\xff\xfe'; printf '%s' "$document" | iconv -f UTF-8 -t UTF-16LE; } >"$work/utf16.xml"
-printf '<r><datas/></r>' >"$work/no-open.xml"
-expect() {  # expect SCRIPT FILE STATUS OUTPUT
-    local status=0 output
-    output=$(run cscript //nologo "$(run winepath -w "$examples/$1")" "$(run winepath -w "$2")" 2>&1) ||
-        status=$?
-    output=${output%$'\r'}
-    [[ $status == "$3" && $output == $4 ]] || fail "$1 $(basename "$2"): status $status, $output"
-}
-for script in load.js load.vbs; do
-    expect "$script" "$work/utf8.xml" 0 loaded
-    expect "$script" "$work/utf16.xml" 0 loaded
-    expect "$script" "$work/no-open.xml" 1 "error 91: *"
-    expect "$script" "$work/missing.xml" 2 "cannot read *"
 done
 
 ((failed == 0)) && echo "script tests passed"
