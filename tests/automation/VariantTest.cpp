@@ -12,29 +12,21 @@ namespace {
 using testing::ErrorNumberOf;
 
 TEST(TextToInteger, ReadsBlanksSignsAndRoundsHalvesToEven) {
-    EXPECT_EQ(TextToInteger(L"015"), 15);
-    EXPECT_EQ(TextToInteger(L"  42\t"), 42);
-    EXPECT_EQ(TextToInteger(L"-7"), -7);
-    EXPECT_EQ(TextToInteger(L"+7"), 7);
-    EXPECT_EQ(TextToInteger(L"2.5"), 2);
-    EXPECT_EQ(TextToInteger(L"3.5"), 4);
-    EXPECT_EQ(TextToInteger(L"-2.5"), -2);
-    EXPECT_EQ(TextToInteger(L"2.51"), 3);
-    EXPECT_EQ(TextToInteger(L"1e2"), 100);
-    EXPECT_EQ(TextToInteger(L"32767"), 32767);
-    EXPECT_EQ(TextToInteger(L"-32768"), -32768);
-    EXPECT_EQ(TextToInteger(L"-1e-999"), 0);  // too small for a double: zero
+    const std::pair<const wchar_t*, std::int16_t> cases[] = {
+        {L"015", 15},  {L"  42\t", 42}, {L"-7", -7},         {L"+7", 7},       {L"2.5", 2},
+        {L"3.5", 4},   {L"-2.5", -2},   {L"2.51", 3},        {L"1e2", 100},    {L"32767", 32767},
+        {L"-32768", -32768}, {L"-1e-999", 0}};  // the last too small for a double: zero
+    for (const auto& [text, value] : cases) EXPECT_EQ(TextToInteger(text), value) << text;
 }
 
 TEST(TextToInteger, RaisesOverflowOutOfRangeAndTypeMismatchForNonNumbers) {
-    EXPECT_EQ(ErrorNumberOf([] { TextToInteger(L"32768"); }), 6);
-    EXPECT_EQ(ErrorNumberOf([] { TextToInteger(L"40000"); }), 6);
-    EXPECT_EQ(ErrorNumberOf([] { TextToInteger(L"-32769"); }), 6);
-    EXPECT_EQ(ErrorNumberOf([] { TextToInteger(L"32767.5"); }), 6);  // rounds to 32768
-    EXPECT_EQ(ErrorNumberOf([] { TextToInteger(L"1e10"); }), 6);
-    // Too large even for a double: the conversion overflows rather than reading as zero.
-    for (const auto* text : {L"1e999", L"-1e999", L"0.001e312", L"1e99999999999999999999"}) {
+    // 32767.5 rounds to 32768; 1e999 and the like are too large even for a double, so they
+    // overflow rather than read as zero.
+    for (const auto* text : {L"32768", L"40000", L"-32769", L"32767.5", L"1e10", L"1e999", L"-1e999",
+                             L"0.001e312", L"1e99999999999999999999"}) {
         EXPECT_EQ(ErrorNumberOf([&] { TextToInteger(text); }), 6) << text;
+    }
+    for (const auto* text : {L"1e999", L"-1e999", L"0.001e312"}) {
         EXPECT_EQ(ErrorNumberOf([&] { TextToBoolean(text); }), 6) << text;
     }
     for (const auto* text : {L"", L"   ", L"abc", L"1 2", L"12abc", L"-", L".", L"1e", L"0x10"}) {
@@ -43,44 +35,36 @@ TEST(TextToInteger, RaisesOverflowOutOfRangeAndTypeMismatchForNonNumbers) {
 }
 
 TEST(TextToBoolean, TakesWordsInAnyCaseAndNumbers) {
-    EXPECT_TRUE(TextToBoolean(L"true"));
-    EXPECT_TRUE(TextToBoolean(L"TRUE"));
-    EXPECT_FALSE(TextToBoolean(L"False"));
-    EXPECT_TRUE(TextToBoolean(L"1"));
-    EXPECT_TRUE(TextToBoolean(L"-3.5"));
-    EXPECT_FALSE(TextToBoolean(L"0"));
-    EXPECT_FALSE(TextToBoolean(L" 0.0 "));
+    for (const auto* text : {L"true", L"TRUE", L"1", L"-3.5"}) EXPECT_TRUE(TextToBoolean(text)) << text;
+    for (const auto* text : {L"False", L"0", L" 0.0 "}) EXPECT_FALSE(TextToBoolean(text)) << text;
     for (const auto* text : {L"", L"yes", L"t", L"truee", L"on"}) {
         EXPECT_EQ(ErrorNumberOf([&] { TextToBoolean(text); }), 13) << text;
     }
 }
 
-TEST(Variant, ConvertsToTextAsAutomationDoes) {
-    EXPECT_EQ(Variant().ToText(), L"");
-    EXPECT_EQ(Variant(L"x y").ToText(), L"x y");
-    EXPECT_EQ(Variant(std::int16_t{-5}).ToText(), L"-5");
-    EXPECT_EQ(Variant(70000).ToText(), L"70000");
-    EXPECT_EQ(Variant(1.5).ToText(), L"1.5");
-    EXPECT_EQ(Variant(true).ToText(), L"True");
+TEST(Variant, ConvertsToTextAsAutomationDoesDatesWithoutTheirEmptyHalf) {
+    const std::pair<Variant, const wchar_t*> cases[] = {
+        {Variant(), L""},
+        {Variant(L"x y"), L"x y"},
+        {Variant(std::int16_t{-5}), L"-5"},
+        {Variant(70000), L"70000"},
+        {Variant(1.5), L"1.5"},
+        {Variant(true), L"True"},
+        {Variant(DateValue{*MakeDate({2006, 3, 15, 0, 0, 0})}), L"2006-03-15"},
+        {Variant(DateValue{*MakeDate({2006, 3, 15, 10, 30, 5})}), L"2006-03-15 10:30:05"},
+        {Variant(DateValue{0.5}), L"12:00:00"},  // day zero: the time alone
+        {Variant(DateValue{0}), L"1899-12-30"},
+        {Variant(DateValue{-1.25}), L"1899-12-29 06:00:00"}};
+    for (const auto& [value, text] : cases) EXPECT_EQ(value.ToText(), text) << text;
     EXPECT_EQ(ErrorNumberOf([] { Variant::Null().ToText(); }), 94);
     EXPECT_EQ(ErrorNumberOf([] { Variant::Missing().ToText(); }), 13);
 }
 
-TEST(Variant, DatesReadAsTextWithoutTheirEmptyHalfAndNumbersConvertBetweenKinds) {
-    EXPECT_EQ(Variant(DateValue{*MakeDate({2006, 3, 15, 0, 0, 0})}).ToText(), L"2006-03-15");
-    EXPECT_EQ(Variant(DateValue{*MakeDate({2006, 3, 15, 10, 30, 5})}).ToText(),
-              L"2006-03-15 10:30:05");
-    EXPECT_EQ(Variant(DateValue{0.5}).ToText(), L"12:00:00");  // day zero: the time alone
-    EXPECT_EQ(Variant(DateValue{0}).ToText(), L"1899-12-30");
-    EXPECT_EQ(Variant(DateValue{-1.25}).ToText(), L"1899-12-29 06:00:00");
-
+TEST(Variant, ConvertsBetweenKindsAndTellsNothingFromNonObjects) {
     EXPECT_EQ(Variant(true).ToInteger(), -1);  // automation's true
     EXPECT_EQ(ErrorNumberOf([] { Variant(L"2006-03-15").ToDate(); }), 13);
     EXPECT_EQ(ErrorNumberOf([] { Variant::Null().ToDouble(); }), 94);
     EXPECT_EQ(ErrorNumberOf([] { Variant(ObjectRef()).ToDouble(); }), 13);
-}
-
-TEST(Variant, ObjectConversionsDistinguishNothingFromNonObjects) {
     EXPECT_EQ(ErrorNumberOf([] { Variant(L"text").ToObject(); }), 424);
     EXPECT_EQ(Variant(ObjectRef()).ToObject(), nullptr);
 }
@@ -95,21 +79,18 @@ TEST(DateTime, RoundTripsAcrossTheEpochAndBeforeIt) {
     }
     EXPECT_DOUBLE_EQ(*MakeDate({1899, 12, 29, 6, 0, 0}), -1.25);
     EXPECT_DOUBLE_EQ(*MakeDate({1900, 1, 1, 12, 0, 0}), 2.5);
-}
-
-TEST(DateTime, ATimeThatRoundsUpToMidnightBelongsToTheNextDay) {
+    // A time that rounds up to midnight belongs to the next day.
     EXPECT_EQ(SplitDate(1.0 - 1e-9), (CivilTime{1899, 12, 31, 0, 0, 0}));
     EXPECT_EQ(SplitDate(-1.0 - (1.0 - 1e-9)), (CivilTime{1899, 12, 30, 0, 0, 0}));
 }
 
 TEST(DateTime, RefusesDaysTheMonthDoesNotHave) {
-    EXPECT_FALSE(MakeDate({2006, 2, 29, 0, 0, 0}));
-    EXPECT_FALSE(MakeDate({1900, 2, 29, 0, 0, 0}));
-    EXPECT_FALSE(MakeDate({2006, 4, 31, 0, 0, 0}));
-    EXPECT_FALSE(MakeDate({2006, 13, 1, 0, 0, 0}));
-    EXPECT_FALSE(MakeDate({2006, 1, 1, 24, 0, 0}));
-    EXPECT_FALSE(MakeDate({2006, 1, 1, 0, 60, 0}));
-    EXPECT_FALSE(MakeDate({99, 1, 1, 0, 0, 0}));
+    for (const CivilTime t : {CivilTime{2006, 2, 29, 0, 0, 0}, CivilTime{1900, 2, 29, 0, 0, 0},
+                              CivilTime{2006, 4, 31, 0, 0, 0}, CivilTime{2006, 13, 1, 0, 0, 0},
+                              CivilTime{2006, 1, 1, 24, 0, 0}, CivilTime{2006, 1, 1, 0, 60, 0},
+                              CivilTime{99, 1, 1, 0, 0, 0}}) {
+        EXPECT_FALSE(MakeDate(t)) << t.year << "-" << t.month << "-" << t.day;
+    }
 }
 
 }  // namespace

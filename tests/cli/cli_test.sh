@@ -74,11 +74,6 @@ check "settings show the user and mask the password" test "$out" = "$(printf 'Go
 printf '\xef\xbb\xbf[Configuration]\nGoldmineUser=two\\nlines \\\\ \\t\n' >"$HOME/.config/OrvantisAgent/Configuration.ini"
 run settings
 check "settings: a BOM is allowed, one line per setting" grep -qx 'GoldmineUser=two\\nlines \\\\ \\t' <<<"$out"
-rm "$HOME/.config/OrvantisAgent/Configuration.ini"
-mkdir "$HOME/.config/OrvantisAgent/Configuration.ini"
-run settings
-check "settings: a folder in place of the file is an I/O error" grep -q '^orvantis: error 75: ' <<<"$err"
-rmdir "$HOME/.config/OrvantisAgent/Configuration.ini"
 printf 'not a key file\n' >"$HOME/.config/OrvantisAgent/Configuration.ini"
 run settings
 check "damaged settings exit 1 with error 321" grep -q '^1:orvantis: error 321: Invalid file format: .*Configuration.ini' <<<"$status:$err"

@@ -74,7 +74,6 @@ CallOutcome ScriptHost::Invoke(const std::wstring& name, std::vector<VARIANT>& a
                                     TextOf(exception.bstrDescription)};
         windows::FreeExcepInfo(exception);
     }
-    outcome.type = (*result).vt;
     if ((*result).vt == VT_BSTR) outcome.text = TextOf((*result).bstrVal);
     if ((*result).vt == VT_BOOL) outcome.flag = (*result).boolVal != VARIANT_FALSE;
     for (auto& argument : arguments) VariantClear(&argument);
@@ -113,7 +112,6 @@ LRESULT CALLBACK MessageBoxWatcher::Hook(int code, WPARAM wParam, LPARAM lParam)
         if (std::wstring(className) == L"#32770" && !GetPropW(window, windows::kDialogProperty)) {
             // The box's text is its static control 0xFFFF.
             current->boxes.push_back({WindowText(window), WindowText(GetDlgItem(window, 0xFFFF))});
-            if (current->onShow) current->onShow();
             PostMessageW(window, WM_COMMAND, IDOK, 0);
         }
     }

@@ -3,7 +3,6 @@
 // Calls a COM object the way a script host does: names through GetIDsOfNames, calls through
 // IDispatch::Invoke with VARIANT arguments, errors read from the EXCEPINFO.
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -26,7 +25,6 @@ struct ScriptError {
 struct CallOutcome {
     std::optional<ScriptError> error;
     std::wstring text;  // the result converted to text, when it is one
-    VARTYPE type = VT_EMPTY;
     bool flag = false;  // the result as a Boolean, when it is one
 };
 
@@ -71,7 +69,6 @@ private:
 };
 
 // Message boxes of this thread, read and dismissed with OK as they appear (a CBT hook).
-// onShow runs while the box is up: a host calling the control from its message loop.
 class MessageBoxWatcher {
 public:
     struct Box {
@@ -85,7 +82,6 @@ public:
     MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
 
     std::vector<Box> boxes;
-    std::function<void()> onShow;
 
 private:
     static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);

@@ -27,27 +27,22 @@ Options Get(const std::wstring_view* id) {
 
 TEST(SafetyModule, AnswersEachInterfaceWithTheOneOptionThatFitsIt) {
     StartThread();
-    const auto dispatch = Get(&kDispatch);
-    EXPECT_EQ(dispatch.status, kOk);
-    EXPECT_EQ(dispatch.supported, 3u);
-    EXPECT_EQ(dispatch.enabled, 1u);
-    for (const auto* persistence : {&kPropertyBag, &kStream, &kStorage}) {
-        const auto answer = Get(persistence);
-        EXPECT_EQ(answer.status, kOk);
-        EXPECT_EQ(answer.enabled, 2u);
-    }
-    // An interface it makes no claim about: no such interface, supported still written.
-    const auto unknown = Get(&kUnknown);
-    EXPECT_EQ(unknown.status, kNoInterface);
-    EXPECT_EQ(unknown.supported, 3u);
-    EXPECT_EQ(unknown.enabled, 0xDEADu);
     const std::wstring_view lowerCase = L"{37d84f60-42cb-11ce-8135-00aa004bb851}";
-    EXPECT_EQ(Get(&lowerCase).status, kNoInterface);  // the text form is upper case
-    // No identifier: success, and only the supported options are written.
-    const auto none = Get(nullptr);
-    EXPECT_EQ(none.status, kOk);
-    EXPECT_EQ(none.supported, 3u);
-    EXPECT_EQ(none.enabled, 0xDEADu);
+    const struct {
+        const std::wstring_view* id;
+        std::int32_t status;
+        std::uint32_t enabled;  // 0xDEAD: left as it was
+    } answers[] = {{&kDispatch, kOk, 1},          {&kPropertyBag, kOk, 2}, {&kStream, kOk, 2},
+                   {&kStorage, kOk, 2},           {&kUnknown, kNoInterface, 0xDEAD},
+                   {&lowerCase, kNoInterface, 0xDEAD},  // the text form is upper case
+                   {nullptr, kOk, 0xDEAD}};             // no identifier: only what is supported
+    for (const auto& answer : answers) {
+        const auto options = Get(answer.id);
+        const std::wstring asked(answer.id ? *answer.id : L"none");
+        EXPECT_EQ(options.status, answer.status) << asked;
+        EXPECT_EQ(options.supported, 3u);  // written whatever the answer
+        EXPECT_EQ(options.enabled, answer.enabled) << asked;
+    }
 }
 
 TEST(SafetyModule, SettingOnlyConfirmsTheOptionAlreadyOn) {

@@ -24,14 +24,12 @@ struct ShownBox {
     int style = 0;
 };
 
-// Records every message box and answers OK; onShow lets a test act while a box is up, as a
-// host re-entering the control would. Dialogs are recorded too and answered from
+// Records every message box and answers OK. Dialogs are recorded too and answered from
 // dialogAnswers in turn, with the close control once none is left; onDialog runs while one is up.
 class RecordingUserInterface : public UserInterface {
 public:
     int MessageBox(const std::wstring& text, const std::wstring& title, int style) override {
         boxes.push_back({text, title, style});
-        if (onShow) onShow();
         return 1;
     }
     DialogAnswer ShowDialog(const DialogView& view) override {
@@ -45,7 +43,6 @@ public:
         return AnswerAsPreset(view, preset);
     }
     std::vector<ShownBox> boxes;
-    std::function<void()> onShow;
     std::vector<DialogView> dialogs;
     std::deque<PresetAnswer> dialogAnswers;
     std::function<void()> onDialog;

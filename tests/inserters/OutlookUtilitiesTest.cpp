@@ -86,11 +86,11 @@ TEST_F(OutlookTest, PicturesByVersionInAFileOfTheirOwnDeletedAfterwards) {
     const struct {
         const wchar_t* version;
         const wchar_t* hex;
-        const char* attached;  // the picture's bytes, or null when none is attached
+        const char* attached;  // the picture's bytes as the stand-in keeps them, or null for none
     } cases[] = {
-        {L"16.0.0.0", L"474946", "GIF"},
-        {L"11.0.5510", L"4a4B4", "JK\x04"},  // either case; an odd length ends on one digit
-        {L"11.0", L"41zz42", "AB"},         // a piece that is not hexadecimal gives no byte
+        {L"16.0.0.0", L"474946", "474946"},
+        {L"11.0.5510", L"4a4B4", "4a4b04"},  // either case; an odd length ends on one digit
+        {L"11.0", L"41zz42", "4142"},       // a piece that is not hexadecimal gives no byte
         {L"10.0.2627", L"474946", nullptr},
         {L"9.11.", L"474946", nullptr},      // "11." inside the version is not version 11
         {L"Outlook", L"474946", nullptr},
@@ -106,12 +106,7 @@ TEST_F(OutlookTest, PicturesByVersionInAFileOfTheirOwnDeletedAfterwards) {
         const auto* picture = Folder(10)[0].Find(L"Picture");
         ASSERT_EQ(picture != nullptr, c.attached != nullptr) << c.version;
         if (c.attached) {
-            std::string hex;
-            for (unsigned char byte : std::string(c.attached)) {
-                static const char digits[] = "0123456789abcdef";
-                hex += {digits[byte >> 4], digits[byte & 15]};
-            }
-            EXPECT_EQ(picture->productValue.dump(), "{\"picture\":{\"bytes\":\"" + hex + "\"}}");
+            EXPECT_EQ(picture->productValue.dump(), std::string("{\"picture\":{\"bytes\":\"") + c.attached + "\"}}");
         }
     }
     // Only the picture files were made and each was deleted: nothing is left behind.

@@ -57,32 +57,22 @@ TEST_F(ItemReadersTest, LeavesAbsentFieldsEmptyLetsTheLastRepeatWinAndSkipsUnkno
     EXPECT_EQ(sink.todos.at(0)->OrvantisID, L"");
 }
 
-TEST_F(ItemReadersTest, ConvertsEventAndTaskFields) {
+// Which element lands in which field is pinned by the golden outputs of the examples; here,
+// what those documents do not show: trimming and the conversions.
+TEST_F(ItemReadersTest, TrimsAndConvertsEventAndTaskFields) {
     const auto sink = Read(
         L"<r><event><subject> Review </subject><start>20060315T103000</start>"
-        L"<end>20060315T113000</end><location>Room 1</location><category>Work</category>"
-        L"<reminder> 015 </reminder><full-day>1</full-day><notes>bring slides</notes></event>"
-        L"<event><reminder>2.5</reminder></event>"
-        L"<todo><subject>Call</subject><start>20060316T090000</start><end>20060317T090000</end>"
-        L"<priority> high </priority><state>-2</state><notes>x</notes></todo></r>");
+        L"<reminder> 015 </reminder><full-day>1</full-day></event><event><reminder>2.5</reminder></event>"
+        L"<todo><priority> high </priority><state>-2</state></todo></r>");
     const AgentEvent& e = *sink.events.at(0);
     EXPECT_EQ(e.Subject, L"Review");
     EXPECT_EQ(SplitDate(e.StarDate.days), (CivilTime{2006, 3, 15, 10, 30, 0}));
-    EXPECT_EQ(SplitDate(e.EndDate.days), (CivilTime{2006, 3, 15, 11, 30, 0}));
-    EXPECT_EQ(e.Location, L"Room 1");
-    EXPECT_EQ(e.Category, L"Work");
     EXPECT_EQ(e.Reminder, L"15");
     EXPECT_TRUE(e.FullDay);
-    EXPECT_EQ(e.Notes, L"bring slides");
-    EXPECT_EQ(e.OrvantisID, L"");
     EXPECT_FALSE(sink.events.at(1)->FullDay);
     EXPECT_EQ(sink.events.at(1)->Reminder, L"2");  // an exact half goes to the even neighbour
-    const AgentTodo& t = *sink.todos.at(0);
-    EXPECT_EQ(t.Subject, L"Call");
-    EXPECT_EQ(SplitDate(t.EndDate.days), (CivilTime{2006, 3, 17, 9, 0, 0}));
-    EXPECT_EQ(t.Priority, L"high");  // trimmed as every field's text is, otherwise unchanged
-    EXPECT_EQ(t.Status, -2);
-    EXPECT_EQ(t.Notes, L"x");
+    EXPECT_EQ(sink.todos.at(0)->Priority, L"high");  // trimmed as every field's text is, otherwise unchanged
+    EXPECT_EQ(sink.todos.at(0)->Status, -2);
 }
 
 TEST_F(ItemReadersTest, ReadsContactsThenEventsThenTasksEachInDocumentOrder) {

@@ -22,8 +22,6 @@ constexpr ServedClass kClasses[] = {
     {L"ACTOLE.DATABASE", L"{4A36E2AA-DE62-4090-8EB5-52CDDA8707F6}"},
     {L"GMComAPI.Application", L"{1239031C-1510-47A1-86E9-1A183F8027DB}"},
     {L"NovellGroupWareSession", L"{DAE0AC6B-FE0E-4675-8E1F-E1C086019281}"},
-    {L"Orvantis.StandInProbe", L"{5D263332-C990-4D4D-932E-3AF8ED90221C}"},
-    {L"Orvantis.MsnInserter", L"{3A4155AF-0126-45FE-A3A2-C50E555AB455}"},
 };
 
 // Class objects that script hosts keep until they end; they hold no world.

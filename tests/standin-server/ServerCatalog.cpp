@@ -1,17 +1,13 @@
 #include "ServerCatalog.hpp"
 
 #include <filesystem>
-#include <fstream>
 #include <optional>
 
-#include "ProbeObjects.hpp"
 #include "platform/windows/Win32.hpp"
 #include "standins/Sandbox.hpp"
 
 namespace orvantis::server {
 namespace {
-
-std::shared_ptr<ProbeWorld> probeWorld = std::make_shared<ProbeWorld>();
 
 // Read at each save, so that an in-process host may set it after loading the server.
 std::optional<std::filesystem::path> SandboxDirectory() {
@@ -35,16 +31,12 @@ standins::Sandbox& Products() {
 }  // namespace
 
 void FillCatalog(ObjectCatalog& catalog) {
-    catalog.Register(L"Orvantis.StandInProbe", [] { return MakeProbe(probeWorld); });
-    // The control's "msn" route reaches the same world as a plug-in.
-    catalog.Register(L"Orvantis.MsnInserter", [] { return MakeProbe(probeWorld); });
     Products().Register(catalog);
 }
 
 void SaveWorlds() {
     const auto folder = SandboxDirectory();
     if (!folder) return;
-    std::ofstream(*folder / "probe.json", std::ios::binary) << ProbeJson(*probeWorld);
     Products().Save();
 }
 

@@ -27,29 +27,17 @@ void SaveContact(Object& items, const std::wstring& customerId, const std::wstri
     contact->Call(L"Save");
 }
 
-TEST_F(OutlookStandInTest, FoldersInOrderWithTheirTypesAndDefaults) {
+// The folders' order, names and types and the default folders are what the inserters' tests
+// and the command line's golden listing see; here, what they do not reach.
+TEST_F(OutlookStandInTest, AnEnumeratorOutlivesItsFoldersAndAnUnknownDefaultFolderFails) {
     const auto nameSpace = NameSpace();
     nameSpace->Call(L"Logon");
     nameSpace->Call(L"Logoff");
-    std::wstring listing;
-    ForEach(Dereference(nameSpace->Get(L"Folders")), [&](const Variant& store) {
-        listing += Dereference(store).Get(L"Name").ToText() + L":";
-        ForEach(Dereference(Dereference(store).Get(L"Folders")), [&](const Variant& folder) {
-            listing += L" " + Dereference(folder).Get(L"Name").ToText() + L"/" +
-                       Dereference(folder).Get(L"DefaultItemType").ToText();
-        });
-    });
-    EXPECT_EQ(listing, L"Personal Folders: Inbox/0 Calendar/1 Contacts/2 Business Contacts/2 Tasks/3");
-    // An enumerator keeps working after its collection is released.
     const auto stores = std::dynamic_pointer_cast<Enumerator>(
         nameSpace->Get(L"Folders").ToObject()->Get(Member::FromDispatchId(kNewEnumDispatchId)).ToObject());
     ASSERT_TRUE(stores);
     EXPECT_EQ(Dereference(stores->Next().value()).Get(L"Name"), Variant(L"Personal Folders"));
     EXPECT_FALSE(stores->Next());
-    for (std::int32_t id : {10, 9, 13}) {
-        const auto folder = nameSpace->Call(L"GetDefaultFolder", {id}).ToObject();
-        EXPECT_EQ(folder->Get(L"Name").ToText(), sandbox.Outlook().DefaultFolderContainer(id).name);
-    }
     EXPECT_EQ(ErrorNumberOf([&] { nameSpace->Call(L"GetDefaultFolder", {std::int32_t{99}}); }), kOutlookError);
     EXPECT_EQ(sandbox.Outlook().logons, 1u);
     EXPECT_EQ(sandbox.Outlook().logoffs, 1u);

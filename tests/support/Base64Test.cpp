@@ -19,13 +19,8 @@ std::wstring Decoded(const std::wstring& text) {
 
 TEST(Base64, EncodesAndDecodesTheRfc4648VectorsAndEveryByte) {
     const std::pair<const wchar_t*, const wchar_t*> vectors[] = {
-        {L"f", L"Zg=="},
-        {L"fo", L"Zm8="},
-        {L"foo", L"Zm9v"},
-        {L"foob", L"Zm9vYg=="},
-        {L"fooba", L"Zm9vYmE="},
-        {L"foobar", L"Zm9vYmFy"},
-        {L"caf\u00e9 \u20ac", L"Y2Fm6SCA"}};
+        {L"f", L"Zg=="},         {L"fo", L"Zm8="},         {L"foo", L"Zm9v"},  {L"foob", L"Zm9vYg=="},
+        {L"fooba", L"Zm9vYmE="}, {L"foobar", L"Zm9vYmFy"}, {L"caf\u00e9 \u20ac", L"Y2Fm6SCA"}};
     for (const auto& [plain, encoded] : vectors) {
         EXPECT_EQ(Encoded(plain), encoded);
         EXPECT_EQ(Decoded(encoded), plain);
@@ -73,10 +68,9 @@ TEST(Base64, DecodingRaisesItsOwnErrors) {
 }
 
 TEST(CharCodeOrZero, GivesTheSingleByteCodeOfTheFirstCharacter) {
-    EXPECT_EQ(CharCodeOrZero(L""), 0);
-    EXPECT_EQ(CharCodeOrZero(L"\u00e9t\u00e9"), 0xE9);
-    EXPECT_EQ(CharCodeOrZero(L"\u20ac"), 0x80);
-    EXPECT_EQ(CharCodeOrZero(L"\u4e2d"), '?');
+    for (const auto& [text, code] : {std::pair{L"", 0}, {L"\u00e9t\u00e9", 0xE9}, {L"\u20ac", 0x80}, {L"\u4e2d", int{'?'}}}) {
+        EXPECT_EQ(CharCodeOrZero(text), code) << code;
+    }
 }
 
 }  // namespace

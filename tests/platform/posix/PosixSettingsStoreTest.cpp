@@ -53,16 +53,10 @@ TEST_F(PosixSettings, AwkwardValuesRoundTripBesideTheUsersOwnLines) {
     EXPECT_EQ(store.Read(kApp, kSection, L"GoldmineUser"), std::nullopt);  // no file
     PutFile("# kept\n[Other]\nGoldmineUser=x\n");
     EXPECT_EQ(store.Read(kApp, kSection, L"GoldmineUser"), std::nullopt);  // no section
-    const std::wstring values[] = {L"",
-                                   L"a=b;c",
-                                   L"first\nsecond\r\nthird\r",
-                                   L"  blanks at both ends  ",
-                                   L"\ttab",
-                                   L"back\\slash \\n",
-                                   L"[Configuration]",
-                                   L"#not a comment",
-                                   L"; nor this",
-                                   L"caf\u00e9 \u20ac \u4e2d\u6587 \U0001F600"};
+    // What a key file would read otherwise unless the value is escaped (GLib's own escaping
+    // is not retested here).
+    const std::wstring values[] = {L"", L"first\nsecond\r\nthird\r", L"  blanks at both ends  ",
+                                   L"back\\slash \\n", L"caf\u00e9 \u20ac \u4e2d\u6587 \U0001F600"};
     for (std::size_t i = 0; i < std::size(values); ++i) {
         store.Write(kApp, kSection, L"Key" + std::to_wstring(i), values[i]);
     }

@@ -9,8 +9,6 @@
 
 #include "automation/Unicode.hpp"
 #include "fakes/Errors.hpp"
-#include "fakes/TestHost.hpp"
-#include "support/ShellUtilities.hpp"
 
 namespace orvantis {
 namespace {
@@ -77,37 +75,28 @@ TEST(PosixShell, FoldersFollowXdgAndEndInASeparator) {
     EXPECT_EQ(shell.SpecialFolderPath(32), L"");
 }
 
-TEST(PosixShell, WaitsForTheProgramToEnd) {
+TEST(PosixShell, WaitsForTheProgramAndPassesArgumentsWithoutAShell) {
+    ScopedHome home;
     PosixShell shell;
     const auto start = std::chrono::steady_clock::now();
     shell.RunAndWait(L"sleep 2", 1);
     const auto elapsed = std::chrono::steady_clock::now() - start;
     EXPECT_GE(elapsed, std::chrono::milliseconds(1900));
     EXPECT_LT(elapsed, std::chrono::seconds(5));
-}
 
-TEST(PosixShell, PassesArgumentsWithoutAShell) {
-    ScopedHome home;
-    PosixShell shell;
     const auto target = home.Root() / "a b;$(echo no).txt";
     shell.RunAndWait(L"touch \"" + home.Wide(target) + L"\"", 1);
     EXPECT_TRUE(std::filesystem::exists(target));
 }
 
-TEST(PosixShell, ShellAndWaitReportsAMissingProgramInABoxWithoutWaiting) {
-    testing::TestHost fakes;
+// The box that ShellAndWait makes of it is tested with the fake shell (HostLookupsTest).
+TEST(PosixShell, AMissingProgramRaises53WithoutWaiting) {
     PosixShell shell;
-    Host host{fakes.Get().xml, fakes.objects, fakes.ui, fakes.registry,
-              shell, fakes.files, fakes.settings};
     const auto start = std::chrono::steady_clock::now();
-    EXPECT_EQ(ShellUtilities::ShellAndWait(host, L"\"/opt/no such/wab.exe\" /vcard x", 1), 1);
+    for (const auto* commandLine : {L"\"/opt/no such/wab.exe\" /vcard x", L"no-such-program-orvantis", L""}) {
+        EXPECT_EQ(ErrorNumberOf([&] { shell.RunAndWait(commandLine, 1); }), 53) << commandLine;
+    }
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
-    ASSERT_EQ(fakes.ui.boxes.size(), 1u);
-    EXPECT_EQ(fakes.ui.boxes[0].text.rfind(L"Last Error Number was: 53\r\nFile not found", 0), 0u);
-    EXPECT_EQ(ErrorNumberOf([&] { shell.RunAndWait(L"no-such-program-orvantis", 1); }), 53);
-    EXPECT_EQ(ErrorNumberOf([&] { shell.RunAndWait(L"", 1); }), 53);
-    EXPECT_EQ(ShellUtilities::ShellAndWait(host, L"true", 1), 0);
-    EXPECT_EQ(fakes.ui.boxes.size(), 1u);
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "fakes/DialogDriver.hpp"
-#include "fakes/Errors.hpp"
 #include "fakes/TestDialog.hpp"
 #include "fakes/TestHost.hpp"
 #include "platform/windows/Win32UserInterface.hpp"
@@ -133,20 +132,6 @@ TEST_F(DialogPresenterTest, EachWayOutAnswersItsButton) {
         EXPECT_EQ(dialog.presses[0].button, c.pressed) << c.name;
         EXPECT_EQ(dialog.presses[0].line, c.line) << c.name;
     }
-}
-
-TEST_F(DialogPresenterTest, ADialogShownAgainFromItsOwnMessageLoopRaises400) {
-    TestDialog dialog;
-    std::int32_t nested = 0;
-    driver_.actions.push_back([&](const ShownDialog& shown) {
-        Host host = fakes_.With(ui_);
-        nested = testing::ErrorNumberOf([&] { ShowModally(dialog, host); });
-        testing::Click(shown.controls[6].window);
-    });
-    Show(dialog);
-    EXPECT_EQ(nested, 400);
-    EXPECT_EQ(driver_.shown.size(), 1u);
-    EXPECT_EQ(dialog.presses, (std::vector<TestDialog::Press>{{Button::Ok, L"anne", L"s3cret", -1}}));
 }
 
 }  // namespace
