@@ -23,7 +23,9 @@ int LoadInSandbox(const std::filesystem::path& directory, Host& host,
     standins::Sandbox sandbox(directory);
     ObjectCatalog products;
     sandbox.Register(products);
-    Host sandboxed{host.xml, products, host.ui, host.registry, host.shell, host.files, host.settings};
+    // The products' registry entries (an ACT! database, GoldMine's folder) come from their worlds.
+    const auto registry = sandbox.InstalledOver(host.registry);
+    Host sandboxed{host.xml, products, host.ui, *registry, host.shell, host.files, host.settings};
     int status = 0;
     try {
         status = load(sandboxed);

@@ -1,5 +1,6 @@
 // orvantis: loads or checks an item document with the same core as the control.
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <optional>
@@ -39,10 +40,15 @@ constexpr std::string_view kUsage =
     "       orvantis --help | --version\n"
     "Options:\n"
     "  --sandbox DIR              the products are answered by their stand-ins, whose worlds\n"
-    "                             are kept in DIR (outlook.json); without it no product\n"
-    "                             answers (429)\n"
+    "                             are kept in DIR (one JSON file per product); without it\n"
+    "                             no product answers (429)\n"
     "  --address-book N|NAME      answers the address-book dialog: the folder at position N\n"
     "                             (from 0) or the first one named NAME, then OK\n"
+    "  --goldmine-user NAME, --goldmine-password-file FILE\n"
+    "                             answer the GoldMine dialog with this user name and the\n"
+    "                             password on FILE's first line, then OK (which stores both)\n"
+    "  --act-user NAME, --act-password-file FILE\n"
+    "                             answer the ACT! login window likewise (nothing is stored)\n"
     "FILE is UTF-8 (a BOM is allowed) or UTF-16 with a BOM; - reads standard input.\n"
     "A dialog no option answers is asked at the terminal; without one it is closed, saving\n"
     "nothing.\n"
@@ -57,8 +63,7 @@ struct Options {
 };
 
 // A list line by position (digits, or -1 for none) or else by its text.
-PresetAnswer AddressBookAnswer(const std::string& choice) {
-    PresetAnswer answer{DialogAnswer::Button::Ok};
+void AnswerAddressBook(PresetAnswer& answer, const std::string& choice) {
     const bool number = !choice.empty() && choice != "-" &&
                         choice.find_first_not_of("0123456789", choice[0] == '-' ? 1 : 0) ==
                             std::string::npos &&
@@ -69,18 +74,56 @@ PresetAnswer AddressBookAnswer(const std::string& choice) {
     } else {
         answer.namedSelections[L"List1"] = wide;
     }
-    return answer;
 }
+
+// Every option that answers a dialog adds to one answer, OK; each dialog takes its own ids.
+PresetAnswer& Answer(Options& options) {
+    if (!options.answer) options.answer = PresetAnswer{DialogAnswer::Button::Ok};
+    return *options.answer;
+}
+
+// A password is read from a file, never taken on the command line where others can see it:
+// the file's first line, without its line break.
+std::optional<std::wstring> PasswordFromFile(const std::string& path) {
+    const auto bytes = ReadAllBytes(path);
+    if (!bytes) return std::nullopt;
+    std::string line = bytes->substr(0, bytes->find('\n'));
+    if (line.ends_with('\r')) line.pop_back();
+    return WideFromUtf8(line);
+}
+
+// The text boxes of the login dialogs that an option answers, by option.
+struct LoginOption {
+    std::string_view option;
+    const wchar_t* textBox;
+    bool password;
+};
+constexpr LoginOption kLoginOptions[] = {
+    {"--goldmine-user", L"Text1", false},
+    {"--goldmine-password-file", L"Text2", true},
+    {"--act-user", L"txtUserName", false},
+    {"--act-password-file", L"txtPassword", true},
+};
 
 std::optional<Options> ParseOptions(int argc, char** argv, int start) {
     Options options;
     for (int i = start; i < argc; ++i) {
         const std::string_view argument = argv[i];
         const bool hasValue = i + 1 < argc;
+        const auto login = std::find_if(std::begin(kLoginOptions), std::end(kLoginOptions),
+                                        [&](const LoginOption& o) { return o.option == argument; });
         if (argument == "--sandbox" && hasValue) {
             options.sandbox = argv[++i];
         } else if (argument == "--address-book" && hasValue) {
-            options.answer = AddressBookAnswer(argv[++i]);
+            AnswerAddressBook(Answer(options), argv[++i]);
+        } else if (login != std::end(kLoginOptions) && hasValue) {
+            const std::string value = argv[++i];
+            const auto text = login->password ? PasswordFromFile(value) : WideFromUtf8(value);
+            if (!text) {
+                std::cerr << "orvantis: cannot read " << value << " as UTF-8 text\n";
+                return std::nullopt;
+            }
+            Answer(options).texts[login->textBox] = *text;
         } else if (argument.starts_with("--") || (argument.starts_with("-") && argument != "-")) {
             return std::nullopt;
         } else {

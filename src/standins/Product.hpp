@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 
 #include "platform/ObjectCatalog.hpp"
+#include "platform/Registry.hpp"
 #include "standins/WorldData.hpp"
 
 namespace orvantis::standins {
@@ -23,6 +25,12 @@ public:
     virtual std::size_t LiveObjects() const = 0;
     // A readable listing: the product's name and version, then what it holds.
     virtual std::string Describe() const = 0;
+    // A value the product's installer leaves in the registry (where its data lives), as the
+    // world says; nothing for any other value. Key and name compare without letter case.
+    virtual std::optional<std::wstring> RegistryValue(RegistryRoot, const std::wstring& /*key*/,
+                                                      const std::wstring& /*name*/) const {
+        return std::nullopt;
+    }
 };
 
 }  // namespace orvantis::standins

@@ -1,12 +1,16 @@
 #include "standins/Sandbox.hpp"
 
 #include "standins/WorldFile.hpp"
+#include "standins/act/ActProduct.hpp"
+#include "standins/goldmine/GoldMineProduct.hpp"
 #include "standins/outlook/OutlookProduct.hpp"
 
 namespace orvantis::standins {
 
 Sandbox::Sandbox() {
     products_.push_back(std::make_unique<OutlookProduct>());
+    products_.push_back(std::make_unique<ActProduct>());
+    products_.push_back(std::make_unique<GoldMineProduct>());
 }
 
 Sandbox::Sandbox(std::filesystem::path directory) : Sandbox() {
@@ -42,6 +46,32 @@ std::string Sandbox::Describe() const {
     return text;
 }
 
+namespace {
+
+class InstalledRegistry : public Registry {
+public:
+    InstalledRegistry(const std::vector<std::unique_ptr<Product>>& products, Registry& machine)
+        : products_(products), machine_(machine) {}
+
+    std::optional<std::wstring> ReadValue(RegistryRoot root, const std::wstring& key,
+                                          const std::wstring& name) override {
+        for (const auto& product : products_) {
+            if (auto value = product->RegistryValue(root, key, name)) return value;
+        }
+        return machine_.ReadValue(root, key, name);
+    }
+
+private:
+    const std::vector<std::unique_ptr<Product>>& products_;
+    Registry& machine_;
+};
+
+}  // namespace
+
+std::unique_ptr<Registry> Sandbox::InstalledOver(Registry& machine) const {
+    return std::make_unique<InstalledRegistry>(products_, machine);
+}
+
 template <class World>
 World& Sandbox::Find() {
     for (const auto& product : products_) {
@@ -51,5 +81,7 @@ World& Sandbox::Find() {
 }
 
 OutlookWorld& Sandbox::Outlook() { return Find<OutlookWorld>(); }
+ActWorld& Sandbox::Act() { return Find<ActWorld>(); }
+GoldMineWorld& Sandbox::GoldMine() { return Find<GoldMineWorld>(); }
 
 }  // namespace orvantis::standins

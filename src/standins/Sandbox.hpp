@@ -9,6 +9,8 @@
 
 #include "platform/ObjectCatalog.hpp"
 #include "standins/Product.hpp"
+#include "standins/act/ActWorld.hpp"
+#include "standins/goldmine/GoldMineWorld.hpp"
 #include "standins/outlook/OutlookWorld.hpp"
 
 namespace orvantis::standins {
@@ -32,9 +34,13 @@ public:
     std::size_t LiveObjects() const;
     // A readable listing of what the products hold.
     std::string Describe() const;
+    // The registry as the products' installers left it, over `machine` for every other value.
+    std::unique_ptr<Registry> InstalledOver(Registry& machine) const;
 
     // The worlds, for tests and benchmarks.
     OutlookWorld& Outlook();
+    ActWorld& Act();
+    GoldMineWorld& GoldMine();
 
 private:
     template <class World>

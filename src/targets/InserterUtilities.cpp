@@ -3,8 +3,12 @@
 #include "automation/AutomationError.hpp"
 #include "exports/DesktopUtilities.hpp"
 #include "exports/OExpressUtilities.hpp"
+#include "inserters/act/ActUtilities.hpp"
+#include "inserters/goldmine/GoldMineUtilities.hpp"
+#include "inserters/goldmine/GoldmineDialog.hpp"
 #include "inserters/notes/LotusUtilities.hpp"
 #include "inserters/outlook/OutlookUtilities.hpp"
+#include "support/ConfigUtilities.hpp"
 #include "targets/PlugInInserter.hpp"
 
 namespace orvantis {
@@ -38,14 +42,22 @@ const Target kTargets[] = {
                      OExpressUtilities::WriteOExpressContact(host, *contact);
                  }}},
     {.name = L"goldmine",
-     .prepare = [](Host&) { NotBuilt(L"GoldmineDialog"); },
-     .contact = {L"WriteGoldMineContact"}},
+     .prepare = [](Host& host) { ShowGoldmineDialog(host); },
+     .contact = {L"WriteGoldMineContact",
+                 [](Host& host, AgentContactRef& contact) {
+                     GoldMineUtilities::WriteGoldMineContact(host, *contact);
+                 }}},
     {.name = L"msn",
      .contact = {L"WriteContact",
                  [](Host& host, AgentContactRef& contact) {
                      WriteContactLateBound(host, contact, L"Orvantis.MsnInserter", L"msn");
                  }}},
-    {.name = L"act", .contact = {L"WriteActContact"}},
+    {.name = L"act",
+     .contact = {L"WriteActContact",
+                 [](Host& host, AgentContactRef& contact) {
+                     ActUtilities::WriteActContact(
+                         host, *contact, ConfigUtilities::GetActDatabasePath(host).ToText());
+                 }}},
     {.name = L"desktop",
      .contact = {L"WriteDesktopContact",
                  [](Host& host, AgentContactRef& contact) {

@@ -133,5 +133,36 @@ check "damaged world stays as it was" test "$(cat "$sandbox/outlook.json")" = '{
 run sandbox show "$sandbox"
 check "sandbox show of a damaged world exits 1" grep -q '^1:orvantis: error 321: .*outlook\.json' <<<"$status:$err"
 
+# ACT! and GoldMine: their login dialogs answered by options, passwords only from files.
+# The golden listing pins what both products hold after these loads.
+sandbox="$work/act-goldmine"
+mkdir -p "$sandbox"
+printf 's3cret\n' >"$work/act-password"
+printf 'secret\r\nnot read\n' >"$work/goldmine-password"
+printf '{"configuration": {"MultiUser": true, "Users": {"Admin": "s3cret"}}}' >"$sandbox/act.json"
+run load --sandbox "$sandbox" "$examples/act.xml"
+check "an ACT! login left unanswered: the database does not open, the load goes on" \
+    grep -q '^Please check your database part (C:\\ACT\\Database\\Contacts\.dbf)$' <<<"$err"
+check "the load goes on after the ACT! message" test "$status" = 0
+run load --sandbox "$sandbox" --act-user Admin --act-password-file "$work/act-password" "$examples/act.xml"
+check "the ACT! login answered by options" test "$status" = 0
+check "no password on standard error" test "$(grep -c s3cret <<<"$err")" = 0
+run load --sandbox "$sandbox" "$examples/goldmine.xml"
+check "GoldMine without a stored login fails to log in" grep -q '^orvantis: error -2147352567: Login failed' <<<"$err"
+check "the unanswered GoldMine dialog is closed" grep -q '^\[Goldmine parameters\] .*-> closed$' <<<"$err"
+run load --sandbox "$sandbox" --goldmine-user jdupont --goldmine-password-file "$work/goldmine-password" "$examples/goldmine.xml"
+check "the GoldMine dialog answered by options" test "$status" = 0
+run load --sandbox "$sandbox" "$examples/goldmine.xml"
+check "GoldMine then logs in with the stored login" test "$status" = 0
+run settings
+check "the GoldMine login stored, the password masked" \
+    test "$(head -2 <<<"$out")" = "$(printf 'GoldmineUser=jdupont\nGoldminePassword=********')"
+run sandbox show "$sandbox"
+check "sandbox show after the ACT! and GoldMine loads matches its golden output" \
+    test "$out" = "$(cat "$golden_dir/act-goldmine.sandbox.txt")"
+run load --sandbox "$sandbox" --goldmine-password-file "$work/no-such-file" "$examples/goldmine.xml"
+check "an unreadable password file is a usage error" test "$status" = 2
+rm -r "$HOME/.config"
+
 echo "$passed passed, $failed failed"
 test "$failed" = 0

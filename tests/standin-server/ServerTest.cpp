@@ -26,6 +26,16 @@ protected:
         // The server reads its worlds from here when it first creates an object.
         std::filesystem::create_directories(Folder());
         std::filesystem::remove(Folder() / "outlook.json");
+        std::filesystem::remove(Folder() / "goldmine.json");
+        // A shared ACT! database, so that every insertion asks the login window.
+        std::ofstream(Folder() / "act.json")
+            << R"({"configuration": {"MultiUser": true, "Users": {"Admin": "s3cret"}}})";
+        // What the products' installers leave: ACT!'s database, GoldMine's folder.
+        RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Symantec\\ACT!\\Database", L"Last DB Name",
+                        REG_SZ, L"C:\\ACT\\Database\\Contacts.dbf", 58);
+        RegSetKeyValueW(HKEY_LOCAL_MACHINE,
+                        L"Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\GMW6.exe", L"Path",
+                        REG_SZ, L"C:\\GoldMine", 24);
         SetEnvironmentVariableW(L"ORVANTIS_SANDBOX_DIR", Folder().wstring().c_str());
         ASSERT_EQ(Library(ORVANTIS_STANDIN_SERVER).Call("DllRegisterServer"), S_OK);
         ASSERT_EQ(Library(ORVANTIS_OCX).Call("DllRegisterServer"), S_OK);
@@ -111,6 +121,12 @@ TEST_F(ServerTest, NamesAreAskedOncePerTypeEnumerationAndErrorsCrossAndTheWorldI
     EXPECT_NE(Saved("outlook.json").find(R"("value": "Item 100")"), std::string::npos) << Saved("outlook.json");
 }
 
+std::size_t Count(const std::string& text, const std::string& needle) {
+    std::size_t n = 0;
+    for (auto at = text.find(needle); at != std::string::npos; at = text.find(needle, at + 1)) ++n;
+    return n;
+}
+
 // The address-book dialog from rundll32's entry point, driven as a user would: the list shows
 // Outlook's contact folders, OK stores the chosen line, Annuler stores nothing chosen, the
 // close control leaves the setting alone.
@@ -154,6 +170,68 @@ TEST_F(ServerTest, TheOutlookDialogStoresTheChosenContactFolder) {
     choose(nullptr, nullptr, nullptr, SW_SHOWNORMAL);
     EXPECT_EQ(setting(), L"");
     EXPECT_EQ(driver.shown.size(), 3u);
+}
+
+const ShownDialog::Control& ControlText(const ShownDialog& dialog, const wchar_t* text) {
+    for (const auto& control : dialog.controls) {
+        if (control.text == text) return control;
+    }
+    throw std::runtime_error("no such control");
+}
+
+// The edit boxes of a dialog, in tab order.
+std::vector<const ShownDialog::Control*> Edits(const ShownDialog& dialog) {
+    std::vector<const ShownDialog::Control*> edits;
+    for (const auto& control : dialog.controls) {
+        if (control.className == L"Edit") edits.push_back(&control);
+    }
+    return edits;
+}
+
+// The control loads into ACT! and GoldMine through their login dialogs, driven as a user
+// would: GoldMine's dialog stores what OK was given and keeps it for the next document,
+// Annuler and Esc store nothing and the load goes on with the stored login; ACT!'s window
+// asks at every insertion and a closed one leaves the database shut.
+TEST_F(ServerTest, TheControlLoadsIntoActAndGoldMineThroughTheirLoginDialogs) {
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\OrvantisAgent\\Configuration", L"GoldmineUser");
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\OrvantisAgent\\Configuration", L"GoldminePassword");
+    const std::wstring contact = L"<contact><lastname>Nowak</lastname><company>Kom</company></contact>";
+    std::vector<std::wstring> texts;  // the edit boxes' texts at each showing
+    const auto readAndType = [&](const ShownDialog& d, const wchar_t* user, const wchar_t* password) {
+        const auto edits = Edits(d);
+        ASSERT_EQ(edits.size(), 2u);
+        texts.push_back(edits[0]->text + L"/" + edits[1]->text);
+        EXPECT_EQ(edits[1]->passwordChar, L'*');
+        if (user) TypeText(edits[0]->window, user);
+        if (password) TypeText(edits[1]->window, password);
+    };
+    DialogDriver driver;
+    MessageBoxWatcher boxes;
+    driver.actions = {
+        [&](const ShownDialog& d) { readAndType(d, L"jdupont", L"secret"); Click(ControlText(d, L"OK").window); },
+        [&](const ShownDialog& d) { readAndType(d, L"typed", L"typed"); Click(ControlText(d, L"Annuler").window); },
+        [&](const ShownDialog& d) { readAndType(d, L"typed", nullptr); PressEscape(Edits(d)[0]->window); },
+        [&](const ShownDialog& d) { readAndType(d, L"Admin", L"s3cret"); Click(ControlText(d, L"OK").window); },
+        [&](const ShownDialog& d) { readAndType(d, L"Admin", L"s3cret"); PressCloseControl(d.window); },
+    };
+    {
+        ScriptHost agent(CreateByProgId(L"Orvantis.OrvantisAgent"));
+        for (const wchar_t* target : {L"goldmine", L"goldmine", L"goldmine", L"act", L"act"}) {
+            const auto outcome = agent.CallWithText(
+                L"LoadXML", std::wstring(L"<datas open='") + target + L"'>" + contact + L"</datas>");
+            EXPECT_FALSE(outcome.error) << target;
+            EXPECT_EQ(server_.Call("DllCanUnloadNow"), S_OK) << "a stand-in object is still alive";
+        }
+    }
+    ASSERT_EQ(driver.shown.size(), 5u);
+    EXPECT_EQ(driver.shown[0].caption, L"Goldmine parameters");
+    // Fresh settings; then the texts as left by OK; then, once Annuler discarded the dialog,
+    // the stored login; the ACT! window always opens empty.
+    EXPECT_EQ(texts, (std::vector<std::wstring>{L"/", L"jdupont/secret", L"jdupont/secret", L"/", L"/"}));
+    ASSERT_EQ(boxes.boxes.size(), 1u);  // the closed ACT! login: the database did not open
+    EXPECT_EQ(boxes.boxes[0].title, L"Orvantis Agent Alert");
+    EXPECT_EQ(Count(Saved("goldmine.json"), "\" Nowak\""), 3u) << Saved("goldmine.json");
+    EXPECT_EQ(Count(Saved("act.json"), "\" Nowak\""), 1u) << Saved("act.json");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // automation, saved into a folder not yet made and read back by the next load, is the command
 // line's test (two loads into one sandbox against a golden listing).
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -44,15 +45,18 @@ protected:
     const fs::path golden_ = fs::path(ORVANTIS_STANDINS_DATA);
 };
 
+// Every product's golden world, listed as outlook.txt says (the products in sandbox order).
 TEST_F(WorldFileTest, GoldenWorldLoadsAndSavesByteForByte) {
-    const std::string golden = ReadFile(golden_ / "outlook.json");
-    WriteFile(worldFile_, golden);
+    const char* const files[] = {"outlook.json", "act.json", "goldmine.json"};
+    for (const char* file : files) WriteFile(directory_ / file, ReadFile(golden_ / file));
     standins::Sandbox sandbox(directory_);
     EXPECT_EQ(sandbox.Outlook().version, L"11.0.5608.5606");
     EXPECT_EQ(sandbox.Describe(), ReadFile(golden_ / "outlook.txt"));
     sandbox.Save();
-    EXPECT_EQ(ReadFile(worldFile_), golden);
-    EXPECT_FALSE(fs::exists(directory_ / "outlook.json.tmp"));
+    for (const char* file : files) {
+        EXPECT_EQ(ReadFile(directory_ / file), ReadFile(golden_ / file)) << file;
+        EXPECT_FALSE(fs::exists(directory_ / (std::string(file) + ".tmp")));
+    }
 }
 
 TEST_F(WorldFileTest, DamagedFileRaisesNamingItAndChangesNothing) {
@@ -74,6 +78,23 @@ TEST_F(WorldFileTest, DamagedFileRaisesNamingItAndChangesNothing) {
         item + R"("AppointmentItem", "fields": [{"name": "Start", "value": {"date": "2026-02-03"}}]}]}]})",
         item + R"("TaskItem", "fields": [{"name": "Subject", "value": "\udc00"}]}]}]})",
     };
+    const std::pair<const char*, std::string> otherProducts[] = {
+        {"act.json", R"({"configuration": {"MultiUser": "yes"}})"},
+        {"act.json", item + R"("Contact", "fields": [{"name": "Phone", "value": "x"}]}]}]})"},
+        {"goldmine.json", R"({"configuration": {"Users": ["JDUPONT"]}})"},
+        {"goldmine.json", R"({"containers": [{"name": "Calendar"}]})"},
+        {"goldmine.json", R"({"containers": [{"name": "Contacts", "items": [{"kind": "Contact", "fields": [{"name": "Zip", "value": 69002}]}]}]})"},
+    };
+    for (const auto& [file, text] : otherProducts) {
+        WriteFile(directory_ / file, text);
+        try {
+            standins::Sandbox sandbox(directory_);
+            ADD_FAILURE() << "accepted: " << text;
+        } catch (const AutomationError& error) {
+            EXPECT_NE(error.Description().find(std::wstring(file, file + std::strlen(file))), std::wstring::npos) << text;
+        }
+        fs::remove(directory_ / file);
+    }
     for (const auto& text : damaged) {
         WriteFile(worldFile_, text);
         try {

@@ -1,0 +1,34 @@
+#include "inserters/act/ActLoginDialog.hpp"
+
+namespace orvantis {
+
+DialogView ActLoginDialog::Load(Host&) {
+    using Kind = DialogControl::Kind;
+    userName_.clear();
+    password_.clear();
+    return {L"ACT! login",
+            {
+                {.kind = Kind::Label, .id = L"lblUserName", .text = L"User name:"},
+                {.kind = Kind::TextBox, .id = L"txtUserName"},
+                {.kind = Kind::Label, .id = L"lblPassword", .text = L"Password:"},
+                {.kind = Kind::TextBox, .id = L"txtPassword", .password = true},
+                {.kind = Kind::OkButton, .id = L"cmdOK", .text = L"OK"},
+                {.kind = Kind::CancelButton, .id = L"cmdCancel", .text = L"Cancel"},
+            }};
+}
+
+DialogOutcome ActLoginDialog::OnOk(Host&) {
+    userName_ = Control(L"txtUserName").text;
+    password_ = Control(L"txtPassword").text;
+    return DialogOutcome::Unload;
+}
+
+DialogOutcome ActLoginDialog::OnCancel(Host& host) { return OnClose(host); }
+
+DialogOutcome ActLoginDialog::OnClose(Host&) {
+    userName_.clear();
+    password_.clear();
+    return DialogOutcome::Unload;
+}
+
+}  // namespace orvantis

@@ -1,0 +1,162 @@
+// The ACT! inserter against ACT!'s stand-in: what a contact becomes, when the login window
+// appears and what a database that does not open shows. Every ACT! object is released.
+
+#include "inserters/act/ActUtilities.hpp"
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "fakes/Errors.hpp"
+#include "fakes/TestHost.hpp"
+#include "standins/Sandbox.hpp"
+
+namespace orvantis::testing {
+namespace {
+
+using ActUtilities::WriteActContact;
+using Button = DialogAnswer::Button;
+
+constexpr wchar_t kDatabase[] = L"C:\\ACT\\Database\\Contacts.dbf";
+
+class ActTest : public ::testing::Test {
+protected:
+    ActTest() { sandbox.Register(test.objects); }
+    void TearDown() override { EXPECT_EQ(sandbox.LiveObjects(), 0u); }
+
+    standins::ActWorld& act() { return sandbox.Act(); }
+    std::vector<standins::Item>& Records() { return act().databases.at(0).items; }
+    // The login window keeps a showing per thread: each insertion runs on a thread of its own,
+    // so that no test sees another's window.
+    void Write(const AgentContact& contact, const std::wstring& path = kDatabase) {
+        std::exception_ptr failure;
+        std::thread([&] {
+            try {
+                WriteActContact(test.Get(), contact, path);
+            } catch (...) {
+                failure = std::current_exception();
+            }
+        }).join();
+        if (failure) std::rethrow_exception(failure);
+    }
+    void SharedWithUser() {
+        act().multiUser = true;
+        act().users[L"Admin"] = L"s3cret";
+    }
+    static PresetAnswer Login(Button button, std::wstring user, std::wstring password) {
+        return {button, {{L"txtUserName", std::move(user)}, {L"txtPassword", std::move(password)}}};
+    }
+
+    TestHost test;
+    standins::Sandbox sandbox;
+};
+
+TEST_F(ActTest, AContactBecomesANewRecordWithItsElevenFieldsInOrder) {
+    AgentContact contact;
+    contact.Lastname = L"Martin";
+    contact.Email = L"c@example.com";
+    contact.CompanyName = L"Durand";
+    contact.CompanyFax = Variant(std::int32_t{42});  // passed as the variant it is
+    contact.HomeAddressCity = L"not written";
+    Write(contact);
+    AgentContact nameless;
+    Write(nameless);
+
+    ASSERT_EQ(Records().size(), 2u);
+    std::vector<std::pair<std::wstring, std::wstring>> fields;
+    for (const auto& field : Records()[0].fields) fields.emplace_back(field.name, field.value.ToText());
+    const decltype(fields) expected = {{L"5", L"1"},   {L"40", L""},  {L"26", L" Martin"},
+                                       {L"200", L"c@example.com"}, {L"27", L""}, {L"30", L""},
+                                       {L"32", L""},   {L"31", L""},  {L"25", L"Durand"},
+                                       {L"35", L""},   {L"36", L"42"}};
+    EXPECT_EQ(fields, expected);
+    EXPECT_EQ(Records()[0].Find(L"36")->value.GetKind(), Variant::Kind::Long);
+    EXPECT_EQ(Records()[1].Find(L"26")->value.ToText(), L" ");
+
+    // The calls as ACT! sees them: numbers as 16-bit integers, the new record made current.
+    std::vector<std::wstring> contactCalls;
+    for (const auto& call : act().ledger.calls) {
+        if (call.object != L"Contact") continue;
+        if (call.member == L"Data") {
+            EXPECT_EQ(call.arguments[0].GetKind(), Variant::Kind::Integer);
+        }
+        contactCalls.push_back(call.member + (call.member == L"GoTo" ? L"(" + call.arguments[0].ToText() + L")" : L""));
+        if (call.member == L"GoTo") break;
+    }
+    EXPECT_EQ(contactCalls.front(), L"MoveFirst");
+    EXPECT_EQ(contactCalls[1], L"Add");
+    EXPECT_EQ(contactCalls.size(), 15u);
+    EXPECT_EQ(contactCalls.back(), L"GoTo(1)");
+    EXPECT_TRUE(test.ui.boxes.empty());
+    EXPECT_TRUE(test.ui.dialogs.empty());  // a database of one user asks no login
+}
+
+TEST_F(ActTest, ADatabaseThatDoesNotOpenIsToldAndNothingIsWritten) {
+    struct Case {
+        const char* name;
+        std::wstring path;
+        bool shared;
+        std::optional<PresetAnswer> login;
+    };
+    const Case cases[] = {
+        {"no registered database", L"", false, {}},
+        {"a database ACT! does not have", L"D:\\elsewhere.dbf", false, {}},
+        {"a wrong password", kDatabase, true, Login(Button::Ok, L"Admin", L"wrong")},
+        {"a cancelled login", kDatabase, true, Login(Button::Cancel, L"Admin", L"s3cret")},
+        {"a closed login", kDatabase, true, Login(Button::Close, L"Admin", L"s3cret")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        test.ui.boxes.clear();
+        if (c.shared) SharedWithUser();
+        if (c.login) test.ui.dialogAnswers.push_back(*c.login);
+        Write(AgentContact{}, c.path);
+        ASSERT_EQ(test.ui.boxes.size(), 1u);
+        EXPECT_EQ(test.ui.boxes[0].text, L"A error has been procedeed during the ACT! insertion\r"
+                                         L"Please check your database part (" + c.path + L")");
+        EXPECT_EQ(test.ui.boxes[0].title, L"Orvantis Agent Alert");
+        EXPECT_EQ(test.ui.boxes[0].style, 48);
+        EXPECT_TRUE(Records().empty());
+    }
+    // A refused login still hands ACT! what the window held: nothing, once it was not OK.
+    EXPECT_EQ(act().ledger.calls.back().member, L"IsOpen");
+}
+
+TEST_F(ActTest, ASharedDatabaseAsksTheLoginAtEveryInsertion) {
+    SharedWithUser();
+    test.ui.dialogAnswers = {Login(Button::Ok, L"admin", L"s3cret"), Login(Button::Ok, L"Admin", L"s3cret")};
+    Write(AgentContact{});
+    Write(AgentContact{});
+    EXPECT_EQ(Records().size(), 2u);
+    ASSERT_EQ(test.ui.dialogs.size(), 2u);
+    // Nothing typed the first time is shown the second time, and the password is hidden.
+    for (const auto& control : test.ui.dialogs[1].controls) {
+        if (control.kind == DialogControl::Kind::TextBox) {
+            EXPECT_EQ(control.text, L"");
+            EXPECT_EQ(control.password, control.id == L"txtPassword");
+        }
+    }
+    EXPECT_TRUE(test.ui.boxes.empty());
+}
+
+TEST_F(ActTest, EveryOtherFailurePassesToTheCaller) {
+    EXPECT_EQ(ErrorNumberOf([&] { WriteActContact(test.Get(), AgentContact{}, kDatabase); }), 0);
+    act().ledger.failures.push_back({L"Contact", L"Update", 0, 3021, L"ACTOLE", L"Update refused", 0});
+    EXPECT_EQ(ErrorNumberOf([&] { Write(AgentContact{}); }), 3021);
+    TestHost bare;
+    EXPECT_EQ(ErrorNumberOf([&] { WriteActContact(bare.Get(), AgentContact{}, kDatabase); }), 429);
+}
+
+TEST_F(ActTest, ALoginWindowNestedInItsOwnShowingIs400) {
+    SharedWithUser();
+    std::int32_t nested = 0;
+    test.ui.onDialog = [&] {
+        test.ui.onDialog = nullptr;
+        nested = ErrorNumberOf([&] { WriteActContact(test.Get(), AgentContact{}, kDatabase); });
+    };
+    Write(AgentContact{});
+    EXPECT_EQ(nested, 400);
+}
+
+}  // namespace
+}  // namespace orvantis::testing

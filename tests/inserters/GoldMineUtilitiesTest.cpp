@@ -1,0 +1,174 @@
+// The GoldMine inserter and dialog against GoldMine's stand-in: the fields GoldMine gets, the
+// log-in of every contact, the failures that pass, and what the dialog loads and stores.
+
+#include "inserters/goldmine/GoldMineUtilities.hpp"
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "fakes/Errors.hpp"
+#include "fakes/TestHost.hpp"
+#include "inserters/goldmine/GoldmineDialog.hpp"
+#include "standins/Sandbox.hpp"
+#include "support/ConfigUtilities.hpp"
+
+namespace orvantis::testing {
+namespace {
+
+using GoldMineUtilities::WriteGoldMineContact;
+using Button = DialogAnswer::Button;
+
+class GoldMineTest : public ::testing::Test {
+protected:
+    GoldMineTest() {
+        sandbox.Register(test.objects);
+        Store(L"jdupont", L"secret");
+    }
+    void TearDown() override {
+        EXPECT_EQ(sandbox.LiveObjects(), 0u);
+        EXPECT_LE(goldmine().mostFieldsAlive, 1u);
+    }
+
+    standins::GoldMineWorld& goldmine() { return sandbox.GoldMine(); }
+    Host& host() { return host_; }
+    void Store(const std::wstring& user, const std::wstring& password) {
+        ConfigUtilities::SaveGoldmineUser(host(), user);
+        ConfigUtilities::SaveGoldminePassword(host(), password);
+    }
+    std::wstring StoredText(const wchar_t* key) {
+        return test.settings.values[{L"OrvantisAgent", L"Configuration", key}];
+    }
+    std::size_t Calls(std::wstring_view member) {
+        std::size_t count = 0;
+        for (const auto& call : goldmine().ledger.calls) count += call.member == member;
+        return count;
+    }
+    // The dialog lives once per thread: each test's showings run on a thread of its own.
+    template <class Steps>
+    void OnFreshThread(Steps steps) {
+        std::thread(steps).join();
+    }
+
+    TestHost test;
+    standins::Sandbox sandbox;
+    std::unique_ptr<Registry> registry = sandbox.InstalledOver(test.registry);
+
+private:
+    Host host_{test.Get().xml, test.objects, test.ui, *registry, test.shell, test.files, test.settings};
+};
+
+TEST_F(GoldMineTest, EachContactLogsInAfreshAndWritesItsTwelveFieldsInOrder) {
+    AgentContact contact;
+    contact.Lastname = L"Martin";
+    contact.Email = L"own@example.com";  // not GoldMine's: its Email is the company's
+    contact.CompanyEmail = Variant(L"desk@example.com");
+    contact.CompanyFax = Variant(std::int32_t{42});
+    contact.Notes = L"two\nlines";
+    contact.JobTitle = L"Buyer";
+    WriteGoldMineContact(host(), contact);
+    WriteGoldMineContact(host(), AgentContact{});
+
+    ASSERT_EQ(goldmine().contacts.size(), 2u);
+    std::wstring fields;
+    for (const auto& field : goldmine().contacts[0].fields) fields += field.name + L"=" + field.value.ToText() + L";";
+    EXPECT_EQ(fields, L"Contact= Martin;Company=;Email=desk@example.com;Address1=;Country=;Zip=;City=;"
+                      L"Website=;Phone1=;Comments=two\nlines;Fax=42;Title=Buyer;");
+    EXPECT_EQ(goldmine().contacts[1].fields.size(), 12u);
+    EXPECT_EQ(goldmine().contacts[1].fields[0].value.ToText(), L" ");
+    EXPECT_EQ(Calls(L"Login"), 2u);
+    EXPECT_EQ(Calls(L"GoldmineFolder"), 2u);
+}
+
+TEST_F(GoldMineTest, AFailedStepEndsTheInsertionAndPassesUnchanged) {
+    struct Case {
+        const char* name;
+        std::function<void()> arrange;
+        std::int32_t number;
+    };
+    const std::int32_t refused = -2147352567;
+    const Case cases[] = {
+        {"wrong password", [&] { Store(L"JDupont", L"Secret"); }, refused},
+        {"unknown user", [&] { Store(L"other", L"secret"); }, refused},
+        // Without GoldMine's registry entry the folders are "\GMBase" and "\Common".
+        {"no registered folder", [&] { goldmine().programFolder.clear(); }, refused},
+        {"stored password not Base64",
+         [&] { test.settings.values[{L"OrvantisAgent", L"Configuration", L"GoldminePassword"}] = L"abc"; }, 1},
+        {"a refused field",
+         [&] { goldmine().ledger.failures.push_back({L"", L"SetValue", 3, 5, L"GMComAPI", L"no", 0}); }, 5},
+        {"GoldMine not there", [&] { test.objects = ObjectCatalog(); }, 429},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.arrange();
+        EXPECT_EQ(ErrorNumberOf([&] { WriteGoldMineContact(host(), AgentContact{}); }), c.number);
+        EXPECT_TRUE(goldmine().contacts.empty());
+        EXPECT_EQ(sandbox.LiveObjects(), 0u);
+        Store(L"jdupont", L"secret");
+        goldmine().programFolder = L"C:\\GoldMine";
+        goldmine().ledger.failures.clear();
+    }
+}
+
+TEST_F(GoldMineTest, TheDialogStoresOnOkAndKeepsItsTextsForTheNextDocument) {
+    test.settings.values.clear();
+    OnFreshThread([&] {
+        test.ui.dialogAnswers = {{Button::Ok, {{L"Text1", L"anne"}, {L"Text2", L"p w=d"}}}};
+        ShowGoldmineDialog(host());
+        ASSERT_EQ(test.ui.dialogs.size(), 1u);
+        EXPECT_EQ(test.ui.dialogs[0].caption, L"Goldmine parameters");
+        EXPECT_EQ(test.ui.dialogs[0].controls[2].text, L"");  // a fresh account: both empty
+        EXPECT_EQ(test.ui.dialogs[0].controls[4].text, L"");
+        EXPECT_TRUE(test.ui.dialogs[0].controls[4].password);
+        EXPECT_EQ(StoredText(L"GoldmineUser"), L"anne");
+        EXPECT_EQ(StoredText(L"GoldminePassword"), L"cCB3PWQ=");
+
+        // The loaded dialog shows its own texts again, not the settings read anew.
+        Store(L"changed", L"changed");
+        ShowGoldmineDialog(host());
+        EXPECT_EQ(test.ui.dialogs[1].controls[2].text, L"anne");
+        EXPECT_EQ(test.ui.dialogs[1].controls[4].text, L"p w=d");
+    });
+}
+
+TEST_F(GoldMineTest, AnnulerAndTheCloseControlStoreNothingAndDiscardTheDialog) {
+    for (const Button button : {Button::Cancel, Button::Close}) {
+        OnFreshThread([&] {
+            Store(L"kept", L"kept");
+            test.ui.dialogs.clear();
+            test.ui.dialogAnswers = {{button, {{L"Text1", L"typed"}, {L"Text2", L"typed"}}}, {}};
+            ShowGoldmineDialog(host());
+            EXPECT_EQ(StoredText(L"GoldmineUser"), L"kept");
+            Store(L"later", L"later");
+            ShowGoldmineDialog(host());  // loaded afresh from the settings
+            EXPECT_EQ(test.ui.dialogs.at(1).controls[2].text, L"later");
+        });
+    }
+}
+
+TEST_F(GoldMineTest, ADamagedStoredPasswordOpensAnEmptyBoxThatOkRepairs) {
+    test.settings.values[{L"OrvantisAgent", L"Configuration", L"GoldminePassword"}] = L"not*base64";
+    OnFreshThread([&] {
+        test.ui.dialogAnswers = {{Button::Ok, {{L"Text2", L"secret"}}}};
+        ShowGoldmineDialog(host());
+        EXPECT_EQ(test.ui.dialogs.at(0).controls[2].text, L"jdupont");
+        EXPECT_EQ(test.ui.dialogs.at(0).controls[4].text, L"");
+    });
+    WriteGoldMineContact(host(), AgentContact{});
+    EXPECT_EQ(goldmine().contacts.size(), 1u);
+}
+
+TEST_F(GoldMineTest, TheDialogNestedInItsOwnShowingIs400) {
+    OnFreshThread([&] {
+        std::int32_t nested = 0;
+        test.ui.onDialog = [&] {
+            test.ui.onDialog = nullptr;
+            nested = ErrorNumberOf([&] { ShowGoldmineDialog(host()); });
+        };
+        ShowGoldmineDialog(host());
+        EXPECT_EQ(nested, 400);
+    });
+}
+
+}  // namespace
+}  // namespace orvantis::testing
