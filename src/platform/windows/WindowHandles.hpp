@@ -4,33 +4,10 @@
 
 namespace orvantis::windows {
 
-struct WindowTraits {
-    using Type = HWND;
-    static HWND Empty() { return nullptr; }
-    static void Free(HWND window) {
-        if (window) DestroyWindow(window);
-    }
-};
-using OwnedWindow = Owned<WindowTraits>;
-
+using OwnedWindow = Owned<FreedBy<HWND, DestroyWindow>>;
 // A device context made by CreateCompatibleDC or CreateDC (not one from GetDC).
-struct DeviceContextTraits {
-    using Type = HDC;
-    static HDC Empty() { return nullptr; }
-    static void Free(HDC dc) {
-        if (dc) DeleteDC(dc);
-    }
-};
-using OwnedDeviceContext = Owned<DeviceContextTraits>;
-
-struct GdiObjectTraits {
-    using Type = HGDIOBJ;
-    static HGDIOBJ Empty() { return nullptr; }
-    static void Free(HGDIOBJ object) {
-        if (object) DeleteObject(object);
-    }
-};
-using OwnedGdiObject = Owned<GdiObjectTraits>;
+using OwnedDeviceContext = Owned<FreedBy<HDC, DeleteDC>>;
+using OwnedGdiObject = Owned<FreedBy<HGDIOBJ, DeleteObject>>;
 
 // A device context's state (selected objects, colours, modes), put back as it was found:
 // code that draws into a caller's context must leave it unchanged.
