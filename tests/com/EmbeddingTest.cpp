@@ -120,8 +120,10 @@ TEST_F(EmbeddingTest, PersistsAnEmptyStateThatLoadsBack) {
 }
 
 TEST_F(EmbeddingTest, TheAtlHostSitesActivatesDrawsAndReleasesIt) {
-    Library atl(L"atl.dll");
-    ASSERT_TRUE(atl.Call<BOOL>("AtlAxWinInit"));
+    // Loaded for the process: the host's window class, once registered, points into it.
+    static Library atl(L"atl.dll");
+    static const BOOL hostReady = atl.Call<BOOL>("AtlAxWinInit");
+    ASSERT_TRUE(hostReady);
     const OwnedWindow frame(CreateWindowExW(0, L"STATIC", L"page", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
                                             300, 200, nullptr, nullptr, nullptr, nullptr));
     OwnedWindow host(CreateWindowExW(0, L"AtlAxWin", L"Orvantis.OrvantisAgent", WS_CHILD | WS_VISIBLE,
