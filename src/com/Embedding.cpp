@@ -13,6 +13,9 @@ void* Embedding::Find(REFIID iid) {
 
 ComPtr<IUnknown> Embedding::Self() { return ComPtr<IUnknown>(static_cast<IOleObject*>(this)); }
 
+// Made at the first need: most hosts never ask to be told of a close.
+HRESULT Embedding::HoldAdvises() { return advises_ ? S_OK : CreateOleAdviseHolder(&advises_); }
+
 // IOleObject
 
 HRESULT Embedding::SetClientSite(IOleClientSite* site) {
@@ -107,11 +110,8 @@ HRESULT Embedding::GetExtent(DWORD aspect, SIZEL* size) {
 }
 
 HRESULT Embedding::Advise(IAdviseSink* sink, DWORD* connection) {
-    if (!advises_) {
-        const HRESULT created = CreateOleAdviseHolder(&advises_);
-        if (FAILED(created)) return created;
-    }
-    return advises_->Advise(sink, connection);
+    const HRESULT held = HoldAdvises();
+    return FAILED(held) ? held : advises_->Advise(sink, connection);
 }
 
 HRESULT Embedding::Unadvise(DWORD connection) {
@@ -121,7 +121,8 @@ HRESULT Embedding::Unadvise(DWORD connection) {
 HRESULT Embedding::EnumAdvise(IEnumSTATDATA** advises) {
     if (!advises) return E_POINTER;
     *advises = nullptr;
-    return advises_ ? advises_->EnumAdvise(advises) : S_OK;
+    const HRESULT held = HoldAdvises();
+    return FAILED(held) ? held : advises_->EnumAdvise(advises);
 }
 
 HRESULT Embedding::GetMiscStatus(DWORD aspect, DWORD* status) {

@@ -83,6 +83,7 @@ private:
     // Holds the control for the length of a call that calls out to the container, which
     // may release it meanwhile.
     ComPtr<IUnknown> Self();
+    HRESULT HoldAdvises();
 
     ComPtr<IOleClientSite> site_;
     ComPtr<IOleAdviseHolder> advises_;
