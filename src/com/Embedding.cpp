@@ -151,7 +151,8 @@ HRESULT Embedding::UIDeactivate() {
     return inPlace_.DeactivateUi();
 }
 
-// The label is drawn whole; the container clips its own window.
+// The clip rectangle is not applied: the container's window clips the face at its own edges,
+// which is all a label needs.
 HRESULT Embedding::SetObjectRects(LPCRECT position, LPCRECT) {
     if (!position) return E_POINTER;
     return inPlace_.Move(*position);
