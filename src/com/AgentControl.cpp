@@ -70,6 +70,10 @@ HRESULT AgentControl::QueryInterface(REFIID iid, void** object) {
         *object = static_cast<IObjectSafety*>(this);
     } else if (iid == IID_ISupportErrorInfo) {
         *object = static_cast<ISupportErrorInfo*>(this);
+    } else if (void* part = Embedding::Find(iid)) {
+        *object = part;
+    } else if (void* persistence = EmptyPersistence::Find(iid)) {
+        *object = persistence;
     } else {
         *object = nullptr;
         return E_NOINTERFACE;

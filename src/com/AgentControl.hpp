@@ -4,6 +4,8 @@
 #include <memory>
 #include <optional>
 
+#include "com/Embedding.hpp"
+#include "com/EmptyPersistence.hpp"
 #include "com/OrvantisTypes.hpp"
 #include "automation/AutomationError.hpp"
 #include "control/OrvantisAgent.hpp"
@@ -17,13 +19,16 @@ namespace orvantis::com {
 using windows::ComPtr;
 
 // The COM face of OrvantisAgent: its dual interface served through the type library, the
-// class information, the (empty) event source, and the scripting-safety answers. Every
-// AutomationError reaches a script as DISP_E_EXCEPTION with its number, source and text.
+// class information, the (empty) event source, the scripting-safety answers, and what a
+// container needs to embed it (Embedding, EmptyPersistence). Every AutomationError reaches
+// a script as DISP_E_EXCEPTION with its number, source and text.
 class AgentControl final : public _OrvantisAgent,
                            public IProvideClassInfo2,
                            public IConnectionPointContainer,
                            public IObjectSafety,
                            public ISupportErrorInfo,
+                           public Embedding,
+                           public EmptyPersistence,
                            private windows::CountedObject {
 public:
     static ComPtr<_OrvantisAgent> Create();

@@ -60,6 +60,16 @@ private:
     Type value_;
 };
 
+// The traits of a handle that is null when empty and freed by one function of the platform.
+template <class Handle, auto FreeFunction>
+struct FreedBy {
+    using Type = Handle;
+    static Handle Empty() { return nullptr; }
+    static void Free(Handle handle) {
+        if (handle) FreeFunction(handle);
+    }
+};
+
 struct HandleTraits {
     using Type = HANDLE;
     static HANDLE Empty() { return nullptr; }
