@@ -161,8 +161,8 @@ void WriteOutlookContact(Host& host, const AgentContact& contact) {
             ForEach(Dereference(found), [&](const Variant& match) { item = match; });
         });
     }
-    for (const auto& [property, value] : kContactFields) {
-        PassOver([&] { Dereference(item).Put(property, value(contact)); });
+    for (const auto& field : kContactFields) {
+        PassOver([&] { Dereference(item).Put(field.first, field.second(contact)); });
     }
     PictureFile picture(host.files);
     PassOver([&] {
