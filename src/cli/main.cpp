@@ -16,6 +16,7 @@
 #include "cli/SandboxLoad.hpp"
 #include "control/OrvantisAgent.hpp"
 #include "control/Request.hpp"
+#include "inserters/groupwise/GroupWiseDialog.hpp"
 #include "inserters/outlook/OutlookDialog.hpp"
 #include "platform/NativeHost.hpp"
 #include "standins/Sandbox.hpp"
@@ -32,17 +33,18 @@ constexpr std::string_view kUsage =
     "usage: orvantis check FILE   read FILE and print its item records as JSON lines\n"
     "       orvantis load [OPTIONS] FILE\n"
     "                             load FILE into the target it names, as the control does\n"
-    "       orvantis choose-address-book outlook [OPTIONS]\n"
-    "                             choose the contact folder that Outlook contacts go to\n"
+    "       orvantis choose-address-book outlook|groupwise [OPTIONS]\n"
+    "                             choose the contact folder that Outlook contacts go to, or\n"
+    "                             the address book that GroupWise contacts go to\n"
     "       orvantis sandbox show DIR   print what the products' stand-ins in DIR hold\n"
     "       orvantis settings     print the stored per-user settings (the password masked)\n"
     "       orvantis --help | --version\n"
     "Options:\n"
     "  --sandbox DIR              the products are answered by their stand-ins, whose worlds\n"
-    "                             are kept in DIR (outlook.json); without it no product\n"
-    "                             answers (429)\n"
-    "  --address-book N|NAME      answers the address-book dialog: the folder at position N\n"
-    "                             (from 0) or the first one named NAME, then OK\n"
+    "                             are kept in DIR (outlook.json, groupwise.json); without\n"
+    "                             it no product answers (429)\n"
+    "  --address-book N|NAME      answers the address-book dialog: the line at position N\n"
+    "                             (from 0, -1 for none) or the first one named NAME, then OK\n"
     "FILE is UTF-8 (a BOM is allowed) or UTF-16 with a BOM; - reads standard input.\n"
     "A dialog no option answers is asked at the terminal; without one it is closed, saving\n"
     "nothing.\n"
@@ -136,15 +138,16 @@ int Run(std::string_view command, const std::wstring& text, const Options& optio
 
 // Shows a product's address-book dialog, so that a user can choose before loading.
 int ChooseAddressBook(const Options& options) {
-    if (options.operands != std::vector<std::string>{"outlook"}) {
+    const bool outlook = options.operands == std::vector<std::string>{"outlook"};
+    if (!outlook && options.operands != std::vector<std::string>{"groupwise"}) {
         std::cerr << kUsage;
         return kUsageError;
     }
     const auto terminal = OpenTerminal();
     ConsoleUserInterface console(std::cerr, terminal.get(), options.answer);
     const auto native = CreateNativeHost(console);
-    const auto choose = [](Host& host) {
-        ShowOutlookDialog(host);
+    const auto choose = [outlook](Host& host) {
+        outlook ? ShowOutlookDialog(host) : ShowGroupWiseDialog(host);
         return kFinished;
     };
     try {

@@ -26,7 +26,8 @@ struct MemberInfo {
     ValueType type = ValueType::Any;       // a property's value
     std::vector<ValueType> parameters{};   // a method's or indexed property's arguments
     std::size_t required = 0;              // how many of the parameters may not be omitted
-    std::int32_t dispatchId = kNamedOnly;  // 0 (default member) and -4 (_NewEnum) only
+    std::int32_t dispatchId = kNamedOnly;  // 0 (default member), -4 (_NewEnum), or one a
+                                           // product's type library fixes
     Variant initial{};                     // what a property reads before anything is written
 };
 

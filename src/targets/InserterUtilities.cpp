@@ -3,6 +3,7 @@
 #include "automation/AutomationError.hpp"
 #include "exports/DesktopUtilities.hpp"
 #include "exports/OExpressUtilities.hpp"
+#include "inserters/groupwise/GroupWiseUtilities.hpp"
 #include "inserters/notes/LotusUtilities.hpp"
 #include "inserters/outlook/OutlookUtilities.hpp"
 #include "targets/PlugInInserter.hpp"
@@ -58,8 +59,14 @@ const Target kTargets[] = {
                                            L"onenotes");
                  }}},
     {.name = L"groupwise",
-     .contact = {L"WriteGroupWiseContact"},
-     .event = {L"WriteGroupWiseAppointment"}},
+     .contact = {L"WriteGroupWiseContact",
+                 [](Host& host, AgentContactRef& contact) {
+                     GroupWiseUtilities::WriteGroupWiseContact(host, *contact);
+                 }},
+     .event = {L"WriteGroupWiseAppointment",
+               [](Host& host, AgentEventRef& event) {
+                   GroupWiseUtilities::WriteGroupWiseAppointment(host, *event);
+               }}},
 };
 
 template <class RecordRef>
