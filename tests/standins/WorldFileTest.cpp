@@ -43,15 +43,21 @@ protected:
     const fs::path golden_ = fs::path(ORVANTIS_STANDINS_DATA);
 };
 
-TEST_F(WorldFileTest, GoldenWorldLoadsAndSavesByteForByte) {
-    const std::string golden = ReadFile(golden_ / "outlook.json");
-    WriteFile(worldFile_, golden);
+TEST_F(WorldFileTest, GoldenWorldsLoadAndSaveByteForByte) {
+    const std::string products[] = {"outlook", "groupwise"};
+    for (const auto& product : products) {
+        WriteFile(directory_ / (product + ".json"), ReadFile(golden_ / (product + ".json")));
+    }
     standins::Sandbox sandbox(directory_);
     EXPECT_EQ(sandbox.Outlook().version, L"11.0.5608.5606");
-    EXPECT_EQ(sandbox.Describe(), ReadFile(golden_ / "outlook.txt"));
+    EXPECT_EQ(sandbox.GroupWise().ledger.failures.size(), 1u);
+    const std::string listing = sandbox.Describe();
     sandbox.Save();
-    EXPECT_EQ(ReadFile(worldFile_), golden);
-    EXPECT_FALSE(fs::exists(directory_ / "outlook.json.tmp"));
+    for (const auto& product : products) {
+        EXPECT_NE(listing.find(ReadFile(golden_ / (product + ".txt"))), std::string::npos) << listing;
+        EXPECT_EQ(ReadFile(directory_ / (product + ".json")), ReadFile(golden_ / (product + ".json")));
+        EXPECT_FALSE(fs::exists(directory_ / (product + ".json.tmp")));
+    }
 }
 
 TEST_F(WorldFileTest, AWorldWrittenThroughAutomationComesBackTheSame) {
@@ -96,17 +102,29 @@ TEST_F(WorldFileTest, DamagedFileRaisesNamingItAndChangesNothing) {
         item + R"("AppointmentItem", "fields": [{"name": "Start", "value": {"date": "2026-02-03"}}]}]}]})",
         item + R"("TaskItem", "fields": [{"name": "Subject", "value": "\udc00"}]}]}]})",
     };
-    for (const auto& text : damaged) {
-        WriteFile(worldFile_, text);
+    const std::string books = R"({"containers": [{"name": "Address Books", "containers": [{"name": "B", )";
+    const std::string damagedGroupWise[] = {
+        R"({"containers": [{"name": "Calendar"}]})",
+        R"({"containers": [{"name": "Mailbox", "items": [{"kind": "Note"}]}]})",
+        books + R"("FieldDefinitions": {"ten": "Last Name"}}]}]})",
+        books + R"("FieldDefinitions": {"10": 5}}]}]})",
+        books + R"("containers": [{"name": "E", "FinalCalls": "1"}]}]}]})",
+        books + R"("containers": [{"name": "E", "items": [{"kind": "Fields"}, {"kind": "Fields"}]}]}]}]})",
+    };
+    const auto expectRefused = [&](const fs::path& file, const std::string& text) {
+        WriteFile(file, text);
         try {
             standins::Sandbox sandbox(directory_);
             ADD_FAILURE() << "accepted: " << text;
         } catch (const AutomationError& error) {
             EXPECT_EQ(error.Number(), 321) << text;
-            EXPECT_NE(error.Description().find(L"outlook.json"), std::wstring::npos) << text;
+            EXPECT_NE(error.Description().find(file.filename().wstring()), std::wstring::npos) << text;
         }
-        EXPECT_EQ(ReadFile(worldFile_), text);
-    }
+        EXPECT_EQ(ReadFile(file), text);
+    };
+    for (const auto& text : damaged) expectRefused(worldFile_, text);
+    fs::remove(worldFile_);
+    for (const auto& text : damagedGroupWise) expectRefused(directory_ / "groupwise.json", text);
 }
 
 }  // namespace
