@@ -36,6 +36,8 @@ using MemberTable = std::span<const MemberInfo>;
 // What every collection answers besides its Item: Count, and _NewEnum for For Each.
 MemberInfo CountMember();
 MemberInfo NewEnumMember();
+// A collection's Item by 1-based position, its default member.
+MemberInfo ItemByPositionMember();
 
 // Member names of the products match whatever the letter case.
 bool SameName(std::wstring_view a, std::wstring_view b);

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "exports/ContactSamples.hpp"
 #include "fakes/Errors.hpp"
 #include "fakes/TestHost.hpp"
 #include "inserters/groupwise/GroupWiseDialog.hpp"
@@ -48,32 +49,6 @@ protected:
     standins::Sandbox sandbox;
 };
 
-AgentContact FullContact() {
-    AgentContact c;
-    c.Firstname = L"Ana";
-    c.Lastname = L"Silva";
-    c.Email = L"ana@example.com";
-    c.JobTitle = L"Buyer";
-    c.HomeAddressStreet = L"1 Home St";
-    c.HomeAddressCity = L"Porto";
-    c.HomeAddressZip = L"4000";
-    c.HomeAddressCountry = L"PT";
-    c.CompanyAddressStreet = L"2 Work Av";
-    c.CompanyAddressCity = L"Lisboa";
-    c.CompanyAddressZip = L"1000";
-    c.CompanyAddressCountry = L"Portugal";
-    c.PersonalMobile = L"+351 91";
-    c.PersonalPhone = Variant(std::int32_t{225});
-    c.CompanyName = L"Acme";
-    c.CompanyPhone = L"+351 21";
-    c.CompanyFax = Variant(L"+351 22");
-    c.Notes = L"Met at the fair";
-    c.SiteURL = L"https://acme.example";
-    c.CompanyEmail = Variant(L"sales@acme.example");
-    c.OrvantisID = L"A-1";
-    return c;
-}
-
 TEST_F(GroupWiseTest, FieldsGoUnderTheBooksOwnNamesInOrderAndTheFaxOnlyUnderAFaxField) {
     using Definitions = std::vector<standins::GroupWiseFieldDefinition>;
     Definitions renamedFax = standins::GroupWiseWorld::DefaultFieldDefinitions();
@@ -90,27 +65,31 @@ TEST_F(GroupWiseTest, FieldsGoUnderTheBooksOwnNamesInOrderAndTheFaxOnlyUnderAFax
         {renamedFax, L"  business FAX "},
         {noFax, nullptr},
     };
+    AgentContact contact = FullContact();
+    contact.PersonalPhone = Variant(std::int32_t{225});
     Choose(L"2");
     for (const auto& c : cases) {
         groupwise().addressBooks[2].fieldDefinitions = c.definitions;
         Entries(2).clear();
-        WriteGroupWiseContact(host(), FullContact());
+        WriteGroupWiseContact(host(), contact);
         ASSERT_EQ(Entries(2).size(), 1u);
         const auto& entry = Entries(2)[0];
-        EXPECT_EQ(entry.displayName, L"Ana Silva");
-        EXPECT_EQ(entry.emailAddress, L"ana@example.com");
+        EXPECT_EQ(entry.displayName, L"Claire Martin");
+        EXPECT_EQ(entry.emailAddress, L"claire.martin@example.com");
         EXPECT_EQ(entry.finalCalls, 1);
         std::vector<std::pair<std::wstring, std::wstring>> written;
         for (const auto& field : entry.fields) written.emplace_back(field.name, field.value.ToText());
         std::vector<std::pair<std::wstring, std::wstring>> expected = {
-            {L"Last Name", L"Silva"}, {L"First Name", L"Ana"}, {L"Title", L"Buyer"},
-            {L"Home Address", L"1 Home St"}, {L"Home City", L"Porto"},
-            {L"Home ZIP Code", L"4000"}, {L"Home Country", L"PT"}, {L"Address", L"2 Work Av"},
-            {L"City", L"Lisboa"}, {L"ZIP Code", L"1000"}, {L"Country", L"Portugal"},
-            {L"Mobile Phone Number", L"+351 91"}, {L"Home Phone Number", L"225"},
-            {L"Organization", L"Acme"}, {L"Office Phone Number", L"+351 21"},
-            {L"Comments", L"Met at the fair"}, {L"Web Site", L"https://acme.example"}};
-        if (c.faxField) expected.insert(expected.begin() + 15, {c.faxField, L"+351 22"});
+            {L"Last Name", contact.Lastname}, {L"First Name", contact.Firstname},
+            {L"Title", contact.JobTitle}, {L"Home Address", contact.HomeAddressStreet},
+            {L"Home City", contact.HomeAddressCity}, {L"Home ZIP Code", contact.HomeAddressZip},
+            {L"Home Country", contact.HomeAddressCountry},
+            {L"Address", contact.CompanyAddressStreet}, {L"City", contact.CompanyAddressCity},
+            {L"ZIP Code", contact.CompanyAddressZip}, {L"Country", contact.CompanyAddressCountry},
+            {L"Mobile Phone Number", contact.PersonalMobile}, {L"Home Phone Number", L"225"},
+            {L"Organization", contact.CompanyName}, {L"Office Phone Number", contact.CompanyPhone},
+            {L"Comments", contact.Notes}, {L"Web Site", contact.SiteURL}};
+        if (c.faxField) expected.insert(expected.begin() + 15, {c.faxField, L"+33 4 72 00 00 01"});
         EXPECT_EQ(written, expected) << (c.faxField ? c.faxField : L"no fax field");
     }
     // The variant phone is passed as the number it holds, not as text.

@@ -1,5 +1,6 @@
 #include "inserters/groupwise/GroupWiseDialog.hpp"
 
+#include "dialogs/AddressBookView.hpp"
 #include "inserters/groupwise/GroupWiseUtilities.hpp"
 #include "support/ConfigUtilities.hpp"
 
@@ -8,16 +9,8 @@ namespace orvantis {
 // The list is read whole before the dialog keeps it: a list that failed part-way would
 // shift every later position onto another address book.
 DialogView GroupWiseDialog::Load(Host& host) {
-    using Kind = DialogControl::Kind;
-    return {L"Select the Address book",
-            {
-                {.kind = Kind::Label, .id = L"Label1", .text = L"Available Address book:"},
-                {.kind = Kind::ListBox,
-                 .id = L"List1",
-                 .items = GroupWiseUtilities::ListGroupWiseAddressBooks(host)},
-                {.kind = Kind::OkButton, .id = L"OKButton", .text = L"OK"},
-                {.kind = Kind::CancelButton, .id = L"CancelButton", .text = L"Annuler"},
-            }};
+    return AddressBookView(L"Select the Address book",
+                           GroupWiseUtilities::ListGroupWiseAddressBooks(host), false);
 }
 
 DialogOutcome GroupWiseDialog::OnOk(Host& host) {

@@ -317,8 +317,7 @@ private:
     MemberTable Members() const override {
         static const std::array table{
             CountMember(),
-            MemberInfo{.name = L"Item", .access = Access::ReadOnly, .type = ValueType::Object,
-                       .parameters = {ValueType::Long}, .required = 1, .dispatchId = 0},
+            ItemByPositionMember(),
             NewEnumMember(),
         };
         return table;
