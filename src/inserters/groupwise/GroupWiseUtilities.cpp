@@ -72,11 +72,18 @@ bool IsFaxField(std::wstring_view name) {
 
 Member DefaultMember() { return Member::FromDispatchId(kDefaultMember); }
 
-// The session's account, logged into the running client's session.
-ObjectRef LogIn(Host& host, ObjectRef& session) {
-    session = host.objects.CreateObject(kProgId);
+// A session logged into the running client's session, and its account; both are held until
+// the caller is done.
+struct Session {
+    ObjectRef session;
+    ObjectRef account;
+};
+
+Session LogIn(Host& host) {
+    ObjectRef session = host.objects.CreateObject(kProgId);
     session->Call(L"Login");
-    return RequireObject(session->Get(L"Account"));
+    ObjectRef account = RequireObject(session->Get(L"Account"));
+    return {std::move(session), std::move(account)};
 }
 
 std::wstring DisplayName(const AgentContact& contact) {
@@ -124,13 +131,13 @@ void SetText(Object& appointment, const wchar_t* member, const std::wstring& tex
 }  // namespace
 
 std::vector<std::wstring> ListGroupWiseAddressBooks(Host& host) {
-    ObjectRef session;
-    const ObjectRef account = LogIn(host, session);
+    const auto [session, account] = LogIn(host);
     const std::int16_t count = Dereference(account->Get(L"AddressBooks")).Get(L"Count").ToInteger();
     std::vector<std::wstring> names;
-    for (std::int16_t position = 1; position <= count && position > 0; ++position) {
+    for (int position = 1; position <= count; ++position) {
         const Variant books = account->Get(L"AddressBooks");
-        const Variant book = Dereference(books).Get(DefaultMember(), {position});
+        const Variant book =
+            Dereference(books).Get(DefaultMember(), {static_cast<std::int16_t>(position)});
         names.push_back(Dereference(book).Get(L"Name").ToText());
     }
     return names;
@@ -138,8 +145,7 @@ std::vector<std::wstring> ListGroupWiseAddressBooks(Host& host) {
 
 void WriteGroupWiseContact(Host& host, const AgentContact& contact) {
     ShowGroupWiseDialog(host);
-    ObjectRef session;
-    const ObjectRef account = LogIn(host, session);
+    const auto [session, account] = LogIn(host);
     const std::wstring displayName = DisplayName(contact);
     const std::int16_t position = ChosenAddressBook(host);
     const ObjectRef addressBook =
