@@ -2,14 +2,13 @@
 // book a contact goes to, under which field names, and what the dialog keeps between
 // contacts. Every test ends with every GroupWise object released.
 
-#include "inserters/groupwise/GroupWiseUtilities.hpp"
-
 #include <gtest/gtest.h>
 
 #include "exports/ContactSamples.hpp"
 #include "fakes/Errors.hpp"
 #include "fakes/TestHost.hpp"
 #include "inserters/groupwise/GroupWiseDialog.hpp"
+#include "inserters/groupwise/GroupWiseUtilities.hpp"
 #include "standins/Sandbox.hpp"
 #include "support/ConfigUtilities.hpp"
 
@@ -39,10 +38,12 @@ protected:
         return groupwise().addressBooks.at(book).entries;
     }
     std::wstring Setting() { return ConfigUtilities::GetGroupWiseAddressBook(host()).ToText(); }
-    void Choose(const wchar_t* position) { ConfigUtilities::SaveGroupWiseAddressBook(host(), position); }
+    void Choose(const wchar_t* position) {
+        ConfigUtilities::SaveGroupWiseAddressBook(host(), position);
+    }
     void Fail(std::wstring object, std::wstring member, std::size_t call = 0) {
-        groupwise().ledger.failures.push_back(
-            {std::move(object), std::move(member), call, kGroupWiseFailure, L"GroupWise", L"refused", 0});
+        groupwise().ledger.failures.push_back({std::move(object), std::move(member), call,
+                                               kGroupWiseFailure, L"GroupWise", L"refused", 0});
     }
 
     TestHost test;
@@ -78,17 +79,26 @@ TEST_F(GroupWiseTest, FieldsGoUnderTheBooksOwnNamesInOrderAndTheFaxOnlyUnderAFax
         EXPECT_EQ(entry.emailAddress, L"claire.martin@example.com");
         EXPECT_EQ(entry.finalCalls, 1);
         std::vector<std::pair<std::wstring, std::wstring>> written;
-        for (const auto& field : entry.fields) written.emplace_back(field.name, field.value.ToText());
+        for (const auto& field : entry.fields)
+            written.emplace_back(field.name, field.value.ToText());
         std::vector<std::pair<std::wstring, std::wstring>> expected = {
-            {L"Last Name", contact.Lastname}, {L"First Name", contact.Firstname},
-            {L"Title", contact.JobTitle}, {L"Home Address", contact.HomeAddressStreet},
-            {L"Home City", contact.HomeAddressCity}, {L"Home ZIP Code", contact.HomeAddressZip},
+            {L"Last Name", contact.Lastname},
+            {L"First Name", contact.Firstname},
+            {L"Title", contact.JobTitle},
+            {L"Home Address", contact.HomeAddressStreet},
+            {L"Home City", contact.HomeAddressCity},
+            {L"Home ZIP Code", contact.HomeAddressZip},
             {L"Home Country", contact.HomeAddressCountry},
-            {L"Address", contact.CompanyAddressStreet}, {L"City", contact.CompanyAddressCity},
-            {L"ZIP Code", contact.CompanyAddressZip}, {L"Country", contact.CompanyAddressCountry},
-            {L"Mobile Phone Number", contact.PersonalMobile}, {L"Home Phone Number", L"225"},
-            {L"Organization", contact.CompanyName}, {L"Office Phone Number", contact.CompanyPhone},
-            {L"Comments", contact.Notes}, {L"Web Site", contact.SiteURL}};
+            {L"Address", contact.CompanyAddressStreet},
+            {L"City", contact.CompanyAddressCity},
+            {L"ZIP Code", contact.CompanyAddressZip},
+            {L"Country", contact.CompanyAddressCountry},
+            {L"Mobile Phone Number", contact.PersonalMobile},
+            {L"Home Phone Number", L"225"},
+            {L"Organization", contact.CompanyName},
+            {L"Office Phone Number", contact.CompanyPhone},
+            {L"Comments", contact.Notes},
+            {L"Web Site", contact.SiteURL}};
         if (c.faxField) expected.insert(expected.begin() + 15, {c.faxField, L"+33 4 72 00 00 01"});
         EXPECT_EQ(written, expected) << (c.faxField ? c.faxField : L"no fax field");
     }
@@ -102,7 +112,9 @@ TEST_F(GroupWiseTest, DisplayNamesAndEmptyFieldsAreWrittenToo) {
         const wchar_t* last;
         const wchar_t* shown;
     } cases[] = {
-        {L"Ana", L"Silva", L"Ana Silva"}, {L"Ana", L"", L"Ana "}, {L"", L"Silva", L" Silva"},
+        {L"Ana", L"Silva", L"Ana Silva"},
+        {L"Ana", L"", L"Ana "},
+        {L"", L"Silva", L" Silva"},
         {L"", L"", L"Acme"},
     };
     Choose(L"0");
@@ -123,9 +135,13 @@ TEST_F(GroupWiseTest, TheStoredPositionPicksTheBookOrEndsTheInsertion) {
         std::int32_t error;
         int book;  // where the contact went, -1 for nowhere
     } cases[] = {
-        {L"1", 0, 1},      {L"0", 0, 0},     {L" 2 ", 0, 2},
-        {L"-1", kGroupWiseFailure, -1},       // asks for position 0, which GroupWise refuses
-        {L"3", kGroupWiseFailure, -1},        {L"", 13, -1}, {L"two", 13, -1},
+        {L"1", 0, 1},
+        {L"0", 0, 0},
+        {L" 2 ", 0, 2},
+        {L"-1", kGroupWiseFailure, -1},  // asks for position 0, which GroupWise refuses
+        {L"3", kGroupWiseFailure, -1},
+        {L"", 13, -1},
+        {L"two", 13, -1},
         {L"32767", 6, -1},
     };
     for (const auto& c : cases) {
@@ -151,8 +167,9 @@ TEST_F(GroupWiseTest, TheDialogKeepsItsListAndChoiceFromOneContactToTheNext) {
     ASSERT_EQ(test.ui.dialogs.size(), 2u);
     const DialogView& first = test.ui.dialogs[0];
     EXPECT_EQ(first.caption, L"Select the Address book");
-    EXPECT_EQ(first.controls[1].items, (std::vector<std::wstring>{
-                  L"Novell GroupWise Address Book", L"Frequent Contacts", L"Customers"}));
+    EXPECT_EQ(first.controls[1].items,
+              (std::vector<std::wstring>{L"Novell GroupWise Address Book", L"Frequent Contacts",
+                                         L"Customers"}));
     EXPECT_EQ(first.controls[1].selection, -1);
     EXPECT_FALSE(first.controls[1].doubleClickIsOk);
     EXPECT_EQ(test.ui.dialogs[1].controls[1].selection, 1);  // the first contact's choice
@@ -167,10 +184,8 @@ TEST_F(GroupWiseTest, TheDialogKeepsItsListAndChoiceFromOneContactToTheNext) {
         const wchar_t* stored;
         std::size_t logins;  // for the showing and its contact
     } cases[] = {
-        {Press(Button::Ok, -1), L"-1", 1},
-        {Press(Button::Cancel, 2), L"-1", 1},
-        {Press(Button::Ok, 0), L"0", 2},
-        {Press(Button::Close, 2), L"0", 1},
+        {Press(Button::Ok, -1), L"-1", 1}, {Press(Button::Cancel, 2), L"-1", 1},
+        {Press(Button::Ok, 0), L"0", 2},   {Press(Button::Close, 2), L"0", 1},
         {Press(Button::Ok, 2), L"2", 2},
     };
     for (const auto& c : cases) {
@@ -185,7 +200,8 @@ TEST_F(GroupWiseTest, TheDialogKeepsItsListAndChoiceFromOneContactToTheNext) {
 TEST_F(GroupWiseTest, AListThatFailsPartWayIsNotKeptAndANestedShowingIsRefused) {
     Fail(L"AddressBook", L"Name", 2);
     Choose(L"1");
-    EXPECT_EQ(ErrorNumberOf([&] { WriteGroupWiseContact(host(), FullContact()); }), kGroupWiseFailure);
+    EXPECT_EQ(ErrorNumberOf([&] { WriteGroupWiseContact(host(), FullContact()); }),
+              kGroupWiseFailure);
     EXPECT_TRUE(test.ui.dialogs.empty());
     EXPECT_FALSE(ThreadDialog<GroupWiseDialog>().IsLoaded());
 
@@ -216,9 +232,11 @@ TEST_F(GroupWiseTest, AnAppointmentCarriesItsSubjectAndNotesAloneThroughFixedIde
     for (const auto& field : groupwise().appointments[0].fields) {
         written.emplace_back(field.name, field.value.ToText());
     }
-    EXPECT_EQ(written, (std::vector<std::pair<std::wstring, std::wstring>>{
-                           {L"Subject", L"Review"}, {L"BodyText", L"Bring figures"},
-                           {L"[0x60010013]", L"0"}, {L"[0x60020009]", L"True"}}));
+    EXPECT_EQ(written,
+              (std::vector<std::pair<std::wstring, std::wstring>>{{L"Subject", L"Review"},
+                                                                  {L"BodyText", L"Bring figures"},
+                                                                  {L"[0x60010013]", L"0"},
+                                                                  {L"[0x60020009]", L"True"}}));
     EXPECT_TRUE(test.ui.dialogs.empty());
 }
 

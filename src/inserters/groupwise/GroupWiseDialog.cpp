@@ -19,7 +19,9 @@ DialogOutcome GroupWiseDialog::OnOk(Host& host) {
 }
 
 // Annuler leaves as the close control does: nothing saved, the list read afresh next time.
-DialogOutcome GroupWiseDialog::OnCancel(Host&) { return DialogOutcome::Unload; }
+DialogOutcome GroupWiseDialog::OnCancel(Host&) {
+    return DialogOutcome::Unload;
+}
 
 void ShowGroupWiseDialog(Host& host) {
     ShowModally(ThreadDialog<GroupWiseDialog>(), host);

@@ -54,8 +54,8 @@ const std::array<ContactField, 2> kFieldsAfterFax = {{
 // GroupWise names the fax field differently across versions and languages, and numbers it
 // differently too; by name it can never land on another field.
 constexpr std::array<std::wstring_view, 6> kFaxFieldNames = {
-    L"Fax Number", L"Fax", L"Business Fax", L"Business Fax Number", L"Office Fax",
-    L"Office Fax Number"};
+    L"Fax Number",          L"Fax",        L"Business Fax",
+    L"Business Fax Number", L"Office Fax", L"Office Fax Number"};
 
 std::wstring_view Trimmed(std::wstring_view text) {
     const auto first = text.find_first_not_of(L" \t");
@@ -70,7 +70,9 @@ bool IsFaxField(std::wstring_view name) {
     return false;
 }
 
-Member DefaultMember() { return Member::FromDispatchId(kDefaultMember); }
+Member DefaultMember() {
+    return Member::FromDispatchId(kDefaultMember);
+}
 
 // A session logged into the running client's session, and its account; both are held until
 // the caller is done.
@@ -101,7 +103,8 @@ std::int16_t ChosenAddressBook(Host& host) {
 // The name GroupWise gives the field of that definition in the address book.
 std::wstring FieldName(Object& addressBook, std::int16_t definition) {
     const Variant definitions = addressBook.Get(L"FieldDefinitions");
-    const Variant found = Dereference(definitions).Get(DefaultMember(), {definition, kDefinitionIndex});
+    const Variant found =
+        Dereference(definitions).Get(DefaultMember(), {definition, kDefinitionIndex});
     return Dereference(found).Get(DefaultMember()).ToText();
 }
 
@@ -150,8 +153,8 @@ void WriteGroupWiseContact(Host& host, const AgentContact& contact) {
     const std::int16_t position = ChosenAddressBook(host);
     const ObjectRef addressBook =
         RequireObject(Dereference(account->Get(L"AddressBooks")).Get(DefaultMember(), {position}));
-    const ObjectRef entry = RequireObject(
-        Dereference(addressBook->Get(L"AddressBookEntries")).Call(L"Add", {displayName, contact.Email}));
+    const ObjectRef entry = RequireObject(Dereference(addressBook->Get(L"AddressBookEntries"))
+                                              .Call(L"Add", {displayName, contact.Email}));
     const ObjectRef fields = RequireObject(entry->Get(L"Fields"));
     AddFields(*addressBook, *fields, contact, kFieldsBeforeFax);
     if (const auto fax = FaxFieldName(*addressBook)) {
@@ -166,7 +169,8 @@ void WriteGroupWiseAppointment(Host& host, const AgentEvent& event) {
     const ObjectRef account = RequireObject(session->Call(L"Login"));
     const Variant mailBox = account->Get(L"MailBox");
     const Variant messages = Dereference(mailBox).Get(L"Messages");
-    const ObjectRef appointment = RequireObject(Dereference(messages).Call(L"Add", {kAppointmentClass}));
+    const ObjectRef appointment =
+        RequireObject(Dereference(messages).Call(L"Add", {kAppointmentClass}));
     SetText(*appointment, L"Subject", event.Subject);
     SetText(*appointment, L"BodyText", event.Notes);
     appointment->Put(Member::FromDispatchId(kAppointmentInteger), std::int32_t{0});

@@ -51,13 +51,16 @@ MemberInfo ReadOnlyObject(std::wstring_view name) {
 // The subject or body of an appointment; its default member is the plain text.
 class FormattedText : public GroupWiseHandle {
 public:
-    FormattedText(std::shared_ptr<GroupWiseWorld> world, std::size_t appointment, std::wstring_view field)
-        : GroupWiseHandle(std::move(world), L"FormattedText"), appointment_(appointment), field_(field) {}
+    FormattedText(std::shared_ptr<GroupWiseWorld> world, std::size_t appointment,
+                  std::wstring_view field)
+        : GroupWiseHandle(std::move(world), L"FormattedText"),
+          appointment_(appointment),
+          field_(field) {}
 
 private:
     MemberTable Members() const override {
-        static const std::array table{MemberInfo{.name = L"PlainText", .type = ValueType::Text,
-                                                 .dispatchId = 0}};
+        static const std::array table{
+            MemberInfo{.name = L"PlainText", .type = ValueType::Text, .dispatchId = 0}};
         return table;
     }
     Variant Answer(const Call& call) override {
@@ -84,9 +87,11 @@ private:
         static const std::array table{
             ReadOnlyObject(L"Subject"),
             ReadOnlyObject(L"BodyText"),
-            MemberInfo{.name = kAppointmentIntegerName, .type = ValueType::Long,
+            MemberInfo{.name = kAppointmentIntegerName,
+                       .type = ValueType::Long,
                        .dispatchId = kAppointmentInteger},
-            MemberInfo{.name = kAppointmentBooleanName, .type = ValueType::Boolean,
+            MemberInfo{.name = kAppointmentBooleanName,
+                       .type = ValueType::Boolean,
                        .dispatchId = kAppointmentBoolean},
         };
         return table;
@@ -110,13 +115,16 @@ private:
 
 class Messages : public GroupWiseHandle {
 public:
-    explicit Messages(std::shared_ptr<GroupWiseWorld> world) : GroupWiseHandle(std::move(world), L"Messages") {}
+    explicit Messages(std::shared_ptr<GroupWiseWorld> world)
+        : GroupWiseHandle(std::move(world), L"Messages") {}
 
 private:
     MemberTable Members() const override {
         static const std::array table{
             CountMember(),
-            MemberInfo{.name = L"Add", .access = Access::Method, .parameters = {ValueType::Text},
+            MemberInfo{.name = L"Add",
+                       .access = Access::Method,
+                       .parameters = {ValueType::Text},
                        .required = 1},
         };
         return table;
@@ -125,7 +133,8 @@ private:
         auto& appointments = world_->appointments;
         if (call.member.name == L"Count") return static_cast<std::int32_t>(appointments.size());
         if (!SameName(call.arguments[0].ToText(), kAppointmentClass)) {
-            throw GroupWiseError(L"The stand-in makes appointments alone, not " + call.arguments[0].ToText());
+            throw GroupWiseError(L"The stand-in makes appointments alone, not " +
+                                 call.arguments[0].ToText());
         }
         appointments.push_back(Item{L"Appointment", {}, 0, {}});
         return Make<Appointment>(appointments.size() - 1);
@@ -134,7 +143,8 @@ private:
 
 class MailBox : public GroupWiseHandle {
 public:
-    explicit MailBox(std::shared_ptr<GroupWiseWorld> world) : GroupWiseHandle(std::move(world), L"Folder") {}
+    explicit MailBox(std::shared_ptr<GroupWiseWorld> world)
+        : GroupWiseHandle(std::move(world), L"Folder") {}
 
 private:
     MemberTable Members() const override {
@@ -151,8 +161,8 @@ public:
 
 private:
     MemberTable Members() const override {
-        static const std::array table{MemberInfo{.name = L"Name", .access = Access::ReadOnly,
-                                                 .type = ValueType::Text, .dispatchId = 0}};
+        static const std::array table{MemberInfo{
+            .name = L"Name", .access = Access::ReadOnly, .type = ValueType::Text, .dispatchId = 0}};
         return table;
     }
     Variant Answer(const Call&) override {
@@ -173,8 +183,11 @@ private:
         // By GroupWise's number for the field; the second index is taken and not read.
         static const std::array table{
             CountMember(),
-            MemberInfo{.name = L"Item", .access = Access::ReadOnly, .type = ValueType::Object,
-                       .parameters = {ValueType::Long, ValueType::Any}, .required = 1,
+            MemberInfo{.name = L"Item",
+                       .access = Access::ReadOnly,
+                       .type = ValueType::Object,
+                       .parameters = {ValueType::Long, ValueType::Any},
+                       .required = 1,
                        .dispatchId = 0},
             NewEnumMember(),
         };
@@ -187,15 +200,16 @@ private:
         if (name == L"Item") {
             const std::int32_t number = call.arguments[0].ToLong();
             if (!world_->addressBooks[book_].Definition(number)) {
-                throw GroupWiseError(L"No field definition numbered " + std::to_wstring(number) + L".");
+                throw GroupWiseError(L"No field definition numbered " + std::to_wstring(number) +
+                                     L".");
             }
             return Make<FieldDefinition>(book_, number);
         }
         std::vector<std::int32_t> numbers;
         for (const auto& definition : definitions) numbers.push_back(definition.number);
         return Enumerate(numbers.size(), [world = world_, book = book_, numbers](std::size_t i) {
-                return Variant(std::make_shared<FieldDefinition>(world, book, numbers[i]));
-            });
+            return Variant(std::make_shared<FieldDefinition>(world, book, numbers[i]));
+        });
     }
 
     std::size_t book_;
@@ -210,7 +224,8 @@ private:
     MemberTable Members() const override {
         static const std::array table{
             CountMember(),
-            MemberInfo{.name = L"Add", .access = Access::Method,
+            MemberInfo{.name = L"Add",
+                       .access = Access::Method,
                        .parameters = {ValueType::Text, ValueType::Long, ValueType::Any},
                        .required = 3},
         };
@@ -238,9 +253,11 @@ private:
     MemberTable Members() const override {
         static const std::array table{
             MemberInfo{.name = L"DisplayName", .access = Access::ReadOnly, .type = ValueType::Text},
-            MemberInfo{.name = L"EmailAddress", .access = Access::ReadOnly, .type = ValueType::Text},
+            MemberInfo{
+                .name = L"EmailAddress", .access = Access::ReadOnly, .type = ValueType::Text},
             ReadOnlyObject(L"Fields"),
-            MemberInfo{.name = kEntryFinalCallName, .access = Access::Method,
+            MemberInfo{.name = kEntryFinalCallName,
+                       .access = Access::Method,
                        .dispatchId = kEntryFinalCall},
         };
         return table;
@@ -268,8 +285,10 @@ private:
     MemberTable Members() const override {
         static const std::array table{
             CountMember(),
-            MemberInfo{.name = L"Add", .access = Access::Method,
-                       .parameters = {ValueType::Text, ValueType::Text}, .required = 1},
+            MemberInfo{.name = L"Add",
+                       .access = Access::Method,
+                       .parameters = {ValueType::Text, ValueType::Text},
+                       .required = 1},
         };
         return table;
     }
@@ -277,7 +296,10 @@ private:
         auto& entries = world_->addressBooks[book_].entries;
         if (call.member.name == L"Count") return static_cast<std::int32_t>(entries.size());
         const Variant& email = call.arguments[1];
-        entries.push_back({call.arguments[0].ToText(), email.GetKind() == Variant::Kind::Missing ? L"" : email.ToText(), {}, 0});
+        entries.push_back({call.arguments[0].ToText(),
+                           email.GetKind() == Variant::Kind::Missing ? L"" : email.ToText(),
+                           {},
+                           0});
         return Make<AddressBookEntry>(book_, entries.size() - 1);
     }
 
@@ -327,13 +349,16 @@ private:
         const auto& name = call.member.name;
         if (name == L"Count") return static_cast<std::int32_t>(count);
         if (name == L"Item") return Make<AddressBook>(PositionIn(call.arguments[0], count));
-        return Enumerate(count, [world = world_](std::size_t i) { return Variant(std::make_shared<AddressBook>(world, i)); });
+        return Enumerate(count, [world = world_](std::size_t i) {
+            return Variant(std::make_shared<AddressBook>(world, i));
+        });
     }
 };
 
 class Account : public GroupWiseHandle {
 public:
-    explicit Account(std::shared_ptr<GroupWiseWorld> world) : GroupWiseHandle(std::move(world), L"Account") {}
+    explicit Account(std::shared_ptr<GroupWiseWorld> world)
+        : GroupWiseHandle(std::move(world), L"Account") {}
 
 private:
     MemberTable Members() const override {
@@ -356,7 +381,8 @@ private:
         // Login(UserID, CommandLine, Password, WhenToPrompt, Reserved): with none given it
         // joins the running client's session.
         static const std::array table{
-            MemberInfo{.name = L"Login", .access = Access::Method,
+            MemberInfo{.name = L"Login",
+                       .access = Access::Method,
                        .parameters = {ValueType::Text, ValueType::Text, ValueType::Text,
                                       ValueType::Long, ValueType::Any}},
             ReadOnlyObject(L"Account"),

@@ -23,7 +23,8 @@ std::vector<GroupWiseFieldDefinition> ReadDefinitions(const nlohmann::ordered_js
     std::vector<GroupWiseFieldDefinition> definitions;
     for (const auto& [key, name] : json.items()) {
         GroupWiseFieldDefinition definition;
-        const auto [end, error] = std::from_chars(key.data(), key.data() + key.size(), definition.number);
+        const auto [end, error] =
+            std::from_chars(key.data(), key.data() + key.size(), definition.number);
         if (error != std::errc() || end != key.data() + key.size() || !name.is_string()) {
             throw DamagedWorld("a field definition is \"NUMBER\": \"NAME\", not \"" + key + "\"");
         }
@@ -38,7 +39,8 @@ GroupWiseEntry ReadEntry(const Container& container) {
     for (const auto& attribute : container.attributes) {
         if (attribute.name == kEmailAddress && attribute.value.TextIf()) {
             entry.emailAddress = *attribute.value.TextIf();
-        } else if (attribute.name == kFinalCalls && attribute.value.GetKind() == Variant::Kind::Long) {
+        } else if (attribute.name == kFinalCalls &&
+                   attribute.value.GetKind() == Variant::Kind::Long) {
             entry.finalCalls = attribute.value.ToLong();
         } else {
             throw DamagedWorld("an entry has EmailAddress (text) and FinalCalls (a number) alone");
@@ -56,7 +58,8 @@ GroupWiseAddressBook ReadBook(const Container& container) {
     GroupWiseAddressBook book = Book(container.name);
     for (const auto& attribute : container.attributes) {
         if (attribute.name != kFieldDefinitions || !attribute.productValue.is_object()) {
-            throw DamagedWorld("an address book has FieldDefinitions ({\"NUMBER\": \"NAME\"}) alone");
+            throw DamagedWorld(
+                "an address book has FieldDefinitions ({\"NUMBER\": \"NAME\"}) alone");
         }
         book.fieldDefinitions = ReadDefinitions(attribute.productValue);
     }
@@ -72,12 +75,11 @@ Container WriteBook(const GroupWiseAddressBook& book) {
     }
     Container container{book.name, {std::move(definitions)}, {}, {}};
     for (const auto& entry : book.entries) {
-        container.containers.push_back(
-            {entry.displayName,
-             {{std::wstring(kEmailAddress), entry.emailAddress, {}},
-              {std::wstring(kFinalCalls), entry.finalCalls, {}}},
-             {},
-             {Item{std::wstring(kFields), entry.fields, 0, {}}}});
+        container.containers.push_back({entry.displayName,
+                                        {{std::wstring(kEmailAddress), entry.emailAddress, {}},
+                                         {std::wstring(kFinalCalls), entry.finalCalls, {}}},
+                                        {},
+                                        {Item{std::wstring(kFields), entry.fields, 0, {}}}});
     }
     return container;
 }
@@ -93,12 +95,24 @@ const GroupWiseFieldDefinition* GroupWiseAddressBook::Definition(std::int32_t nu
 
 // GroupWise's names for the fields an address book offers, under GroupWise's numbers.
 std::vector<GroupWiseFieldDefinition> GroupWiseWorld::DefaultFieldDefinitions() {
-    return {{4, L"Comments"},       {7, L"First Name"},      {8, L"Office Phone Number"},
-            {9, L"Home Phone Number"}, {10, L"Last Name"},   {11, L"Organization"},
-            {12, L"Title"},          {14, L"ZIP Code"},       {15, L"Fax Number"},
-            {16, L"Mobile Phone Number"}, {19, L"Country"},   {20, L"City"},
-            {21, L"Address"},        {28, L"Web Site"},       {29, L"Home City"},
-            {30, L"Home Country"},   {31, L"Home ZIP Code"},  {33, L"Home Address"}};
+    return {{4, L"Comments"},
+            {7, L"First Name"},
+            {8, L"Office Phone Number"},
+            {9, L"Home Phone Number"},
+            {10, L"Last Name"},
+            {11, L"Organization"},
+            {12, L"Title"},
+            {14, L"ZIP Code"},
+            {15, L"Fax Number"},
+            {16, L"Mobile Phone Number"},
+            {19, L"Country"},
+            {20, L"City"},
+            {21, L"Address"},
+            {28, L"Web Site"},
+            {29, L"Home City"},
+            {30, L"Home Country"},
+            {31, L"Home ZIP Code"},
+            {33, L"Home Address"}};
 }
 
 GroupWiseWorld::GroupWiseWorld()
@@ -112,18 +126,22 @@ GroupWiseWorld GroupWiseWorld::FromData(const WorldData& data) {
     }
     world.ledger.failures = ReadFailureRules(data.configuration);
     for (const auto& container : data.containers) {
-        if (!container.attributes.empty()) throw DamagedWorld("the account's parts have no attributes");
+        if (!container.attributes.empty())
+            throw DamagedWorld("the account's parts have no attributes");
         if (container.name == kAddressBooks && container.items.empty()) {
             world.addressBooks.clear();
-            for (const auto& book : container.containers) world.addressBooks.push_back(ReadBook(book));
+            for (const auto& book : container.containers)
+                world.addressBooks.push_back(ReadBook(book));
             if (world.addressBooks.empty()) world.addressBooks = GroupWiseWorld().addressBooks;
         } else if (container.name == kMailbox && container.containers.empty()) {
             for (const auto& item : container.items) {
-                if (item.kind != kAppointment) throw DamagedWorld("the mailbox holds appointments alone");
+                if (item.kind != kAppointment)
+                    throw DamagedWorld("the mailbox holds appointments alone");
             }
             world.appointments = container.items;
         } else {
-            throw DamagedWorld("the account holds \"Address Books\" with books and a \"Mailbox\" with items");
+            throw DamagedWorld(
+                "the account holds \"Address Books\" with books and a \"Mailbox\" with items");
         }
     }
     return world;
