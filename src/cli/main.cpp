@@ -17,6 +17,7 @@
 #include "cli/SandboxLoad.hpp"
 #include "control/OrvantisAgent.hpp"
 #include "control/Request.hpp"
+#include "inserters/groupwise/GroupWiseDialog.hpp"
 #include "inserters/outlook/OutlookDialog.hpp"
 #include "platform/NativeHost.hpp"
 #include "standins/Sandbox.hpp"
@@ -33,8 +34,9 @@ constexpr std::string_view kUsage =
     "usage: orvantis check FILE   read FILE and print its item records as JSON lines\n"
     "       orvantis load [OPTIONS] FILE\n"
     "                             load FILE into the target it names, as the control does\n"
-    "       orvantis choose-address-book outlook [OPTIONS]\n"
-    "                             choose the contact folder that Outlook contacts go to\n"
+    "       orvantis choose-address-book outlook|groupwise [OPTIONS]\n"
+    "                             choose the contact folder that Outlook contacts go to, or\n"
+    "                             the address book that GroupWise contacts go to\n"
     "       orvantis sandbox show DIR   print what the products' stand-ins in DIR hold\n"
     "       orvantis settings     print the stored per-user settings (the password masked)\n"
     "       orvantis --help | --version\n"
@@ -42,8 +44,8 @@ constexpr std::string_view kUsage =
     "  --sandbox DIR              the products are answered by their stand-ins, whose worlds\n"
     "                             are kept in DIR (one JSON file per product); without it\n"
     "                             no product answers (429)\n"
-    "  --address-book N|NAME      answers the address-book dialog: the folder at position N\n"
-    "                             (from 0) or the first one named NAME, then OK\n"
+    "  --address-book N|NAME      answers the address-book dialog: the line at position N\n"
+    "                             (from 0, -1 for none) or the first one named NAME, then OK\n"
     "  --goldmine-user NAME, --goldmine-password-file FILE\n"
     "                             answer the GoldMine dialog with this user name and the\n"
     "                             password on FILE's first line, then OK (which stores both)\n"
@@ -179,15 +181,16 @@ int Run(std::string_view command, const std::wstring& text, const Options& optio
 
 // Shows a product's address-book dialog, so that a user can choose before loading.
 int ChooseAddressBook(const Options& options) {
-    if (options.operands != std::vector<std::string>{"outlook"}) {
+    const bool outlook = options.operands == std::vector<std::string>{"outlook"};
+    if (!outlook && options.operands != std::vector<std::string>{"groupwise"}) {
         std::cerr << kUsage;
         return kUsageError;
     }
     const auto terminal = OpenTerminal();
     ConsoleUserInterface console(std::cerr, terminal.get(), options.answer);
     const auto native = CreateNativeHost(console);
-    const auto choose = [](Host& host) {
-        ShowOutlookDialog(host);
+    const auto choose = [outlook](Host& host) {
+        outlook ? ShowOutlookDialog(host) : ShowGroupWiseDialog(host);
         return kFinished;
     };
     try {

@@ -24,6 +24,11 @@ MemberInfo NewEnumMember() {
             .dispatchId = kNewEnumDispatchId};
 }
 
+MemberInfo ItemByPositionMember() {
+    return {.name = L"Item", .access = Access::ReadOnly, .type = ValueType::Object,
+            .parameters = {ValueType::Long}, .required = 1, .dispatchId = 0};
+}
+
 Variant Coerce(const Variant& value, ValueType type) {
     using Kind = Variant::Kind;
     const Kind kind = value.GetKind();

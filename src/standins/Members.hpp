@@ -27,7 +27,8 @@ struct MemberInfo {
     ValueType type = ValueType::Any;       // a property's value
     std::vector<ValueType> parameters{};   // a method's or indexed property's arguments
     std::size_t required = 0;              // how many of the parameters may not be omitted
-    std::int32_t dispatchId = kNamedOnly;  // 0 (default member) and -4 (_NewEnum) only
+    std::int32_t dispatchId = kNamedOnly;  // 0 (default member), -4 (_NewEnum), or one a
+                                           // product's type library fixes
     Variant initial{};                     // what a property reads before anything is written
 };
 
@@ -36,6 +37,8 @@ using MemberTable = std::span<const MemberInfo>;
 // What every collection answers besides its Item: Count, and _NewEnum for For Each.
 MemberInfo CountMember();
 MemberInfo NewEnumMember();
+// A collection's Item by 1-based position, its default member.
+MemberInfo ItemByPositionMember();
 
 // Member names of the products match whatever the letter case.
 inline bool SameName(std::wstring_view a, std::wstring_view b) { return EqualsIgnoringCase(a, b); }

@@ -3,6 +3,7 @@
 #include "standins/WorldFile.hpp"
 #include "standins/act/ActProduct.hpp"
 #include "standins/goldmine/GoldMineProduct.hpp"
+#include "standins/groupwise/GroupWiseProduct.hpp"
 #include "standins/outlook/OutlookProduct.hpp"
 
 namespace orvantis::standins {
@@ -11,6 +12,7 @@ Sandbox::Sandbox() {
     products_.push_back(std::make_unique<OutlookProduct>());
     products_.push_back(std::make_unique<ActProduct>());
     products_.push_back(std::make_unique<GoldMineProduct>());
+    products_.push_back(std::make_unique<GroupWiseProduct>());
 }
 
 Sandbox::Sandbox(std::filesystem::path directory) : Sandbox() {
@@ -83,5 +85,6 @@ World& Sandbox::Find() {
 OutlookWorld& Sandbox::Outlook() { return Find<OutlookWorld>(); }
 ActWorld& Sandbox::Act() { return Find<ActWorld>(); }
 GoldMineWorld& Sandbox::GoldMine() { return Find<GoldMineWorld>(); }
+GroupWiseWorld& Sandbox::GroupWise() { return Find<GroupWiseWorld>(); }
 
 }  // namespace orvantis::standins

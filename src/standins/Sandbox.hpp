@@ -11,6 +11,7 @@
 #include "standins/Product.hpp"
 #include "standins/act/ActWorld.hpp"
 #include "standins/goldmine/GoldMineWorld.hpp"
+#include "standins/groupwise/GroupWiseWorld.hpp"
 #include "standins/outlook/OutlookWorld.hpp"
 
 namespace orvantis::standins {
@@ -41,6 +42,7 @@ public:
     OutlookWorld& Outlook();
     ActWorld& Act();
     GoldMineWorld& GoldMine();
+    GroupWiseWorld& GroupWise();
 
 private:
     template <class World>

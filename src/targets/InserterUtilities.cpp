@@ -6,6 +6,7 @@
 #include "inserters/act/ActUtilities.hpp"
 #include "inserters/goldmine/GoldMineUtilities.hpp"
 #include "inserters/goldmine/GoldmineDialog.hpp"
+#include "inserters/groupwise/GroupWiseUtilities.hpp"
 #include "inserters/notes/LotusUtilities.hpp"
 #include "inserters/outlook/OutlookUtilities.hpp"
 #include "support/ConfigUtilities.hpp"
@@ -70,8 +71,14 @@ const Target kTargets[] = {
                                            L"onenotes");
                  }}},
     {.name = L"groupwise",
-     .contact = {L"WriteGroupWiseContact"},
-     .event = {L"WriteGroupWiseAppointment"}},
+     .contact = {L"WriteGroupWiseContact",
+                 [](Host& host, AgentContactRef& contact) {
+                     GroupWiseUtilities::WriteGroupWiseContact(host, *contact);
+                 }},
+     .event = {L"WriteGroupWiseAppointment",
+               [](Host& host, AgentEventRef& event) {
+                   GroupWiseUtilities::WriteGroupWiseAppointment(host, *event);
+               }}},
 };
 
 template <class RecordRef>

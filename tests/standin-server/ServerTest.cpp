@@ -15,6 +15,7 @@
 #include "platform/windows/ComObjectFactory.hpp"
 #include "platform/windows/DispatchObject.hpp"
 #include "platform/windows/ObjectDispatch.hpp"
+#include "standins/Sandbox.hpp"
 
 namespace orvantis::testing {
 namespace {
@@ -36,6 +37,7 @@ protected:
         RegSetKeyValueW(HKEY_LOCAL_MACHINE,
                         L"Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\GMW6.exe", L"Path",
                         REG_SZ, L"C:\\GoldMine", 24);
+        std::filesystem::remove(Folder() / "groupwise.json");
         SetEnvironmentVariableW(L"ORVANTIS_SANDBOX_DIR", Folder().wstring().c_str());
         ASSERT_EQ(Library(ORVANTIS_STANDIN_SERVER).Call("DllRegisterServer"), S_OK);
         ASSERT_EQ(Library(ORVANTIS_OCX).Call("DllRegisterServer"), S_OK);
@@ -55,6 +57,28 @@ protected:
     Library server_{ORVANTIS_STANDIN_SERVER};
     windows::ComObjectFactory objects_;
 };
+
+std::wstring Setting(const wchar_t* key) {
+    wchar_t value[64] = L"(missing)";
+    DWORD size = sizeof value;
+    RegGetValueW(HKEY_CURRENT_USER, L"Software\\OrvantisAgent\\Configuration", key, RRF_RT_REG_SZ,
+                 nullptr, value, &size);
+    return value;
+}
+
+const ShownDialog::Control& ListOf(const ShownDialog& dialog) {
+    for (const auto& control : dialog.controls) {
+        if (control.className == L"ListBox") return control;
+    }
+    throw std::runtime_error("no list");
+}
+
+HWND ButtonOf(const ShownDialog& dialog, const wchar_t* text) {
+    for (const auto& control : dialog.controls) {
+        if (control.text == text) return control.window;
+    }
+    throw std::runtime_error("no button");
+}
 
 TEST_F(ServerTest, FixedIdentifiersReachTheObjectAndItsBridgeStaysInItsModule) {
     const ObjectRef folders = NameSpace()->Get(L"Folders").ToObject();
@@ -135,35 +159,17 @@ TEST_F(ServerTest, TheOutlookDialogStoresTheChosenContactFolder) {
     const auto choose = reinterpret_cast<void(CALLBACK*)(HWND, HINSTANCE, LPSTR, int)>(
         reinterpret_cast<void*>(GetProcAddress(ocx.Module(), "ChooseOutlookAddressBook")));
     ASSERT_NE(choose, nullptr);
-    const auto setting = [] {
-        wchar_t value[64] = L"(missing)";
-        DWORD size = sizeof value;
-        RegGetValueW(HKEY_CURRENT_USER, L"Software\\OrvantisAgent\\Configuration",
-                     L"OutlookAddressBook", RRF_RT_REG_SZ, nullptr, value, &size);
-        return std::wstring(value);
-    };
-    const auto list = [](const ShownDialog& dialog) -> const ShownDialog::Control& {
-        for (const auto& control : dialog.controls) {
-            if (control.className == L"ListBox") return control;
-        }
-        throw std::runtime_error("no list");
-    };
-    const auto button = [](const ShownDialog& dialog, const wchar_t* text) {
-        for (const auto& control : dialog.controls) {
-            if (control.text == text) return control.window;
-        }
-        throw std::runtime_error("no button");
-    };
+    const auto setting = [] { return Setting(L"OutlookAddressBook"); };
     DialogDriver driver;
     driver.actions = {
-        [&](const ShownDialog& d) { SelectLine(list(d).window, 1); Click(button(d, L"OK")); },
-        [&](const ShownDialog& d) { Click(button(d, L"Annuler")); },
-        [&](const ShownDialog& d) { SelectLine(list(d).window, 0); PressCloseControl(d.window); },
+        [&](const ShownDialog& d) { SelectLine(ListOf(d).window, 1); Click(ButtonOf(d, L"OK")); },
+        [&](const ShownDialog& d) { Click(ButtonOf(d, L"Annuler")); },
+        [&](const ShownDialog& d) { SelectLine(ListOf(d).window, 0); PressCloseControl(d.window); },
     };
     choose(nullptr, nullptr, nullptr, SW_SHOWNORMAL);
     ASSERT_EQ(driver.shown.size(), 1u);
     EXPECT_EQ(driver.shown[0].caption, L"Select the address book");
-    EXPECT_EQ(list(driver.shown[0]).lines, (std::vector<std::wstring>{L"Contacts", L"Business Contacts"}));
+    EXPECT_EQ(ListOf(driver.shown[0]).lines, (std::vector<std::wstring>{L"Contacts", L"Business Contacts"}));
     EXPECT_EQ(setting(), L"1");
     choose(nullptr, nullptr, nullptr, SW_SHOWNORMAL);
     EXPECT_EQ(setting(), L"");
@@ -232,6 +238,62 @@ TEST_F(ServerTest, TheControlLoadsIntoActAndGoldMineThroughTheirLoginDialogs) {
     EXPECT_EQ(boxes.boxes[0].title, L"Orvantis Agent Alert");
     EXPECT_EQ(Count(Saved("goldmine.json"), "\" Nowak\""), 3u) << Saved("goldmine.json");
     EXPECT_EQ(Count(Saved("act.json"), "\" Nowak\""), 1u) << Saved("act.json");
+}
+
+// GroupWise through the control: the address-book dialog is a real window before each contact,
+// driven as a user would. OK stores the line and the next showing keeps it; a double-click
+// does nothing, and Esc and Annuler leave storing nothing, the list then read afresh.
+TEST_F(ServerTest, TheControlAsksForTheGroupWiseAddressBookBeforeEachContact) {
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\OrvantisAgent\\Configuration",
+                       L"GroupWiseAddressBook");
+    LRESULT keptSelection = -2;
+    DialogDriver driver;
+    driver.actions = {
+        [&](const ShownDialog& d) { SelectLine(ListOf(d).window, 1); Click(ButtonOf(d, L"OK")); },
+        [&](const ShownDialog& d) {
+            keptSelection = SendMessageW(ListOf(d).window, LB_GETCURSEL, 0, 0);
+            DoubleClickLine(ListOf(d).window, 2);
+            PressEscape(ListOf(d).window);
+        },
+        [&](const ShownDialog& d) { SelectLine(ListOf(d).window, 2); Click(ButtonOf(d, L"Annuler")); },
+    };
+    {
+        ScriptHost agent(CreateByProgId(L"Orvantis.OrvantisAgent"));
+        std::wstring contacts;
+        for (const wchar_t* name : {L"Ines", L"Jon", L"Kim"}) {
+            contacts += L"<contact><firstname>" + std::wstring(name) +
+                        L"</firstname><company-fax>+1 555</company-fax></contact>";
+        }
+        const auto outcome = agent.CallWithText(
+            L"LoadXML", L"<datas open='groupwise'>" + contacts +
+                            L"<event><subject>Review</subject><start>20261214T100000</start>"
+                            L"</event></datas>");
+        EXPECT_FALSE(outcome.error);
+        EXPECT_TRUE(agent.Get(L"isOk").flag);
+        EXPECT_EQ(server_.Call("DllCanUnloadNow"), S_OK) << "a GroupWise object is still alive";
+    }
+    ASSERT_EQ(driver.shown.size(), 3u);
+    EXPECT_EQ(driver.shown[0].caption, L"Select the Address book");
+    for (const auto& shown : driver.shown) {
+        EXPECT_EQ(ListOf(shown).lines, (std::vector<std::wstring>{
+                                           L"Novell GroupWise Address Book", L"Frequent Contacts",
+                                           L"Customers"}));
+    }
+    EXPECT_EQ(keptSelection, 1);
+    EXPECT_EQ(Setting(L"GroupWiseAddressBook"), L"1");
+
+    standins::Sandbox saved(Folder());
+    const auto& books = saved.GroupWise().addressBooks;
+    ASSERT_EQ(books[1].entries.size(), 3u);
+    EXPECT_TRUE(books[2].entries.empty());
+    for (const auto& entry : books[1].entries) {
+        EXPECT_EQ(entry.finalCalls, 1);
+        ASSERT_EQ(entry.fields.size(), 18u);
+        EXPECT_EQ(entry.fields[15].name, L"Fax Number");
+        EXPECT_EQ(entry.fields[15].value.ToText(), L"+1 555");
+    }
+    ASSERT_EQ(saved.GroupWise().appointments.size(), 1u);
+    EXPECT_EQ(saved.GroupWise().appointments[0].fields.size(), 4u);  // no date among them
 }
 
 }  // namespace

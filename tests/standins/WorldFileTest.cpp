@@ -45,13 +45,14 @@ protected:
     const fs::path golden_ = fs::path(ORVANTIS_STANDINS_DATA);
 };
 
-// Every product's golden world, listed as outlook.txt says (the products in sandbox order).
+// Every product's golden world, listed as sandbox.txt says (the products in sandbox order).
 TEST_F(WorldFileTest, GoldenWorldLoadsAndSavesByteForByte) {
-    const char* const files[] = {"outlook.json", "act.json", "goldmine.json"};
+    const char* const files[] = {"outlook.json", "act.json", "goldmine.json", "groupwise.json"};
     for (const char* file : files) WriteFile(directory_ / file, ReadFile(golden_ / file));
     standins::Sandbox sandbox(directory_);
     EXPECT_EQ(sandbox.Outlook().version, L"11.0.5608.5606");
-    EXPECT_EQ(sandbox.Describe(), ReadFile(golden_ / "outlook.txt"));
+    EXPECT_EQ(sandbox.GroupWise().ledger.failures.size(), 1u);
+    EXPECT_EQ(sandbox.Describe(), ReadFile(golden_ / "sandbox.txt"));
     sandbox.Save();
     for (const char* file : files) {
         EXPECT_EQ(ReadFile(directory_ / file), ReadFile(golden_ / file)) << file;
@@ -78,12 +79,19 @@ TEST_F(WorldFileTest, DamagedFileRaisesNamingItAndChangesNothing) {
         item + R"("AppointmentItem", "fields": [{"name": "Start", "value": {"date": "2026-02-03"}}]}]}]})",
         item + R"("TaskItem", "fields": [{"name": "Subject", "value": "\udc00"}]}]}]})",
     };
+    const std::string books = R"({"containers": [{"name": "Address Books", "containers": [{"name": "B", )";
     const std::pair<const char*, std::string> otherProducts[] = {
         {"act.json", R"({"configuration": {"MultiUser": "yes"}})"},
         {"act.json", item + R"("Contact", "fields": [{"name": "Phone", "value": "x"}]}]}]})"},
         {"goldmine.json", R"({"configuration": {"Users": ["JDUPONT"]}})"},
         {"goldmine.json", R"({"containers": [{"name": "Calendar"}]})"},
         {"goldmine.json", R"({"containers": [{"name": "Contacts", "items": [{"kind": "Contact", "fields": [{"name": "Zip", "value": 69002}]}]}]})"},
+        {"groupwise.json", R"({"containers": [{"name": "Calendar"}]})"},
+        {"groupwise.json", R"({"containers": [{"name": "Mailbox", "items": [{"kind": "Note"}]}]})"},
+        {"groupwise.json", books + R"("FieldDefinitions": {"ten": "Last Name"}}]}]})"},
+        {"groupwise.json", books + R"("FieldDefinitions": {"10": 5}}]}]})"},
+        {"groupwise.json", books + R"("containers": [{"name": "E", "FinalCalls": "1"}]}]}]})"},
+        {"groupwise.json", books + R"("containers": [{"name": "E", "items": [{"kind": "Fields"}, {"kind": "Fields"}]}]}]}]})"},
     };
     for (const auto& [file, text] : otherProducts) {
         WriteFile(directory_ / file, text);

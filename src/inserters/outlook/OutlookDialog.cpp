@@ -1,22 +1,14 @@
 #include "inserters/outlook/OutlookDialog.hpp"
 
+#include "dialogs/AddressBookView.hpp"
 #include "inserters/outlook/OutlookUtilities.hpp"
 #include "support/ConfigUtilities.hpp"
 
 namespace orvantis {
 
 DialogView OutlookDialog::Load(Host& host) {
-    using Kind = DialogControl::Kind;
-    return {L"Select the address book",
-            {
-                {.kind = Kind::Label, .id = L"Label1", .text = L"Available Address book:"},
-                {.kind = Kind::ListBox,
-                 .id = L"List1",
-                 .items = OutlookUtilities::ListOutlookContactFolders(host),
-                 .doubleClickIsOk = true},
-                {.kind = Kind::OkButton, .id = L"OKButton", .text = L"OK"},
-                {.kind = Kind::CancelButton, .id = L"CancelButton", .text = L"Annuler"},
-            }};
+    return AddressBookView(L"Select the address book",
+                           OutlookUtilities::ListOutlookContactFolders(host), true);
 }
 
 DialogOutcome OutlookDialog::OnOk(Host& host) {

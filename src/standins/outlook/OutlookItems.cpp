@@ -97,8 +97,7 @@ private:
     MemberTable Members() const override {
         static const std::array table{
             CountMember(),
-            MemberInfo{.name = L"Item", .access = Access::ReadOnly, .type = ValueType::Object,
-                       .parameters = {ValueType::Long}, .required = 1, .dispatchId = 0},
+            ItemByPositionMember(),
             NewEnumMember(),
             MemberInfo{.name = L"Add", .access = Access::Method, .parameters = {ValueType::Any}},
             MemberInfo{.name = L"Restrict", .access = Access::Method,

@@ -1,0 +1,244 @@
+// The GroupWise inserters and the address-book dialog against GroupWise's stand-in: which
+// book a contact goes to, under which field names, and what the dialog keeps between
+// contacts. Every test ends with every GroupWise object released.
+
+#include <gtest/gtest.h>
+
+#include "exports/ContactSamples.hpp"
+#include "fakes/Errors.hpp"
+#include "fakes/TestHost.hpp"
+#include "inserters/groupwise/GroupWiseDialog.hpp"
+#include "inserters/groupwise/GroupWiseUtilities.hpp"
+#include "standins/Sandbox.hpp"
+#include "support/ConfigUtilities.hpp"
+
+namespace orvantis::testing {
+namespace {
+
+using namespace GroupWiseUtilities;
+
+constexpr std::int32_t kGroupWiseFailure = -2147352567;
+
+PresetAnswer Press(DialogAnswer::Button button, int line = -1) {
+    return {button, {}, {{L"List1", line}}, {}};
+}
+
+class GroupWiseTest : public ::testing::Test {
+protected:
+    GroupWiseTest() { sandbox.Register(test.objects); }
+    void TearDown() override {
+        // The thread's dialog outlives a test: closed, it lists afresh for the next one.
+        if (ThreadDialog<GroupWiseDialog>().IsLoaded()) ShowGroupWiseDialog(host());
+        EXPECT_EQ(sandbox.LiveObjects(), 0u);
+    }
+
+    Host& host() { return test.Get(); }
+    standins::GroupWiseWorld& groupwise() { return sandbox.GroupWise(); }
+    std::vector<standins::GroupWiseEntry>& Entries(std::size_t book) {
+        return groupwise().addressBooks.at(book).entries;
+    }
+    std::wstring Setting() { return ConfigUtilities::GetGroupWiseAddressBook(host()).ToText(); }
+    void Choose(const wchar_t* position) {
+        ConfigUtilities::SaveGroupWiseAddressBook(host(), position);
+    }
+    void Fail(std::wstring object, std::wstring member, std::size_t call = 0) {
+        groupwise().ledger.failures.push_back({std::move(object), std::move(member), call,
+                                               kGroupWiseFailure, L"GroupWise", L"refused", 0});
+    }
+
+    TestHost test;
+    standins::Sandbox sandbox;
+};
+
+TEST_F(GroupWiseTest, FieldsGoUnderTheBooksOwnNamesInOrderAndTheFaxOnlyUnderAFaxField) {
+    using Definitions = std::vector<standins::GroupWiseFieldDefinition>;
+    Definitions renamedFax = standins::GroupWiseWorld::DefaultFieldDefinitions();
+    for (auto& definition : renamedFax) {
+        if (definition.name == L"Fax Number") definition = {40, L"  business FAX "};
+    }
+    Definitions noFax = standins::GroupWiseWorld::DefaultFieldDefinitions();
+    std::erase_if(noFax, [](const auto& d) { return d.name == L"Fax Number"; });
+    const struct {
+        Definitions definitions;
+        const wchar_t* faxField;  // where the fax went, null when it was left out
+    } cases[] = {
+        {standins::GroupWiseWorld::DefaultFieldDefinitions(), L"Fax Number"},
+        {renamedFax, L"  business FAX "},
+        {noFax, nullptr},
+    };
+    AgentContact contact = FullContact();
+    contact.PersonalPhone = Variant(std::int32_t{225});
+    Choose(L"2");
+    for (const auto& c : cases) {
+        groupwise().addressBooks[2].fieldDefinitions = c.definitions;
+        Entries(2).clear();
+        WriteGroupWiseContact(host(), contact);
+        ASSERT_EQ(Entries(2).size(), 1u);
+        const auto& entry = Entries(2)[0];
+        EXPECT_EQ(entry.displayName, L"Claire Martin");
+        EXPECT_EQ(entry.emailAddress, L"claire.martin@example.com");
+        EXPECT_EQ(entry.finalCalls, 1);
+        std::vector<std::pair<std::wstring, std::wstring>> written;
+        for (const auto& field : entry.fields)
+            written.emplace_back(field.name, field.value.ToText());
+        std::vector<std::pair<std::wstring, std::wstring>> expected = {
+            {L"Last Name", contact.Lastname},
+            {L"First Name", contact.Firstname},
+            {L"Title", contact.JobTitle},
+            {L"Home Address", contact.HomeAddressStreet},
+            {L"Home City", contact.HomeAddressCity},
+            {L"Home ZIP Code", contact.HomeAddressZip},
+            {L"Home Country", contact.HomeAddressCountry},
+            {L"Address", contact.CompanyAddressStreet},
+            {L"City", contact.CompanyAddressCity},
+            {L"ZIP Code", contact.CompanyAddressZip},
+            {L"Country", contact.CompanyAddressCountry},
+            {L"Mobile Phone Number", contact.PersonalMobile},
+            {L"Home Phone Number", L"225"},
+            {L"Organization", contact.CompanyName},
+            {L"Office Phone Number", contact.CompanyPhone},
+            {L"Comments", contact.Notes},
+            {L"Web Site", contact.SiteURL}};
+        if (c.faxField) expected.insert(expected.begin() + 15, {c.faxField, L"+33 4 72 00 00 01"});
+        EXPECT_EQ(written, expected) << (c.faxField ? c.faxField : L"no fax field");
+    }
+    // The variant phone is passed as the number it holds, not as text.
+    EXPECT_EQ(Entries(2)[0].fields[12].value.GetKind(), Variant::Kind::Long);
+}
+
+TEST_F(GroupWiseTest, DisplayNamesAndEmptyFieldsAreWrittenToo) {
+    const struct {
+        const wchar_t* first;
+        const wchar_t* last;
+        const wchar_t* shown;
+    } cases[] = {
+        {L"Ana", L"Silva", L"Ana Silva"},
+        {L"Ana", L"", L"Ana "},
+        {L"", L"Silva", L" Silva"},
+        {L"", L"", L"Acme"},
+    };
+    Choose(L"0");
+    for (const auto& c : cases) {
+        AgentContact contact;
+        contact.Firstname = c.first;
+        contact.Lastname = c.last;
+        contact.CompanyName = L"Acme";
+        WriteGroupWiseContact(host(), contact);
+        EXPECT_EQ(Entries(0).back().displayName, c.shown);
+        EXPECT_EQ(Entries(0).back().fields.size(), 18u) << c.shown;  // empty values included
+    }
+}
+
+TEST_F(GroupWiseTest, TheStoredPositionPicksTheBookOrEndsTheInsertion) {
+    const struct {
+        const wchar_t* setting;
+        std::int32_t error;
+        int book;  // where the contact went, -1 for nowhere
+    } cases[] = {
+        {L"1", 0, 1},
+        {L"0", 0, 0},
+        {L" 2 ", 0, 2},
+        {L"-1", kGroupWiseFailure, -1},  // asks for position 0, which GroupWise refuses
+        {L"3", kGroupWiseFailure, -1},
+        {L"", 13, -1},
+        {L"two", 13, -1},
+        {L"32767", 6, -1},
+    };
+    for (const auto& c : cases) {
+        Choose(c.setting);
+        for (auto& book : groupwise().addressBooks) book.entries.clear();
+        EXPECT_EQ(ErrorNumberOf([&] { WriteGroupWiseContact(host(), FullContact()); }), c.error)
+            << c.setting;
+        for (int book = 0; book < 3; ++book) {
+            EXPECT_EQ(Entries(book).size(), book == c.book ? 1u : 0u) << c.setting;
+        }
+    }
+    // Without GroupWise, neither the dialog nor an appointment can start.
+    TestHost bare;
+    EXPECT_EQ(ErrorNumberOf([&] { WriteGroupWiseContact(bare.Get(), FullContact()); }), 429);
+    EXPECT_EQ(ErrorNumberOf([&] { WriteGroupWiseAppointment(bare.Get(), AgentEvent{}); }), 429);
+}
+
+TEST_F(GroupWiseTest, TheDialogKeepsItsListAndChoiceFromOneContactToTheNext) {
+    using Button = DialogAnswer::Button;
+    test.ui.dialogAnswers = {Press(Button::Ok, 1), Press(Button::Ok, 1)};
+    WriteGroupWiseContact(host(), FullContact());
+    WriteGroupWiseContact(host(), FullContact());
+    ASSERT_EQ(test.ui.dialogs.size(), 2u);
+    const DialogView& first = test.ui.dialogs[0];
+    EXPECT_EQ(first.caption, L"Select the Address book");
+    EXPECT_EQ(first.controls[1].items,
+              (std::vector<std::wstring>{L"Novell GroupWise Address Book", L"Frequent Contacts",
+                                         L"Customers"}));
+    EXPECT_EQ(first.controls[1].selection, -1);
+    EXPECT_FALSE(first.controls[1].doubleClickIsOk);
+    EXPECT_EQ(test.ui.dialogs[1].controls[1].selection, 1);  // the first contact's choice
+    EXPECT_EQ(Setting(), L"1");
+    EXPECT_EQ(Entries(1).size(), 2u);
+    EXPECT_EQ(groupwise().logins, 3u);  // the list once, then once per contact
+
+    // OK with nothing selected stores "-1"; Annuler, Esc and the close control store nothing,
+    // and the next showing lists afresh.
+    const struct {
+        PresetAnswer answer;
+        const wchar_t* stored;
+        std::size_t logins;  // for the showing and its contact
+    } cases[] = {
+        {Press(Button::Ok, -1), L"-1", 1}, {Press(Button::Cancel, 2), L"-1", 1},
+        {Press(Button::Ok, 0), L"0", 2},   {Press(Button::Close, 2), L"0", 1},
+        {Press(Button::Ok, 2), L"2", 2},
+    };
+    for (const auto& c : cases) {
+        const std::size_t before = groupwise().logins;
+        test.ui.dialogAnswers = {c.answer};
+        ErrorNumberOf([&] { WriteGroupWiseContact(host(), FullContact()); });
+        EXPECT_EQ(Setting(), c.stored);
+        EXPECT_EQ(groupwise().logins - before, c.logins) << c.stored;
+    }
+}
+
+TEST_F(GroupWiseTest, AListThatFailsPartWayIsNotKeptAndANestedShowingIsRefused) {
+    Fail(L"AddressBook", L"Name", 2);
+    Choose(L"1");
+    EXPECT_EQ(ErrorNumberOf([&] { WriteGroupWiseContact(host(), FullContact()); }),
+              kGroupWiseFailure);
+    EXPECT_TRUE(test.ui.dialogs.empty());
+    EXPECT_FALSE(ThreadDialog<GroupWiseDialog>().IsLoaded());
+
+    std::int32_t nested = 0;
+    test.ui.onDialog = [&] {
+        test.ui.onDialog = nullptr;
+        nested = ErrorNumberOf([&] { WriteGroupWiseContact(host(), FullContact()); });
+    };
+    test.ui.dialogAnswers = {Press(DialogAnswer::Button::Ok, 2)};
+    WriteGroupWiseContact(host(), FullContact());
+    EXPECT_EQ(nested, 400);
+    ASSERT_EQ(test.ui.dialogs.size(), 1u);
+    EXPECT_EQ(test.ui.dialogs[0].controls[1].items.size(), 3u);
+    EXPECT_EQ(Entries(2).size(), 1u);
+    EXPECT_EQ(Entries(1).size(), 0u);
+}
+
+TEST_F(GroupWiseTest, AnAppointmentCarriesItsSubjectAndNotesAloneThroughFixedIdentifiers) {
+    AgentEvent event;
+    event.Subject = L"Review";
+    event.Notes = L"Bring figures";
+    event.Location = L"Room 4";
+    event.StarDate = DateValue{46000.5};
+    event.EndDate = DateValue{46000.75};
+    WriteGroupWiseAppointment(host(), event);
+    ASSERT_EQ(groupwise().appointments.size(), 1u);
+    std::vector<std::pair<std::wstring, std::wstring>> written;
+    for (const auto& field : groupwise().appointments[0].fields) {
+        written.emplace_back(field.name, field.value.ToText());
+    }
+    EXPECT_EQ(written,
+              (std::vector<std::pair<std::wstring, std::wstring>>{{L"Subject", L"Review"},
+                                                                  {L"BodyText", L"Bring figures"},
+                                                                  {L"[0x60010013]", L"0"},
+                                                                  {L"[0x60020009]", L"True"}}));
+    EXPECT_TRUE(test.ui.dialogs.empty());
+}
+
+}  // namespace
+}  // namespace orvantis::testing
