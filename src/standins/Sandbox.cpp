@@ -1,12 +1,14 @@
 #include "standins/Sandbox.hpp"
 
 #include "standins/WorldFile.hpp"
+#include "standins/notes/NotesProduct.hpp"
 #include "standins/outlook/OutlookProduct.hpp"
 
 namespace orvantis::standins {
 
 Sandbox::Sandbox() {
     products_.push_back(std::make_unique<OutlookProduct>());
+    products_.push_back(std::make_unique<NotesProduct>());
 }
 
 Sandbox::Sandbox(std::filesystem::path directory) : Sandbox() {
@@ -51,5 +53,6 @@ World& Sandbox::Find() {
 }
 
 OutlookWorld& Sandbox::Outlook() { return Find<OutlookWorld>(); }
+NotesWorld& Sandbox::Notes() { return Find<NotesWorld>(); }
 
 }  // namespace orvantis::standins

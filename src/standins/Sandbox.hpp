@@ -9,6 +9,7 @@
 
 #include "platform/ObjectCatalog.hpp"
 #include "standins/Product.hpp"
+#include "standins/notes/NotesWorld.hpp"
 #include "standins/outlook/OutlookWorld.hpp"
 
 namespace orvantis::standins {
@@ -35,6 +36,7 @@ public:
 
     // The worlds, for tests and benchmarks.
     OutlookWorld& Outlook();
+    NotesWorld& Notes();
 
 private:
     template <class World>
