@@ -48,7 +48,9 @@ TEST_F(WorldFileTest, GoldenWorldLoadsAndSavesByteForByte) {
     WriteFile(worldFile_, golden);
     standins::Sandbox sandbox(directory_);
     EXPECT_EQ(sandbox.Outlook().version, L"11.0.5608.5606");
-    EXPECT_EQ(sandbox.Describe(), ReadFile(golden_ / "outlook.txt"));
+    // Outlook's listing comes first; the other products follow with their default worlds.
+    const std::string listing = sandbox.Describe();
+    EXPECT_EQ(listing.substr(0, listing.find("\nLotus Notes\n") + 1), ReadFile(golden_ / "outlook.txt"));
     sandbox.Save();
     EXPECT_EQ(ReadFile(worldFile_), golden);
     EXPECT_FALSE(fs::exists(directory_ / "outlook.json.tmp"));
