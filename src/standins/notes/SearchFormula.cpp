@@ -2,18 +2,10 @@
 
 #include <cwctype>
 
+#include "standins/TextScan.hpp"
+
 namespace orvantis::standins {
 namespace {
-
-void SkipBlanks(std::wstring_view& text) {
-    while (!text.empty() && text.front() == L' ') text.remove_prefix(1);
-}
-
-bool Take(std::wstring_view& text, wchar_t expected) {
-    if (text.empty() || text.front() != expected) return false;
-    text.remove_prefix(1);
-    return true;
-}
 
 bool IsNameCharacter(wchar_t c) { return std::iswalnum(c) || c == L'_' || c == L'$'; }
 
