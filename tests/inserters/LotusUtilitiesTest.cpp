@@ -2,15 +2,14 @@
 // updates, the picture's file, and what they do when Notes or a step fails. Every test ends
 // with every Notes object released.
 
-#include "inserters/notes/LotusUtilities.hpp"
+#include <gtest/gtest.h>
 
 #include <filesystem>
-
-#include <gtest/gtest.h>
 
 #include "automation/DateTime.hpp"
 #include "fakes/Errors.hpp"
 #include "fakes/TestHost.hpp"
+#include "inserters/notes/LotusUtilities.hpp"
 #include "standins/Sandbox.hpp"
 
 namespace orvantis::testing {
@@ -22,7 +21,7 @@ using Login = standins::NotesWorld::Login;
 // The machine's files, since the stand-in reads an attachment from the disk as Notes does,
 // with what was made recorded, and writes refused on demand.
 class WatchedFiles : public Files {
-public:
+  public:
     explicit WatchedFiles(Files& files) : files_(files) {}
     void WriteBytes(const std::wstring& path, std::string_view bytes) override {
         if (refuseWrites) throw AutomationError::Standard(errors::kPermissionDenied, path);
@@ -42,12 +41,12 @@ public:
     std::vector<std::wstring> made;
     bool refuseWrites = false;
 
-private:
+  private:
     Files& files_;
 };
 
 class NotesTest : public ::testing::Test {
-protected:
+  protected:
     NotesTest() { sandbox.Register(test.objects); }
     void TearDown() override { EXPECT_EQ(sandbox.LiveObjects(), 0u); }
 
@@ -62,8 +61,9 @@ protected:
         if (!field) return L"(not written)";
         const auto& product = field->productValue;
         if (product.is_null()) return field->value.ToText();
-        std::string text = product.contains("datetime") ? product["datetime"].get<std::string>()
-                                                        : product["richtext"]["text"].get<std::string>();
+        std::string text = product.contains("datetime")
+                               ? product["datetime"].get<std::string>()
+                               : product["richtext"]["text"].get<std::string>();
         if (product.contains("richtext")) {
             for (const auto& attachment : product["richtext"]["attachments"]) {
                 text += " [" + attachment["name"].get<std::string>() + " " +
@@ -74,7 +74,8 @@ protected:
     }
     static std::wstring Names(const standins::Item& document) {
         std::wstring names;
-        for (const auto& field : document.fields) names += (names.empty() ? L"" : L",") + field.name;
+        for (const auto& field : document.fields)
+            names += (names.empty() ? L"" : L",") + field.name;
         return names;
     }
     static AgentContact Contact(std::wstring id, std::wstring lastName) {
@@ -103,8 +104,9 @@ protected:
     WatchedFiles files{native->Get().files};
     standins::Sandbox sandbox;
 
-private:
-    Host host_{test.Get().xml, test.objects, test.ui, test.registry, test.shell, files, test.settings};
+  private:
+    Host host_{test.Get().xml, test.objects, test.ui,      test.registry,
+               test.shell,     files,        test.settings};
 };
 
 TEST_F(NotesTest, APersonDocumentHoldsEveryItemInOrder) {
@@ -116,11 +118,12 @@ TEST_F(NotesTest, APersonDocumentHoldsEveryItemInOrder) {
     WriteNotesContact(host(), contact);
     ASSERT_EQ(Book().size(), 1u);
     const auto& person = Book()[0];
-    EXPECT_EQ(Names(person),
-              L"Form,FirstName,LastName,MailAddress,StreetAddress,City,Zip,country,PhoneNumber,"
-              L"CellPhoneNumber,CompanyName,OfficeStreetAddress,OfficeCity,OfficeZIP,OfficeCountry,"
-              L"OfficePhoneNumber,OfficeFAXPhoneNumber,MiscPhone1,WebSite,JobTitle,PersPager,FullName,"
-              L"OrvantisID,Briefcase,Type");
+    EXPECT_EQ(
+        Names(person),
+        L"Form,FirstName,LastName,MailAddress,StreetAddress,City,Zip,country,PhoneNumber,"
+        L"CellPhoneNumber,CompanyName,OfficeStreetAddress,OfficeCity,OfficeZIP,OfficeCountry,"
+        L"OfficePhoneNumber,OfficeFAXPhoneNumber,MiscPhone1,WebSite,JobTitle,PersPager,FullName,"
+        L"OrvantisID,Briefcase,Type");
     EXPECT_EQ(Value(person, L"country"), L"France");
     EXPECT_EQ(Value(person, L"MiscPhone1"), L"contact@durand.example");
     EXPECT_EQ(person.Find(L"PhoneNumber")->value.GetKind(), Variant::Kind::Empty);  // never filled
@@ -136,12 +139,19 @@ TEST_F(NotesTest, AContactUpdatesTheFirstDocumentOfItsIdentifierAndNoOther) {
     // The user's own documents carry no identifier; one earlier contact's identifier is what
     // an unescaped "C:\x" would read as.
     for (const wchar_t* own : {L"own contact", L"own group"}) {
-        Book().push_back({L"Document", {{L"LastName", Variant(own), {}}}, ++notes().lastDocumentId, {}});
+        Book().push_back(
+            {L"Document", {{L"LastName", Variant(own), {}}}, ++notes().lastDocumentId, {}});
     }
     const std::pair<const wchar_t*, const wchar_t*> writes[] = {
-        {L"C:x", L"plain"},       {L"A1", L"first A1"},    {L"", L"no id"},
-        {L"say \"hi\"", L"quoted"}, {L"C:\\x", L"backslash"}, {L"", L"no id again"},
-        {L"A1", L"updated A1"},   {L"say \"hi\"", L"quoted again"}, {L"C:\\x", L"backslash again"},
+        {L"C:x", L"plain"},
+        {L"A1", L"first A1"},
+        {L"", L"no id"},
+        {L"say \"hi\"", L"quoted"},
+        {L"C:\\x", L"backslash"},
+        {L"", L"no id again"},
+        {L"A1", L"updated A1"},
+        {L"say \"hi\"", L"quoted again"},
+        {L"C:\\x", L"backslash again"},
     };
     for (const auto& [id, name] : writes) {
         if (std::wstring(name) == L"updated A1") Book()[7].Write(L"OrvantisID", Variant(L"A1"));
@@ -151,9 +161,9 @@ TEST_F(NotesTest, AContactUpdatesTheFirstDocumentOfItsIdentifierAndNoOther) {
     }
     std::vector<std::wstring> names;
     for (const auto& document : Book()) names.push_back(Value(document, L"LastName"));
-    EXPECT_EQ(names, (std::vector<std::wstring>{L"own contact", L"own group", L"plain", L"updated A1",
-                                                 L"no id", L"quoted again", L"backslash again",
-                                                 L"no id again"}));
+    EXPECT_EQ(names, (std::vector<std::wstring>{L"own contact", L"own group", L"plain",
+                                                L"updated A1", L"no id", L"quoted again",
+                                                L"backslash again", L"no id again"}));
     EXPECT_EQ(Value(Book()[0], L"Form"), L"(not written)");
     // An update replaces the notes and the picture instead of adding them again.
     std::size_t briefcases = 0, comments = 0;
@@ -175,7 +185,8 @@ TEST_F(NotesTest, APictureIsAttachedUnderTheNameUsersSeeFromAFolderOfItsOwn) {
     } cases[] = {
         {L"", L"", L"Acme", L"FFD8F", L" ", L" [Acme.gif ffd80f]"},
         {L"Ann", L"", L"Acme", L"FFzz01", L"Ann ", L" [Ann .gif ff01]"},
-        {L"", L"../../etc/passwd", L"", L"41", L" ../../etc/passwd", L" [ .._.._etc_passwd.gif 41]"},
+        {L"", L"../../etc/passwd", L"", L"41", L" ../../etc/passwd",
+         L" [ .._.._etc_passwd.gif 41]"},
         {L"", L"", L"CON", L"41", L" ", L" [_CON.gif 41]"},
         {L"", L"", L"a*b?<c>", L"41", L" ", L" [a_b__c_.gif 41]"},
         {L"", L"", L"Acme", L"", L" ", L"(not written)"},
@@ -202,8 +213,8 @@ TEST_F(NotesTest, APictureIsAttachedUnderTheNameUsersSeeFromAFolderOfItsOwn) {
 
 TEST_F(NotesTest, ASessionThatWillNotStartIsReportedOncePerItemAndWritesNothing) {
     notes().refusalNumber = 4063;
-    for (const auto& [login, contacts, mail] : {std::tuple{Login::Refuse, 0u, 0u},
-                                                {Login::WithoutArgument, 0u, 2u}}) {
+    for (const auto& [login, contacts, mail] :
+         {std::tuple{Login::Refuse, 0u, 0u}, {Login::WithoutArgument, 0u, 2u}}) {
         notes().login = login;
         Mail().clear();
         test.ui.boxes.clear();
@@ -215,8 +226,9 @@ TEST_F(NotesTest, ASessionThatWillNotStartIsReportedOncePerItemAndWritesNothing)
         EXPECT_EQ(Mail().size(), mail);
         ASSERT_EQ(test.ui.boxes.size(), 5u - mail);
         for (const auto& box : test.ui.boxes) {
-            EXPECT_EQ(box.text, L"A error has been procedeed during the Lotus Notes insertion.\r"
-                                L"Please check your password");
+            EXPECT_EQ(box.text,
+                      L"A error has been procedeed during the Lotus Notes insertion.\r"
+                      L"Please check your password");
             EXPECT_EQ(box.title, L"Orvantis Agent Alert");
             EXPECT_EQ(box.style, 48);
         }
@@ -230,7 +242,8 @@ TEST_F(NotesTest, ASessionThatWillNotStartIsReportedOncePerItemAndWritesNothing)
 
 TEST_F(NotesTest, AFailedStepIsPassedOverSilently) {
     const auto fail = [&](const wchar_t* object, const wchar_t* member) {
-        notes().ledger.failures.push_back({object, member, 0, -2147217504, L"Lotus Notes", L"refused", 0});
+        notes().ledger.failures.push_back(
+            {object, member, 0, -2147217504, L"Lotus Notes", L"refused", 0});
     };
     const struct {
         std::function<void()> arrange;
@@ -255,7 +268,8 @@ TEST_F(NotesTest, AFailedStepIsPassedOverSilently) {
         EXPECT_EQ(ErrorNumberOf([&] { WriteNotesAppointment(host(), AgentEvent{}); }), 0) << i;
         EXPECT_EQ(ErrorNumberOf([&] { WriteNotesTask(host(), AgentTodo{}); }), 0) << i;
         const auto book = notes().FindDatabase(L"names.nsf");
-        const auto& contacts = book ? notes().databases[*book].items : std::vector<standins::Item>{};
+        const auto& contacts =
+            book ? notes().databases[*book].items : std::vector<standins::Item>{};
         ASSERT_EQ(contacts.size(), cases[i].contacts) << i;
         const auto mail = notes().FindDatabase(L"mail.nsf");
         EXPECT_EQ(mail ? notes().databases[*mail].items.size() : 0u, cases[i].mail) << i;
@@ -280,9 +294,12 @@ TEST_F(NotesTest, AppointmentsPutTheDayBeforeTheMonthAndSetTheAlarmFromAPositive
          L"2005-31-12 23:59:00|2006-1-1 0:0:00|2005-31-12 23:59:00|2|1|-2.5"},
         {Date(2005, 3, 7, 9, 5), Date(2005, 3, 7, 9, 5), false, L"0",
          L"2005-7-3 9:5:00|2005-7-3 9:5:00|2005-7-3 9:5:00|3|(not written)|(not written)"},
-        {Date(2005, 3, 7, 9, 5), Date(2005, 3, 7, 9, 5), false, L"", L"*|3|(not written)|(not written)"},
-        {Date(2005, 3, 7, 9, 5), Date(2005, 3, 7, 9, 5), false, L"-5", L"*|3|(not written)|(not written)"},
-        {Date(2005, 3, 7, 9, 5), Date(2005, 3, 7, 9, 5), false, L"soon", L"*|3|(not written)|(not written)"},
+        {Date(2005, 3, 7, 9, 5), Date(2005, 3, 7, 9, 5), false, L"",
+         L"*|3|(not written)|(not written)"},
+        {Date(2005, 3, 7, 9, 5), Date(2005, 3, 7, 9, 5), false, L"-5",
+         L"*|3|(not written)|(not written)"},
+        {Date(2005, 3, 7, 9, 5), Date(2005, 3, 7, 9, 5), false, L"soon",
+         L"*|3|(not written)|(not written)"},
     };
     for (const auto& c : cases) {
         Mail().clear();
@@ -302,7 +319,8 @@ TEST_F(NotesTest, AppointmentsPutTheDayBeforeTheMonthAndSetTheAlarmFromAPositive
             seen += (seen.empty() ? L"" : L"|") + Value(document, item);
         }
         const std::wstring expected = c.expected;
-        EXPECT_TRUE(expected.starts_with(L"*") ? seen.ends_with(expected.substr(1)) : seen == expected)
+        EXPECT_TRUE(expected.starts_with(L"*") ? seen.ends_with(expected.substr(1))
+                                               : seen == expected)
             << c.reminder << ": " << seen;
         EXPECT_TRUE(Names(document).starts_with(
             L"Form,StartDateTime,EndDateTime,CalendarDateTime,AppointmentType,Location,Subject,"
@@ -319,7 +337,9 @@ TEST_F(NotesTest, TasksPutTheMonthBeforeTheDayAndMapOnlyTheKnownPrioritiesAndSta
         const wchar_t* importance;
         const wchar_t* dueState;
     } cases[] = {
-        {L"0", 0, L"3", L"0"}, {L"1", 1, L"2", L"1"}, {L"2", 2, L"1", L"9"},
+        {L"0", 0, L"3", L"0"},
+        {L"1", 1, L"2", L"1"},
+        {L"2", 2, L"1", L"9"},
         {L"high", 3, L"(not written)", L"(not written)"},
         {L" 1", -1, L"(not written)", L"(not written)"},
     };
@@ -350,10 +370,12 @@ TEST_F(NotesTest, TheLibraryIsRegisteredOnlyWhereThereIsAComponentRegistry) {
     RegisterNotesLibrary(host());
     EXPECT_TRUE(test.shell.runs.empty());
     test.shell.componentRegistry = true;
-    test.registry.values[{RegistryRoot::LocalMachine, L"Software\\Lotus\\Notes", L"Path"}] = L"D:\\Notes\\";
+    test.registry.values[{RegistryRoot::LocalMachine, L"Software\\Lotus\\Notes", L"Path"}] =
+        L"D:\\Notes\\";
     RegisterNotesLibrary(host());
     ASSERT_EQ(test.shell.runs.size(), 1u);
-    EXPECT_EQ(test.shell.runs[0], std::pair(std::wstring(L"regsvr32 /s \"D:\\Notes\\nlsxbe.dll\""), 1));
+    EXPECT_EQ(test.shell.runs[0],
+              std::pair(std::wstring(L"regsvr32 /s \"D:\\Notes\\nlsxbe.dll\""), 1));
 }
 
 }  // namespace

@@ -1,11 +1,11 @@
 // Notes' stand-in where the inserters rely on it: the session's start, the databases, Search,
 // the documents' items and what the world file keeps.
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-
-#include <gtest/gtest.h>
 
 #include "fakes/Errors.hpp"
 #include "platform/ObjectCatalog.hpp"
@@ -19,7 +19,7 @@ namespace fs = std::filesystem;
 constexpr std::int32_t kNotesError = -2147217504;
 
 class NotesStandInTest : public ::testing::Test {
-protected:
+  protected:
     NotesStandInTest() { sandbox.Register(catalog); }
     void TearDown() override { EXPECT_EQ(sandbox.LiveObjects(), 0u); }
 
@@ -33,9 +33,12 @@ protected:
             .Call(L"OpenDatabase", {name, false})
             .ToObject();
     }
-    std::int32_t SearchCount(Object& database, const std::wstring& formula, const wchar_t* cutoff = L"x") {
+    std::int32_t SearchCount(Object& database, const std::wstring& formula,
+                             const wchar_t* cutoff = L"x") {
         const Variant dateTime = Session()->Call(L"CreateDateTime", {cutoff});
-        return Dereference(database.Call(L"Search", {formula, dateTime, std::int32_t{0}})).Get(L"Count").ToLong();
+        return Dereference(database.Call(L"Search", {formula, dateTime, std::int32_t{0}}))
+            .Get(L"Count")
+            .ToLong();
     }
     std::vector<standins::Item>& Documents(const wchar_t* database = L"names.nsf") {
         return sandbox.Notes().Database(database).items;
@@ -50,7 +53,8 @@ std::wstring Listing(const standins::Item& document) {
     for (const auto& field : document.fields) {
         const std::string json = field.productValue.is_null() ? "" : field.productValue.dump();
         listing += field.name + L"=" +
-                   (json.empty() ? field.value.ToText() : std::wstring(json.begin(), json.end())) + L";";
+                   (json.empty() ? field.value.ToText() : std::wstring(json.begin(), json.end())) +
+                   L";";
     }
     return listing;
 }
@@ -73,8 +77,10 @@ TEST_F(NotesStandInTest, TheSessionAnswersOnlyOnceInitializedAsTheWorldSays) {
         const auto session = catalog.CreateObject(L"Lotus.NotesSession");
         EXPECT_EQ(ErrorNumberOf([&] { session->Call(L"GetDbDirectory", {L""}); }), kNotesError);
         EXPECT_EQ(ErrorNumberOf([&] {
-                      if (c.withPassword) session->Call(L"Initialize", {L""});
-                      else session->Call(L"Initialize");
+                      if (c.withPassword)
+                          session->Call(L"Initialize", {L""});
+                      else
+                          session->Call(L"Initialize");
                   }),
                   c.error);
         EXPECT_EQ(ErrorNumberOf([&] { session->Call(L"CreateDateTime", {L"eerer"}); }),
@@ -82,19 +88,26 @@ TEST_F(NotesStandInTest, TheSessionAnswersOnlyOnceInitializedAsTheWorldSays) {
     }
     notes.login = standins::NotesWorld::Login::Accept;
     const auto directory = Session()->Call(L"GetDbDirectory", {L""});
-    EXPECT_EQ(ErrorNumberOf([&] { Session()->Call(L"GetDbDirectory", {L"Server/Acme"}); }), kNotesError);
+    EXPECT_EQ(ErrorNumberOf([&] { Session()->Call(L"GetDbDirectory", {L"Server/Acme"}); }),
+              kNotesError);
     EXPECT_EQ(ErrorNumberOf([&] { Dereference(directory).Call(L"OpenMailDatabase"); }), 0);
     notes.databases.pop_back();  // the mail database
-    EXPECT_EQ(ErrorNumberOf([&] { Dereference(directory).Call(L"OpenMailDatabase"); }), kNotesError);
-    EXPECT_EQ(ErrorNumberOf([&] { Dereference(directory).Call(L"OpenDatabase", {L"NAMES.NSF"}); }), 0);
-    EXPECT_EQ(ErrorNumberOf([&] { Dereference(directory).Call(L"OpenDatabase", {L"other.nsf"}); }), kNotesError);
+    EXPECT_EQ(ErrorNumberOf([&] { Dereference(directory).Call(L"OpenMailDatabase"); }),
+              kNotesError);
+    EXPECT_EQ(ErrorNumberOf([&] { Dereference(directory).Call(L"OpenDatabase", {L"NAMES.NSF"}); }),
+              0);
+    EXPECT_EQ(ErrorNumberOf([&] { Dereference(directory).Call(L"OpenDatabase", {L"other.nsf"}); }),
+              kNotesError);
     EXPECT_EQ(ErrorNumberOf([&] { Dereference(directory).Call(L"Quit"); }), 438);
 }
 
 TEST_F(NotesStandInTest, SearchTakesOneEqualityWithItsLiteralEscaped) {
     const auto database = Database();
-    for (const auto& [id, name] : {std::pair{L"A1", L"first"}, {L"say \"hi\"", L"quoted"},
-                                   {L"C:\\x", L"backslash"}, {L"", L"empty"}, {nullptr, L"none"}}) {
+    for (const auto& [id, name] : {std::pair{L"A1", L"first"},
+                                   {L"say \"hi\"", L"quoted"},
+                                   {L"C:\\x", L"backslash"},
+                                   {L"", L"empty"},
+                                   {nullptr, L"none"}}) {
         const auto document = database->Call(L"CreateDocument").ToObject();
         if (id) document->Call(L"ReplaceItemValue", {L"OrvantisID", id});
         document->Call(L"ReplaceItemValue", {L"Name", name});
@@ -133,10 +146,13 @@ TEST_F(NotesStandInTest, SearchTakesOneEqualityWithItsLiteralEscaped) {
     EXPECT_EQ(ErrorNumberOf([&] { SearchCount(*database, L"Name = \"first\"", L"2005-7-3"); }), 5);
     EXPECT_EQ(ErrorNumberOf([&] { database->Call(L"Search", {L"Name = \"first\"", L"", 0}); }), 13);
     // The first match comes first in database order; an empty result has Nothing first.
-    const Variant found = database->Call(L"Search", {L"OrvantisID = \"\"", Session()->Call(L"CreateDateTime", {L""}), 0});
+    const Variant found = database->Call(
+        L"Search", {L"OrvantisID = \"\"", Session()->Call(L"CreateDateTime", {L""}), 0});
     EXPECT_EQ(Dereference(Dereference(found).Call(L"GetFirstDocument"))
-                  .Call(L"ReplaceItemValue", {L"Seen", L"yes"}), Variant());
-    const Variant none = database->Call(L"Search", {L"Name = \"no one\"", Session()->Call(L"CreateDateTime", {L""}), 0});
+                  .Call(L"ReplaceItemValue", {L"Seen", L"yes"}),
+              Variant());
+    const Variant none = database->Call(
+        L"Search", {L"Name = \"no one\"", Session()->Call(L"CreateDateTime", {L""}), 0});
     EXPECT_FALSE(Dereference(none).Call(L"GetFirstDocument").ToObject());
 }
 
@@ -153,25 +169,40 @@ TEST_F(NotesStandInTest, DocumentsKeepTheirItemsInOrderAndAreStoredOnlyBySave) {
     first->Call(L"AppendText", {L"two"});
     second->Call(L"EmbedObject", {1454, L"", picture.wstring(), L""});
     fs::remove(picture);  // read during the call
-    EXPECT_EQ(ErrorNumberOf([&] { second->Call(L"EmbedObject", {1454, L"", picture.wstring(), L""}); }), kNotesError);
-    EXPECT_EQ(ErrorNumberOf([&] { second->Call(L"EmbedObject", {1453, L"", picture.wstring(), L""}); }), 5);
-    document->Call(L"ReplaceItemValue", {L"Due", Session()->Call(L"CreateDateTime", {L"2005-31-12 23:59:00"})});
+    EXPECT_EQ(ErrorNumberOf([&] {
+                  second->Call(L"EmbedObject", {1454, L"", picture.wstring(), L""});
+              }),
+              kNotesError);
+    EXPECT_EQ(ErrorNumberOf([&] {
+                  second->Call(L"EmbedObject", {1453, L"", picture.wstring(), L""});
+              }),
+              5);
+    document->Call(L"ReplaceItemValue",
+                   {L"Due", Session()->Call(L"CreateDateTime", {L"2005-31-12 23:59:00"})});
     document->Call(L"ReplaceItemValue", {L"Offset", std::int32_t{-15}});
     document->Call(L"ReplaceItemValue", {L"Start", DateValue{38418.378472222219}});
     document->Call(L"ReplaceItemValue", {L"Blank", Variant()});
     EXPECT_EQ(ErrorNumberOf([&] { document->Call(L"ReplaceItemValue", {L"Flag", true}); }), 13);
-    EXPECT_EQ(ErrorNumberOf([&] { document->Call(L"ReplaceItemValue", {L"Other", database}); }), 13);
+    EXPECT_EQ(ErrorNumberOf([&] {
+                  document->Call(L"ReplaceItemValue", {L"Other", database});
+              }),
+              13);
     EXPECT_TRUE(Documents().empty());  // unsaved, so nowhere yet
 
     EXPECT_EQ(document->Call(L"ComputeWithForm", {true, false}), Variant(false));
-    EXPECT_EQ(ErrorNumberOf([&] { document->Call(L"ComputeWithForm", {true, true}); }), kNotesError);
+    EXPECT_EQ(ErrorNumberOf([&] {
+                  document->Call(L"ComputeWithForm", {true, true});
+              }),
+              kNotesError);
     document->Call(L"Save", {true, true, false});
     ASSERT_EQ(Documents().size(), 1u);
-    EXPECT_EQ(Listing(Documents()[0]),
-              L"Form=Person;"
-              L"Body={\"richtext\":{\"text\":\"one two\",\"attachments\":[]}};"
-              L"body={\"richtext\":{\"text\":\"\",\"attachments\":[{\"name\":\"orvantis-notes-standin.gif\",\"bytes\":\"474946\"}]}};"
-              L"Due={\"datetime\":\"2005-31-12 23:59:00\"};Offset=-15;Start=2005-03-07 09:05:00;Blank=;");
+    EXPECT_EQ(
+        Listing(Documents()[0]),
+        L"Form=Person;"
+        L"Body={\"richtext\":{\"text\":\"one two\",\"attachments\":[]}};"
+        L"body={\"richtext\":{\"text\":\"\",\"attachments\":[{\"name\":\"orvantis-notes-standin."
+        L"gif\",\"bytes\":\"474946\"}]}};"
+        L"Due={\"datetime\":\"2005-31-12 23:59:00\"};Offset=-15;Start=2005-03-07 09:05:00;Blank=;");
     EXPECT_EQ(Documents()[0].fields[4].value.GetKind(), Variant::Kind::Double);
 
     // Replacing an item replaces every item of the name, in the place of the first; removing
@@ -181,7 +212,8 @@ TEST_F(NotesStandInTest, DocumentsKeepTheirItemsInOrderAndAreStoredOnlyBySave) {
     EXPECT_EQ(ErrorNumberOf([&] { second->Call(L"AppendText", {L"gone"}); }), kNotesError);
     document->Call(L"Save", {true, false});
     ASSERT_EQ(Documents().size(), 1u);
-    EXPECT_EQ(Listing(Documents()[0]), L"Form=Person;BODY=plain;Offset=-15;Start=2005-03-07 09:05:00;Blank=;");
+    EXPECT_EQ(Listing(Documents()[0]),
+              L"Form=Person;BODY=plain;Offset=-15;Start=2005-03-07 09:05:00;Blank=;");
 }
 
 TEST_F(NotesStandInTest, TheWorldFileKeepsEveryKindOfValueAndRefusesWhatNotesCannotHold) {
@@ -194,13 +226,14 @@ TEST_F(NotesStandInTest, TheWorldFileKeepsEveryKindOfValueAndRefusesWhatNotesCan
         return text.str();
     };
     const std::string database = R"({"containers": [{"name": "names.nsf", "items": [{"kind": )";
-    const std::string world = R"({"configuration": {"Initialize": {"number": 4063, "description": "Wrong Password"}, )"
-                              R"("MailDatabase": "mail/ann.nsf", "ValidationFailure": "Name required"}, )" +
-                              database.substr(1, database.size() - 1) +
-                              R"("Document", "fields": [{"name": "A", "value": "text"}, {"name": "B", "value": -15.0}, )"
-                              R"({"name": "C", "value": {"date": "2005-03-07T09:05:00"}}, {"name": "D", "value": null}, )"
-                              R"({"name": "E", "value": {"datetime": "eerer"}}, )"
-                              R"({"name": "F", "value": {"richtext": {"text": "x", "attachments": [{"name": "a.gif", "bytes": "4749"}]}}}]}]}]})";
+    const std::string world =
+        R"({"configuration": {"Initialize": {"number": 4063, "description": "Wrong Password"}, )"
+        R"("MailDatabase": "mail/ann.nsf", "ValidationFailure": "Name required"}, )" +
+        database.substr(1, database.size() - 1) +
+        R"("Document", "fields": [{"name": "A", "value": "text"}, {"name": "B", "value": -15.0}, )"
+        R"({"name": "C", "value": {"date": "2005-03-07T09:05:00"}}, {"name": "D", "value": null}, )"
+        R"({"name": "E", "value": {"datetime": "eerer"}}, )"
+        R"({"name": "F", "value": {"richtext": {"text": "x", "attachments": [{"name": "a.gif", "bytes": "4749"}]}}}]}]}]})";
     std::ofstream(directory / "notes.json", std::ios::binary) << world;
     {
         standins::Sandbox kept(directory);
@@ -219,8 +252,10 @@ TEST_F(NotesStandInTest, TheWorldFileKeepsEveryKindOfValueAndRefusesWhatNotesCan
         database + R"("Person"}]}]})",
         database + R"("Document", "fields": [{"name": "A", "value": true}]}]}]})",
         database + R"("Document", "fields": [{"name": "A", "value": {"datetime": 5}}]}]}]})",
-        database + R"("Document", "fields": [{"name": "A", "value": {"richtext": {"text": "x"}}}]}]}]})",
-        database + R"("Document", "fields": [{"name": "A", "value": {"richtext": {"text": "x", "attachments": [{"name": "a", "bytes": "XY"}]}}}]}]}]})",
+        database +
+            R"("Document", "fields": [{"name": "A", "value": {"richtext": {"text": "x"}}}]}]}]})",
+        database +
+            R"("Document", "fields": [{"name": "A", "value": {"richtext": {"text": "x", "attachments": [{"name": "a", "bytes": "XY"}]}}}]}]}]})",
         R"({"containers": [{"name": "names.nsf", "Server": "Acme"}]})",
     };
     for (const auto& text : damaged) {

@@ -53,8 +53,7 @@ const std::array<ContactItem, 23> kContactItems = {{
 ObjectRef StartSession(Host& host, std::optional<std::wstring> password) {
     ObjectRef session = host.objects.CreateObject(kProgId);
     try {
-        if (password) session->Call(L"Initialize", {*password});
-        else session->Call(L"Initialize");
+        password ? session->Call(L"Initialize", {*password}) : session->Call(L"Initialize");
         return session;
     } catch (const AutomationError&) {
     }
@@ -79,19 +78,14 @@ std::wstring DisplayName(const AgentContact& contact) {
     return contact.Firstname + L" " + contact.Lastname;
 }
 
-// The mail database's date texts, numbers without leading zeros and no seconds: the
-// appointment's puts the day before the month, the task's the month before the day, as each
-// document has always been written.
-std::wstring AppointmentDateText(DateValue date) {
+// A date as the mail database's documents have always been given it: numbers without
+// leading zeros, no seconds, and the appointment's day before its month (the task's month
+// before its day).
+std::wstring MailDateText(DateValue date, bool dayFirst) {
     const CivilTime t = SplitDate(date.days);
-    return std::to_wstring(t.year) + L"-" + std::to_wstring(t.day) + L"-" + std::to_wstring(t.month) +
-           L" " + std::to_wstring(t.hour) + L":" + std::to_wstring(t.minute) + L":00";
-}
-
-std::wstring TaskDateText(DateValue date) {
-    const CivilTime t = SplitDate(date.days);
-    return std::to_wstring(t.year) + L"-" + std::to_wstring(t.month) + L"-" + std::to_wstring(t.day) +
-           L" " + std::to_wstring(t.hour) + L":" + std::to_wstring(t.minute) + L":00";
+    return std::to_wstring(t.year) + L"-" + std::to_wstring(dayFirst ? t.day : t.month) + L"-" +
+           std::to_wstring(dayFirst ? t.month : t.day) + L" " + std::to_wstring(t.hour) + L":" +
+           std::to_wstring(t.minute) + L":00";
 }
 
 // A new document of the mail database.
@@ -120,7 +114,8 @@ void ReplaceDateItem(Object& session, const Variant& document, const wchar_t* na
 
 void AppendRichText(const Variant& document, const wchar_t* name, const std::wstring& text) {
     PassOver([&] {
-        Dereference(Dereference(document).Call(L"CreateRichTextItem", {name})).Call(L"AppendText", {text});
+        Dereference(Dereference(document).Call(L"CreateRichTextItem", {name}))
+            .Call(L"AppendText", {text});
     });
 }
 
@@ -165,9 +160,11 @@ void WriteNotesContact(Host& host, const AgentContact& contact) {
         if (update) PassOver([&] { Dereference(document).Call(L"RemoveItem", {L"Comment"}); });
         PictureFile picture(host.files);
         std::wstring path;
-        PassOver([&] { path = picture.WriteNamed(contact.PictureData, DisplayName(contact), L".gif"); });
+        PassOver(
+            [&] { path = picture.WriteNamed(contact.PictureData, DisplayName(contact), L".gif"); });
         Variant comment;
-        PassOver([&] { comment = Dereference(document).Call(L"CreateRichTextItem", {L"Comment"}); });
+        PassOver(
+            [&] { comment = Dereference(document).Call(L"CreateRichTextItem", {L"Comment"}); });
         PassOver([&] {
             Dereference(comment).Call(L"EmbedObject", {kEmbedAttachment, L"", path, L""});
         });
@@ -180,10 +177,10 @@ void WriteNotesAppointment(Host& host, const AgentEvent& event) {
     const ObjectRef session = StartSession(host, std::nullopt);
     if (!session) return;
     const Variant document = NewMailDocument(*session);
-    const std::wstring start = AppointmentDateText(event.StarDate);
+    const std::wstring start = MailDateText(event.StarDate, true);
     ReplaceItem(document, L"Form", L"Appointment");
     ReplaceDateItem(*session, document, L"StartDateTime", start);
-    ReplaceDateItem(*session, document, L"EndDateTime", AppointmentDateText(event.EndDate));
+    ReplaceDateItem(*session, document, L"EndDateTime", MailDateText(event.EndDate, true));
     ReplaceDateItem(*session, document, L"CalendarDateTime", start);
     ReplaceItem(document, L"AppointmentType", L"3");
     ReplaceItem(document, L"Location", event.Location);
@@ -206,7 +203,7 @@ void WriteNotesAppointment(Host& host, const AgentEvent& event) {
 void WriteNotesTask(Host& host, const AgentTodo& todo) {
     const ObjectRef session = StartSession(host, std::nullopt);
     if (!session) return;
-    const std::wstring due = TaskDateText(todo.EndDate);
+    const std::wstring due = MailDateText(todo.EndDate, false);
     const Variant document = NewMailDocument(*session);
     ReplaceItem(document, L"Form", L"Task");
     ReplaceItem(document, L"Subject", todo.Subject);
@@ -222,7 +219,8 @@ void WriteNotesTask(Host& host, const AgentTodo& todo) {
     for (const auto& [priority, importance] : kImportance) {
         if (todo.Priority == priority) ReplaceItem(document, L"Importance", importance);
     }
-    constexpr std::pair<std::int16_t, const wchar_t*> kDueState[] = {{0, L"0"}, {1, L"1"}, {2, L"9"}};
+    constexpr std::pair<std::int16_t, const wchar_t*> kDueState[] = {
+        {0, L"0"}, {1, L"1"}, {2, L"9"}};
     for (const auto& [status, dueState] : kDueState) {
         if (todo.Status == status) ReplaceItem(document, L"DueState", dueState);
     }

@@ -20,13 +20,14 @@ std::optional<std::wstring> TextForFormula(const Item& document, std::wstring_vi
 }
 
 class DocumentCollection : public NotesHandle {
-public:
+  public:
     DocumentCollection(std::shared_ptr<NotesWorld> world, std::size_t database,
                        std::vector<std::uint64_t> ids)
-        : NotesHandle(std::move(world), L"NotesDocumentCollection"), database_(database),
+        : NotesHandle(std::move(world), L"NotesDocumentCollection"),
+          database_(database),
           ids_(std::move(ids)) {}
 
-private:
+  private:
     MemberTable Members() const override {
         static const std::array table{
             CountMember(),
@@ -46,15 +47,17 @@ private:
 };
 
 class Database : public NotesHandle {
-public:
+  public:
     Database(std::shared_ptr<NotesWorld> world, std::size_t database)
         : NotesHandle(std::move(world), L"NotesDatabase"), database_(database) {}
 
-private:
+  private:
     MemberTable Members() const override {
         static const std::array table{
-            MemberInfo{.name = L"Search", .access = Access::Method,
-                       .parameters = {ValueType::Text, ValueType::Any, ValueType::Long}, .required = 3},
+            MemberInfo{.name = L"Search",
+                       .access = Access::Method,
+                       .parameters = {ValueType::Text, ValueType::Any, ValueType::Long},
+                       .required = 3},
             MemberInfo{.name = L"CreateDocument", .access = Access::Method},
         };
         return table;
@@ -72,7 +75,8 @@ private:
         std::vector<std::uint64_t> ids;
         for (const auto& document : world_->databases[database_].items) {
             if (maxDocs > 0 && ids.size() == static_cast<std::size_t>(maxDocs)) break;
-            if (TextForFormula(document, formula->item) == formula->literal) ids.push_back(document.id);
+            if (TextForFormula(document, formula->item) == formula->literal)
+                ids.push_back(document.id);
         }
         return ObjectRef(std::make_shared<DocumentCollection>(world_, database_, std::move(ids)));
     }
@@ -82,10 +86,13 @@ private:
     void CheckCutoff(const Variant& cutoff) const {
         const ObjectRef object = cutoff.IsObject() ? cutoff.ToObject() : nullptr;
         const std::wstring* text = object ? DateTimeText(*object) : nullptr;
-        if (!text) throw ProductError(errors::kTypeMismatch, L"Type mismatch: the cut-off is a NotesDateTime");
+        if (!text)
+            throw ProductError(errors::kTypeMismatch,
+                               L"Type mismatch: the cut-off is a NotesDateTime");
         if (std::any_of(text->begin(), text->end(), [](wchar_t c) { return std::iswdigit(c); })) {
-            throw ProductError(errors::kInvalidArgument,
-                               L"Invalid procedure call or argument: a cut-off date is not modelled");
+            throw ProductError(
+                errors::kInvalidArgument,
+                L"Invalid procedure call or argument: a cut-off date is not modelled");
         }
     }
 

@@ -34,21 +34,27 @@ void RemoveItems(Item& document, std::wstring_view name) {
 }
 
 class RichTextItem : public NotesHandle {
-public:
+  public:
     RichTextItem(std::shared_ptr<NotesWorld> world, OpenDocument document, std::wstring name,
                  std::size_t ordinal)
-        : NotesHandle(std::move(world), L"NotesRichTextItem"), document_(std::move(document)),
-          name_(std::move(name)), ordinal_(ordinal) {}
+        : NotesHandle(std::move(world), L"NotesRichTextItem"),
+          document_(std::move(document)),
+          name_(std::move(name)),
+          ordinal_(ordinal) {}
 
-private:
+  private:
     MemberTable Members() const override {
         static const std::array table{
             MemberInfo{.name = L"Name", .access = Access::ReadOnly, .type = ValueType::Text},
-            MemberInfo{.name = L"AppendText", .access = Access::Method,
-                       .parameters = {ValueType::Text}, .required = 1},
-            MemberInfo{.name = L"EmbedObject", .access = Access::Method,
-                       .parameters = {ValueType::Long, ValueType::Text, ValueType::Text, ValueType::Text},
-                       .required = 3},
+            MemberInfo{.name = L"AppendText",
+                       .access = Access::Method,
+                       .parameters = {ValueType::Text},
+                       .required = 1},
+            MemberInfo{
+                .name = L"EmbedObject",
+                .access = Access::Method,
+                .parameters = {ValueType::Long, ValueType::Text, ValueType::Text, ValueType::Text},
+                .required = 3},
         };
         return table;
     }
@@ -58,13 +64,15 @@ private:
         if (name == L"Name") return name_;
         Json& richText = Value();
         if (name == L"AppendText") {
-            const std::string text = richText["text"].get<std::string>() + JsonText(call.arguments[0].ToText());
+            const std::string text =
+                richText["text"].get<std::string>() + JsonText(call.arguments[0].ToText());
             richText["text"] = text;
             return {};
         }
         if (call.arguments[0].ToLong() != kEmbedAttachment) {
-            throw ProductError(errors::kInvalidArgument,
-                               L"Invalid procedure call or argument: only attachments (1454) are modelled");
+            throw ProductError(
+                errors::kInvalidArgument,
+                L"Invalid procedure call or argument: only attachments (1454) are modelled");
         }
         const std::wstring path = call.arguments[2].ToText();
         const Variant& given = call.arguments[3];
@@ -73,7 +81,8 @@ private:
         // The file is read now: the caller may delete it as soon as the call returns.
         const auto bytes = ReadFileBytes(path);
         if (!bytes) throw NotesError(L"File does not exist (" + path + L")");
-        richText["attachments"].push_back({{"name", JsonText(attachment)}, {"bytes", HexOf(*bytes)}});
+        richText["attachments"].push_back(
+            {{"name", JsonText(attachment)}, {"bytes", HexOf(*bytes)}});
         return {};
     }
 
@@ -89,23 +98,33 @@ private:
 };
 
 class Document : public NotesHandle {
-public:
+  public:
     Document(std::shared_ptr<NotesWorld> world, std::size_t database, Item document)
-        : NotesHandle(std::move(world), L"NotesDocument"), database_(database),
+        : NotesHandle(std::move(world), L"NotesDocument"),
+          database_(database),
           document_(std::make_shared<Item>(std::move(document))) {}
 
-private:
+  private:
     MemberTable Members() const override {
         static const std::array table{
-            MemberInfo{.name = L"ReplaceItemValue", .access = Access::Method,
-                       .parameters = {ValueType::Text, ValueType::Any}, .required = 2},
-            MemberInfo{.name = L"CreateRichTextItem", .access = Access::Method,
-                       .parameters = {ValueType::Text}, .required = 1},
-            MemberInfo{.name = L"RemoveItem", .access = Access::Method,
-                       .parameters = {ValueType::Text}, .required = 1},
-            MemberInfo{.name = L"ComputeWithForm", .access = Access::Method,
-                       .parameters = {ValueType::Boolean, ValueType::Boolean}, .required = 2},
-            MemberInfo{.name = L"Save", .access = Access::Method,
+            MemberInfo{.name = L"ReplaceItemValue",
+                       .access = Access::Method,
+                       .parameters = {ValueType::Text, ValueType::Any},
+                       .required = 2},
+            MemberInfo{.name = L"CreateRichTextItem",
+                       .access = Access::Method,
+                       .parameters = {ValueType::Text},
+                       .required = 1},
+            MemberInfo{.name = L"RemoveItem",
+                       .access = Access::Method,
+                       .parameters = {ValueType::Text},
+                       .required = 1},
+            MemberInfo{.name = L"ComputeWithForm",
+                       .access = Access::Method,
+                       .parameters = {ValueType::Boolean, ValueType::Boolean},
+                       .required = 2},
+            MemberInfo{.name = L"Save",
+                       .access = Access::Method,
                        .parameters = {ValueType::Boolean, ValueType::Boolean, ValueType::Boolean},
                        .required = 2},
         };
@@ -144,11 +163,16 @@ private:
             switch (value.GetKind()) {
                 case Variant::Kind::Integer:
                 case Variant::Kind::Long:
-                case Variant::Kind::Double: field.value = value.ToDouble(); break;  // Notes numbers
+                case Variant::Kind::Double:
+                    field.value = value.ToDouble();
+                    break;  // Notes numbers
                 case Variant::Kind::Empty:
                 case Variant::Kind::Text:
-                case Variant::Kind::Date: field.value = value; break;
-                default: throw ProductError(errors::kTypeMismatch, L"Type mismatch: " + itemName);
+                case Variant::Kind::Date:
+                    field.value = value;
+                    break;
+                default:
+                    throw ProductError(errors::kTypeMismatch, L"Type mismatch: " + itemName);
             }
         }
         auto& fields = document_->fields;
@@ -159,7 +183,8 @@ private:
         }
         fields[*first] = std::move(field);
         for (std::size_t i = fields.size(); i-- > *first + 1;) {
-            if (SameName(fields[i].name, itemName)) fields.erase(fields.begin() + static_cast<std::ptrdiff_t>(i));
+            if (SameName(fields[i].name, itemName))
+                fields.erase(fields.begin() + static_cast<std::ptrdiff_t>(i));
         }
     }
 
@@ -168,7 +193,8 @@ private:
         std::size_t ordinal = 0;
         while (ItemPosition(*document_, itemName, ordinal)) ++ordinal;
         Field field{itemName, {}, {}};
-        field.productValue = {{notes::kRichTextKey, {{"text", ""}, {"attachments", Json::array()}}}};
+        field.productValue = {
+            {notes::kRichTextKey, {{"text", ""}, {"attachments", Json::array()}}}};
         document_->fields.push_back(std::move(field));
         return std::make_shared<RichTextItem>(world_, document_, itemName, ordinal);
     }

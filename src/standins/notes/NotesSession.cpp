@@ -6,17 +6,23 @@ namespace orvantis::standins {
 namespace {
 
 class Session : public NotesHandle {
-public:
-    explicit Session(std::shared_ptr<NotesWorld> world) : NotesHandle(std::move(world), L"NotesSession") {}
+  public:
+    explicit Session(std::shared_ptr<NotesWorld> world)
+        : NotesHandle(std::move(world), L"NotesSession") {}
 
-private:
+  private:
     MemberTable Members() const override {
         static const std::array table{
-            MemberInfo{.name = L"Initialize", .access = Access::Method, .parameters = {ValueType::Text}},
-            MemberInfo{.name = L"GetDbDirectory", .access = Access::Method,
-                       .parameters = {ValueType::Text}, .required = 1},
-            MemberInfo{.name = L"CreateDateTime", .access = Access::Method,
-                       .parameters = {ValueType::Text}, .required = 1},
+            MemberInfo{
+                .name = L"Initialize", .access = Access::Method, .parameters = {ValueType::Text}},
+            MemberInfo{.name = L"GetDbDirectory",
+                       .access = Access::Method,
+                       .parameters = {ValueType::Text},
+                       .required = 1},
+            MemberInfo{.name = L"CreateDateTime",
+                       .access = Access::Method,
+                       .parameters = {ValueType::Text},
+                       .required = 1},
         };
         return table;
     }
@@ -31,7 +37,8 @@ private:
         if (name == L"GetDbDirectory") {
             // Only the local directory is modelled: there are no servers here.
             if (!call.arguments[0].ToText().empty()) {
-                throw NotesError(L"Unable to find path to server (" + call.arguments[0].ToText() + L")");
+                throw NotesError(L"Unable to find path to server (" + call.arguments[0].ToText() +
+                                 L")");
             }
             return MakeDbDirectory(world_);
         }
@@ -41,11 +48,13 @@ private:
 
     void Initialize(const Variant& password) {
         switch (world_->login) {
-            case NotesWorld::Login::Accept: break;
+            case NotesWorld::Login::Accept:
+                break;
             case NotesWorld::Login::WithoutArgument:
                 if (password.GetKind() != Variant::Kind::Missing) {
-                    throw NotesError(L"Wrong Password. (Passwords are case sensitive - be sure to "
-                                     L"use correct upper and lower case.)");
+                    throw NotesError(
+                        L"Wrong Password. (Passwords are case sensitive - be sure to "
+                        L"use correct upper and lower case.)");
                 }
                 break;
             case NotesWorld::Login::Refuse:
@@ -58,15 +67,17 @@ private:
 };
 
 class DbDirectory : public NotesHandle {
-public:
+  public:
     explicit DbDirectory(std::shared_ptr<NotesWorld> world)
         : NotesHandle(std::move(world), L"NotesDbDirectory") {}
 
-private:
+  private:
     MemberTable Members() const override {
         static const std::array table{
-            MemberInfo{.name = L"OpenDatabase", .access = Access::Method,
-                       .parameters = {ValueType::Text, ValueType::Boolean}, .required = 1},
+            MemberInfo{.name = L"OpenDatabase",
+                       .access = Access::Method,
+                       .parameters = {ValueType::Text, ValueType::Boolean},
+                       .required = 1},
             MemberInfo{.name = L"OpenMailDatabase", .access = Access::Method},
         };
         return table;
@@ -83,13 +94,13 @@ private:
 };
 
 class DateTime : public NotesHandle {
-public:
+  public:
     DateTime(std::shared_ptr<NotesWorld> world, std::wstring text)
         : NotesHandle(std::move(world), L"NotesDateTime"), text_(std::move(text)) {}
 
     const std::wstring& Text() const { return text_; }
 
-private:
+  private:
     MemberTable Members() const override {
         static const std::array table{
             MemberInfo{.name = L"LocalTime", .access = Access::ReadOnly, .type = ValueType::Text},

@@ -17,11 +17,13 @@ std::vector<Container> DefaultDatabases() {
     return {Container{L"names.nsf", {}, {}, {}}, Container{L"mail.nsf", {}, {}, {}}};
 }
 
-bool IsText(const Json& json) { return json.is_string(); }
+bool IsText(const Json& json) {
+    return json.is_string();
+}
 
 bool IsHex(const Json& json) {
-    return json.is_string() && json.get<std::string>().find_first_not_of("0123456789abcdef") ==
-                                   std::string::npos;
+    return json.is_string() &&
+           json.get<std::string>().find_first_not_of("0123456789abcdef") == std::string::npos;
 }
 
 bool IsAttachment(const Json& json) {
@@ -43,19 +45,24 @@ bool IsRichText(const Json& json) {
 void CheckValue(Field& field) {
     const auto& product = field.productValue;
     if (!product.is_null()) {
-        const bool valid = product.is_object() && product.size() == 1 &&
-                           ((product.contains(notes::kDateTimeKey) && IsText(product[notes::kDateTimeKey])) ||
-                            (product.contains(notes::kRichTextKey) && IsRichText(product[notes::kRichTextKey])));
+        const bool valid =
+            product.is_object() && product.size() == 1 &&
+            ((product.contains(notes::kDateTimeKey) && IsText(product[notes::kDateTimeKey])) ||
+             (product.contains(notes::kRichTextKey) && IsRichText(product[notes::kRichTextKey])));
         if (!valid) throw DamagedWorld("not a Notes value: " + product.dump());
         return;
     }
     switch (field.value.GetKind()) {
-        case Variant::Kind::Long: field.value = field.value.ToDouble(); return;  // Notes numbers are floating-point
+        case Variant::Kind::Long:
+            field.value = field.value.ToDouble();
+            return;  // Notes numbers are floating-point
         case Variant::Kind::Empty:
         case Variant::Kind::Text:
         case Variant::Kind::Double:
-        case Variant::Kind::Date: return;
-        default: throw DamagedWorld(JsonText(field.name) + " holds a value Notes does not keep");
+        case Variant::Kind::Date:
+            return;
+        default:
+            throw DamagedWorld(JsonText(field.name) + " holds a value Notes does not keep");
     }
 }
 
@@ -70,16 +77,20 @@ void ReadLogin(const Json& json, NotesWorld& world) {
         world.refusalNumber = json["number"].get<std::int32_t>();
         world.refusalDescription = TextOf(json["description"]);
     } else {
-        throw DamagedWorld("Initialize is \"accept\", \"without argument\" or "
-                           "{\"number\": N, \"description\": TEXT}");
+        throw DamagedWorld(
+            "Initialize is \"accept\", \"without argument\" or "
+            "{\"number\": N, \"description\": TEXT}");
     }
 }
 
 Json WriteLogin(const NotesWorld& world) {
     switch (world.login) {
-        case NotesWorld::Login::Accept: return kAccept;
-        case NotesWorld::Login::WithoutArgument: return kWithoutArgument;
-        case NotesWorld::Login::Refuse: break;
+        case NotesWorld::Login::Accept:
+            return kAccept;
+        case NotesWorld::Login::WithoutArgument:
+            return kWithoutArgument;
+        case NotesWorld::Login::Refuse:
+            break;
     }
     return {{"number", world.refusalNumber}, {"description", JsonText(world.refusalDescription)}};
 }
@@ -91,10 +102,14 @@ NotesWorld::NotesWorld() : databases(DefaultDatabases()) {}
 NotesWorld NotesWorld::FromData(const WorldData& data) {
     NotesWorld world;
     for (const auto& [key, value] : data.configuration.items()) {
-        if (key == "Initialize") ReadLogin(value, world);
-        else if (key == "MailDatabase") world.mailDatabase = TextOf(value);
-        else if (key == "ValidationFailure") world.validationFailure = TextOf(value);
-        else if (key != "failures") throw DamagedWorld("unknown configuration \"" + key + "\"");
+        if (key == "Initialize")
+            ReadLogin(value, world);
+        else if (key == "MailDatabase")
+            world.mailDatabase = TextOf(value);
+        else if (key == "ValidationFailure")
+            world.validationFailure = TextOf(value);
+        else if (key != "failures")
+            throw DamagedWorld("unknown configuration \"" + key + "\"");
     }
     world.ledger.failures = ReadFailureRules(data.configuration);
     if (!data.containers.empty()) world.databases = data.containers;

@@ -43,7 +43,8 @@ struct NotesWorld {
 namespace notes {
 inline constexpr std::wstring_view kDocument = L"Document";
 inline constexpr char kDateTimeKey[] = "datetime";  // {"datetime": TEXT}
-inline constexpr char kRichTextKey[] = "richtext";  // {"richtext": {"text": ..., "attachments": [...]}}
+inline constexpr char kRichTextKey[] =
+    "richtext";  // {"richtext": {"text": ..., "attachments": [...]}}
 }  // namespace notes
 
 }  // namespace orvantis::standins

@@ -7,7 +7,9 @@
 namespace orvantis::standins {
 namespace {
 
-bool IsNameCharacter(wchar_t c) { return std::iswalnum(c) || c == L'_' || c == L'$'; }
+bool IsNameCharacter(wchar_t c) {
+    return std::iswalnum(c) || c == L'_' || c == L'$';
+}
 
 }  // namespace
 
