@@ -39,6 +39,7 @@ done
 # The examples hand the control the file's text as written: "<br />" stays markup (MSXML's
 # re-serialisation made it "<br/>", which the control turns into a line break, and the
 # reminder "1<br />5" into a type mismatch), and a UTF-16 file is decoded by its mark.
+scripts=$(dirname "$0")
 examples=$(dirname "$scripts")/../examples
 document='<datas open="none"><event><reminder>1<br />5</reminder></event></datas>'
 printf '\xef\xbb\xbf%s' "$document" >"$work/utf8.xml"

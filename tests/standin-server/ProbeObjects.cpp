@@ -5,6 +5,7 @@
 
 #include "automation/AutomationError.hpp"
 #include "automation/Enumerator.hpp"
+#include "automation/Text.hpp"
 #include "automation/Unicode.hpp"
 #include "items/Record.hpp"
 
@@ -17,7 +18,7 @@ constexpr std::int32_t kSubscriptOutOfRange = 9;
 constexpr std::int32_t kWrongArgumentCount = 450;
 
 bool Is(const Member& member, std::wstring_view name) {
-    return !member.dispatchId && SameMemberName(member.name, name);
+    return !member.dispatchId && EqualsIgnoringCase(member.name, name);
 }
 
 void ExpectArguments(std::span<Argument> arguments, std::size_t count, const Member& member) {
@@ -47,7 +48,7 @@ public:
             throw AutomationError::Standard(errors::kMemberNotSupported);
         }
         auto field = fields_->begin();
-        while (field != fields_->end() && !SameMemberName(field->first, name)) ++field;
+        while (field != fields_->end() && !EqualsIgnoringCase(field->first, name)) ++field;
         if (kind == CallKind::PropertyPut) {
             ExpectArguments(arguments, 1, member);
             if (arguments[0].value.IsObject()) throw AutomationError::Standard(errors::kTypeMismatch, name);
