@@ -11,7 +11,7 @@ namespace orvantis {
 // made for it (the file, and the private folder holding a named one) is deleted when the
 // insertion ends, and nothing else ever is: a user's file of the same name is never touched.
 class PictureFile {
-  public:
+public:
     explicit PictureFile(Files& files) : files_(files) {}
     ~PictureFile();
     PictureFile(const PictureFile&) = delete;
@@ -24,7 +24,7 @@ class PictureFile {
     const std::wstring& WriteNamed(std::wstring_view hex, std::wstring_view name,
                                    std::wstring_view extension);
 
-  private:
+private:
     Files& files_;
     std::wstring folder_;
     std::wstring path_;

@@ -21,7 +21,7 @@ using Login = standins::NotesWorld::Login;
 // The machine's files, since the stand-in reads an attachment from the disk as Notes does,
 // with what was made recorded, and writes refused on demand.
 class WatchedFiles : public Files {
-  public:
+public:
     explicit WatchedFiles(Files& files) : files_(files) {}
     void WriteBytes(const std::wstring& path, std::string_view bytes) override {
         if (refuseWrites) throw AutomationError::Standard(errors::kPermissionDenied, path);
@@ -41,12 +41,12 @@ class WatchedFiles : public Files {
     std::vector<std::wstring> made;
     bool refuseWrites = false;
 
-  private:
+private:
     Files& files_;
 };
 
 class NotesTest : public ::testing::Test {
-  protected:
+protected:
     NotesTest() { sandbox.Register(test.objects); }
     void TearDown() override { EXPECT_EQ(sandbox.LiveObjects(), 0u); }
 
@@ -104,7 +104,7 @@ class NotesTest : public ::testing::Test {
     WatchedFiles files{native->Get().files};
     standins::Sandbox sandbox;
 
-  private:
+private:
     Host host_{test.Get().xml, test.objects, test.ui,      test.registry,
                test.shell,     files,        test.settings};
 };

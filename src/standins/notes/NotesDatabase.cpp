@@ -20,14 +20,14 @@ std::optional<std::wstring> TextForFormula(const Item& document, std::wstring_vi
 }
 
 class DocumentCollection : public NotesHandle {
-  public:
+public:
     DocumentCollection(std::shared_ptr<NotesWorld> world, std::size_t database,
                        std::vector<std::uint64_t> ids)
         : NotesHandle(std::move(world), L"NotesDocumentCollection"),
           database_(database),
           ids_(std::move(ids)) {}
 
-  private:
+private:
     MemberTable Members() const override {
         static const std::array table{
             CountMember(),
@@ -47,11 +47,11 @@ class DocumentCollection : public NotesHandle {
 };
 
 class Database : public NotesHandle {
-  public:
+public:
     Database(std::shared_ptr<NotesWorld> world, std::size_t database)
         : NotesHandle(std::move(world), L"NotesDatabase"), database_(database) {}
 
-  private:
+private:
     MemberTable Members() const override {
         static const std::array table{
             MemberInfo{.name = L"Search",

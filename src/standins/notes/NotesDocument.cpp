@@ -34,7 +34,7 @@ void RemoveItems(Item& document, std::wstring_view name) {
 }
 
 class RichTextItem : public NotesHandle {
-  public:
+public:
     RichTextItem(std::shared_ptr<NotesWorld> world, OpenDocument document, std::wstring name,
                  std::size_t ordinal)
         : NotesHandle(std::move(world), L"NotesRichTextItem"),
@@ -42,7 +42,7 @@ class RichTextItem : public NotesHandle {
           name_(std::move(name)),
           ordinal_(ordinal) {}
 
-  private:
+private:
     MemberTable Members() const override {
         static const std::array table{
             MemberInfo{.name = L"Name", .access = Access::ReadOnly, .type = ValueType::Text},
@@ -87,9 +87,13 @@ class RichTextItem : public NotesHandle {
     }
 
     Json& Value() {
+        // Gone, or replaced by a value that is no rich text: either way not this item any more.
         const auto position = ItemPosition(*document_, name_, ordinal_);
-        if (!position) throw NotesError(L"The item " + name_ + L" has been removed");
-        return document_->fields[*position].productValue[notes::kRichTextKey];
+        auto* value = position ? &document_->fields[*position].productValue : nullptr;
+        if (!value || !value->contains(notes::kRichTextKey)) {
+            throw NotesError(L"The item " + name_ + L" has been removed");
+        }
+        return (*value)[notes::kRichTextKey];
     }
 
     OpenDocument document_;
@@ -98,13 +102,13 @@ class RichTextItem : public NotesHandle {
 };
 
 class Document : public NotesHandle {
-  public:
+public:
     Document(std::shared_ptr<NotesWorld> world, std::size_t database, Item document)
         : NotesHandle(std::move(world), L"NotesDocument"),
           database_(database),
           document_(std::make_shared<Item>(std::move(document))) {}
 
-  private:
+private:
     MemberTable Members() const override {
         static const std::array table{
             MemberInfo{.name = L"ReplaceItemValue",

@@ -12,7 +12,7 @@ inline constexpr std::wstring_view kNotesProgId = L"Lotus.NotesSession";
 
 // Every Notes object: a handle onto the shared world, never onto its parent object.
 class NotesHandle : public StandIn {
-  protected:
+protected:
     NotesHandle(std::shared_ptr<NotesWorld> world, std::wstring_view className);
 
     // The back-end classes report their own failures with one number and Notes' text.

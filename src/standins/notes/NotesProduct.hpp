@@ -7,7 +7,7 @@ namespace orvantis::standins {
 
 // Lotus Notes in the sandbox: "Lotus.NotesSession" onto one Notes client, kept in notes.json.
 class NotesProduct : public ProductOf<NotesWorld> {
-  public:
+public:
     const char* FileName() const override { return "notes.json"; }
     void Register(ObjectCatalog& catalog) override;
     std::string Describe() const override;

@@ -6,11 +6,11 @@ namespace orvantis::standins {
 namespace {
 
 class Session : public NotesHandle {
-  public:
+public:
     explicit Session(std::shared_ptr<NotesWorld> world)
         : NotesHandle(std::move(world), L"NotesSession") {}
 
-  private:
+private:
     MemberTable Members() const override {
         static const std::array table{
             MemberInfo{
@@ -67,11 +67,11 @@ class Session : public NotesHandle {
 };
 
 class DbDirectory : public NotesHandle {
-  public:
+public:
     explicit DbDirectory(std::shared_ptr<NotesWorld> world)
         : NotesHandle(std::move(world), L"NotesDbDirectory") {}
 
-  private:
+private:
     MemberTable Members() const override {
         static const std::array table{
             MemberInfo{.name = L"OpenDatabase",
@@ -94,13 +94,13 @@ class DbDirectory : public NotesHandle {
 };
 
 class DateTime : public NotesHandle {
-  public:
+public:
     DateTime(std::shared_ptr<NotesWorld> world, std::wstring text)
         : NotesHandle(std::move(world), L"NotesDateTime"), text_(std::move(text)) {}
 
     const std::wstring& Text() const { return text_; }
 
-  private:
+private:
     MemberTable Members() const override {
         static const std::array table{
             MemberInfo{.name = L"LocalTime", .access = Access::ReadOnly, .type = ValueType::Text},
