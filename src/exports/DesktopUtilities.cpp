@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "automation/AutomationError.hpp"
-#include "exports/DesktopFileName.hpp"
+#include "support/SafeFileName.hpp"
 #include "exports/RtfText.hpp"
 
 namespace orvantis::DesktopUtilities {
@@ -88,7 +88,7 @@ void WriteDesktopContact(Host& host, const AgentContact& contact) {
     if (folder.empty()) {
         throw AutomationError::Standard(errors::kPathNotFound, L"the desktop folder");
     }
-    host.files.WriteAnsiText(folder + DesktopFileName(contact.CompanyName, folder),
+    host.files.WriteAnsiText(folder + SafeFileName(contact.CompanyName, L".rtf", folder),
                              BuildContactRtf(contact) + std::wstring(kClosing));
 }
 

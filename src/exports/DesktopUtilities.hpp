@@ -13,7 +13,7 @@ namespace orvantis::DesktopUtilities {
 std::wstring BuildContactRtf(const AgentContact& contact);
 
 // Writes the note (ANSI code page) into the current user's desktop folder, named after the
-// company (see DesktopFileName); an existing note of the same company is replaced. Raises 76
+// company (see SafeFileName, ".rtf"); an existing note of the same company is replaced. Raises 76
 // when the platform knows no desktop folder, and any file error.
 void WriteDesktopContact(Host& host, const AgentContact& contact);
 

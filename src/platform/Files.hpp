@@ -20,6 +20,11 @@ public:
     virtual void Delete(const std::wstring& path) = 0;
     // Creates a new empty file with a unique name in the temporary folder; returns its path.
     virtual std::wstring CreateUniqueTemporaryFile(std::wstring_view extension) = 0;
+    // Creates a new empty folder, readable by this user alone, with a unique name in the
+    // temporary folder; returns its path, ending in the platform separator.
+    virtual std::wstring CreateUniqueTemporaryFolder() = 0;
+    // Removes an empty folder.
+    virtual void DeleteFolder(const std::wstring& path) = 0;
 };
 
 }  // namespace orvantis

@@ -23,6 +23,10 @@ public:
     // The text with each %NAME% of a defined environment variable replaced by its value
     // (Windows: ExpandEnvironmentStringsW); registry paths are often stored this way.
     virtual std::wstring ExpandEnvironmentVariables(const std::wstring& text) = 0;
+    // Whether the platform keeps a component registry that regsvr32 fills. Where it keeps
+    // none (Linux), registering an automation library has no meaning, and whatever program
+    // called regsvr32 may be found there must not be started for it.
+    virtual bool HasComponentRegistry() const = 0;
 };
 
 }  // namespace orvantis

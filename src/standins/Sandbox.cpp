@@ -4,6 +4,7 @@
 #include "standins/act/ActProduct.hpp"
 #include "standins/goldmine/GoldMineProduct.hpp"
 #include "standins/groupwise/GroupWiseProduct.hpp"
+#include "standins/notes/NotesProduct.hpp"
 #include "standins/outlook/OutlookProduct.hpp"
 
 namespace orvantis::standins {
@@ -13,6 +14,7 @@ Sandbox::Sandbox() {
     products_.push_back(std::make_unique<ActProduct>());
     products_.push_back(std::make_unique<GoldMineProduct>());
     products_.push_back(std::make_unique<GroupWiseProduct>());
+    products_.push_back(std::make_unique<NotesProduct>());
 }
 
 Sandbox::Sandbox(std::filesystem::path directory) : Sandbox() {
@@ -86,5 +88,6 @@ OutlookWorld& Sandbox::Outlook() { return Find<OutlookWorld>(); }
 ActWorld& Sandbox::Act() { return Find<ActWorld>(); }
 GoldMineWorld& Sandbox::GoldMine() { return Find<GoldMineWorld>(); }
 GroupWiseWorld& Sandbox::GroupWise() { return Find<GroupWiseWorld>(); }
+NotesWorld& Sandbox::Notes() { return Find<NotesWorld>(); }
 
 }  // namespace orvantis::standins

@@ -12,6 +12,7 @@
 #include "standins/act/ActWorld.hpp"
 #include "standins/goldmine/GoldMineWorld.hpp"
 #include "standins/groupwise/GroupWiseWorld.hpp"
+#include "standins/notes/NotesWorld.hpp"
 #include "standins/outlook/OutlookWorld.hpp"
 
 namespace orvantis::standins {
@@ -43,6 +44,7 @@ public:
     ActWorld& Act();
     GoldMineWorld& GoldMine();
     GroupWiseWorld& GroupWise();
+    NotesWorld& Notes();
 
 private:
     template <class World>

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include "automation/AutomationError.hpp"
@@ -138,6 +139,22 @@ std::wstring TextOf(const Json& string) {
 std::wstring PathText(const std::filesystem::path& path) {
     const std::u8string bytes = path.u8string();
     return WideFromUtf8(std::string(bytes.begin(), bytes.end())).value_or(L"?");
+}
+
+std::optional<std::string> ReadFileBytes(const std::wstring& path) {
+    std::ifstream file{std::filesystem::path(path), std::ios::binary};
+    if (path.empty() || !file) return std::nullopt;
+    return std::string{std::istreambuf_iterator<char>(file), {}};
+}
+
+std::string HexOf(std::string_view bytes) {
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string hex;
+    for (unsigned char byte : bytes) {
+        hex += kDigits[byte >> 4];
+        hex += kDigits[byte & 15];
+    }
+    return hex;
 }
 
 std::string WorldText(const WorldData& world) {

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -32,5 +33,11 @@ std::string JsonText(std::wstring_view text);
 std::wstring TextOf(const nlohmann::ordered_json& string);
 
 std::wstring PathText(const std::filesystem::path& path);
+
+// The bytes of a file a product reads during a call (a picture, an attachment); empty when it
+// cannot be read.
+std::optional<std::string> ReadFileBytes(const std::wstring& path);
+// Bytes as the world files keep them: lower-case hexadecimal pairs.
+std::string HexOf(std::string_view bytes);
 
 }  // namespace orvantis::standins

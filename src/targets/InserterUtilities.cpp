@@ -23,9 +23,16 @@ void NotBuilt(std::wstring_view what) {
 const Target kTargets[] = {
     {.name = L"notes",
      .prepare = [](Host& host) { LotusUtilities::RegisterNotesLibrary(host); },
-     .contact = {L"WriteNotesContact"},
-     .event = {L"WriteNotesAppointment"},
-     .todo = {L"WriteNotesTask"}},
+     .contact = {L"WriteNotesContact",
+                 [](Host& host, AgentContactRef& contact) {
+                     LotusUtilities::WriteNotesContact(host, *contact);
+                 }},
+     .event = {L"WriteNotesAppointment",
+               [](Host& host, AgentEventRef& event) {
+                   LotusUtilities::WriteNotesAppointment(host, *event);
+               }},
+     .todo = {L"WriteNotesTask",
+              [](Host& host, AgentTodoRef& todo) { LotusUtilities::WriteNotesTask(host, *todo); }}},
     {.name = L"outlook",
      .contact = {L"WriteOutlookContact",
                  [](Host& host, AgentContactRef& contact) {

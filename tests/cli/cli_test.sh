@@ -15,6 +15,9 @@ check() {  # check NAME CONDITION...
     local name=$1; shift
     if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $name"; fi
 }
+section() {  # section HEADER: the lines of one product in a sandbox listing on stdin
+    awk -v header="$1" '/^[^ ]/ { shown = index($0, header) == 1 } shown'
+}
 run() {  # run ARGS...: sets out, err, status
     out=$("$orvantis" "$@" 2>"$work/err"); status=$?; err=$(cat "$work/err")
 }
@@ -123,7 +126,30 @@ run load --sandbox "$sandbox" "$examples/outlook.xml"
 run load --sandbox "$sandbox" "$examples/outlook.xml"
 check "second load exits 0" test "$status" = 0
 run sandbox show "$sandbox"
-check "sandbox show after two loads matches its golden output" test "$(section Outlook <<<"$out")" = "$(cat "$golden_dir/outlook.sandbox.txt")"
+check "sandbox show after two loads matches its golden output" \
+    test "$(section Outlook <<<"$out")" = "$(cat "$golden_dir/outlook.sandbox.txt")"
+# Notes: loaded twice, the contact is updated in place (its notes and picture replaced, not
+# added again), the appointment and the task added again. Linux has no component registry,
+# so nothing is run to register the Notes library, whatever answers to regsvr32 on the PATH.
+mkdir "$work/bin"
+printf '#!/bin/sh\ntouch "%s/regsvr32-ran"\n' "$work" >"$work/bin/regsvr32"
+chmod +x "$work/bin/regsvr32"
+PATH="$work/bin:$PATH" run load "$examples/notes.xml"
+check "without a sandbox Notes is not there" grep -q '^1:orvantis: error 429: .*Lotus.NotesSession' <<<"$status:$err"
+PATH="$work/bin:$PATH" run load --sandbox "$sandbox" "$examples/notes.xml"
+PATH="$work/bin:$PATH" run load --sandbox "$sandbox" "$examples/notes.xml"
+check "second Notes load exits 0" test "$status" = 0
+check "no regsvr32 started on Linux" test ! -e "$work/regsvr32-ran"
+run sandbox show "$sandbox"
+check "Notes after two loads matches its golden output" \
+    test "$(section 'Lotus Notes' <<<"$out")" = "$(cat "$golden_dir/notes.sandbox.txt")"
+printf '{"configuration": {"Initialize": {"number": -2147217504, "description": "Wrong Password"}}}' >"$sandbox/notes.json"
+run load --sandbox "$sandbox" "$examples/notes.xml"
+check "a session that will not start: one box per item, its carriage return a line break" test "$status:$err" = "0:$(
+    for i in 1 2 3; do printf '[Orvantis Agent Alert] A error has been procedeed during the Lotus Notes insertion.\nPlease check your password\n'; done
+    printf 'orvantis: loaded 1 contact(s), 1 event(s), 1 task(s) into "notes"')"
+check "a refused session writes nothing" test "$(section 'Lotus Notes' < <("$orvantis" sandbox show "$sandbox"))" = "$(printf 'Lotus Notes\n  names.nsf\n  mail.nsf')"
+
 printf '{"configuration": {"Version": "11.0.5608"}}' >"$sandbox/outlook.json"
 run load --sandbox "$sandbox" "$examples/no-target.xml"
 check "load in a prepared sandbox exits 0" test "$status" = 0

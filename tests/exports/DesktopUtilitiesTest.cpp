@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "exports/ContactSamples.hpp"
-#include "exports/DesktopFileName.hpp"
+#include "support/SafeFileName.hpp"
 #include "exports/DesktopUtilities.hpp"
 #include "exports/RtfText.hpp"
 #include "fakes/Errors.hpp"
@@ -45,7 +45,7 @@ TEST(DesktopFileName, KeepsEveryNoteInsideTheFolder) {
         {L"COM10", L"COM10.rtf"},
         {L"Soci\u00e9t\u00e9 \u4e2d", L"Soci\u00e9t\u00e9 \u4e2d.rtf"}};
     for (const auto& [company, file] : cases) {
-        EXPECT_EQ(DesktopFileName(company, L"C:\\Users\\C\\Desktop\\"), file) << file;
+        EXPECT_EQ(SafeFileName(company, L".rtf", L"C:\\Users\\C\\Desktop\\"), file) << file;
     }
 }
 
@@ -63,7 +63,7 @@ TEST(DesktopFileName, CutsALongNameAlikeOnEveryPlatformKeepingTheExtension) {
         {L"x", std::wstring(300, L'f'), L".rtf"},
     };
     for (const auto& [company, where, file] : cases) {
-        EXPECT_EQ(DesktopFileName(company, where), file) << where.size();
+        EXPECT_EQ(SafeFileName(company, L".rtf", where), file) << where.size();
     }
 }
 

@@ -18,4 +18,19 @@ std::wstring FakeFiles::CreateUniqueTemporaryFile(std::wstring_view extension) {
     return path;
 }
 
+std::wstring FakeFiles::CreateUniqueTemporaryFolder() {
+    std::wstring path = L"/tmp/orvantis-folder-" + std::to_wstring(++temporaryCount) + L"/";
+    folders.insert(path);
+    return path;
+}
+
+void FakeFiles::DeleteFolder(const std::wstring& path) {
+    if (folders.count(path) == 0) throw AutomationError::Standard(errors::kPathNotFound, path);
+    const auto inside = files.lower_bound(path);
+    if (inside != files.end() && inside->first.starts_with(path)) {
+        throw AutomationError::Standard(errors::kPathFileAccess, path);
+    }
+    folders.erase(path);
+}
+
 }  // namespace orvantis::testing

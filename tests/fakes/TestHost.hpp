@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -30,6 +31,7 @@ class RecordingUserInterface : public UserInterface {
 public:
     int MessageBox(const std::wstring& text, const std::wstring& title, int style) override {
         boxes.push_back({text, title, style});
+        if (onShow) onShow();
         return 1;
     }
     DialogAnswer ShowDialog(const DialogView& view) override {
@@ -46,6 +48,7 @@ public:
     std::vector<DialogView> dialogs;
     std::deque<PresetAnswer> dialogAnswers;
     std::function<void()> onDialog;
+    std::function<void()> onShow;  // runs while a box is up
 };
 
 class FakeRegistry : public Registry {
@@ -81,21 +84,26 @@ public:
                                                : std::optional<std::wstring>(found->second);
         });
     }
+    bool HasComponentRegistry() const override { return componentRegistry; }
     std::map<int, std::wstring> folders;
     std::map<std::wstring, std::wstring> environment;
+    bool componentRegistry = true;
     std::vector<std::pair<std::wstring, int>> runs;
     std::optional<std::int32_t> failWith;
     std::function<void(const std::wstring&)> onRun;
 };
 
-// Files kept in memory: path to bytes.
+// Files kept in memory: path to bytes. A folder can be removed only when empty.
 class FakeFiles : public Files {
 public:
     void WriteBytes(const std::wstring& path, std::string_view bytes) override;
     void Delete(const std::wstring& path) override;
     std::wstring CreateUniqueTemporaryFile(std::wstring_view extension) override;
+    std::wstring CreateUniqueTemporaryFolder() override;
+    void DeleteFolder(const std::wstring& path) override;
 
     std::map<std::wstring, std::string> files;
+    std::set<std::wstring> folders;
     std::vector<std::wstring> deleted;
     int temporaryCount = 0;
 };

@@ -38,6 +38,7 @@ protected:
                         L"Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\GMW6.exe", L"Path",
                         REG_SZ, L"C:\\GoldMine", 24);
         std::filesystem::remove(Folder() / "groupwise.json");
+        std::filesystem::remove(Folder() / "notes.json");
         SetEnvironmentVariableW(L"ORVANTIS_SANDBOX_DIR", Folder().wstring().c_str());
         ASSERT_EQ(Library(ORVANTIS_STANDIN_SERVER).Call("DllRegisterServer"), S_OK);
         ASSERT_EQ(Library(ORVANTIS_OCX).Call("DllRegisterServer"), S_OK);
@@ -149,6 +150,38 @@ std::size_t Count(const std::string& text, const std::string& needle) {
     std::size_t n = 0;
     for (auto at = text.find(needle); at != std::string::npos; at = text.find(needle, at + 1)) ++n;
     return n;
+}
+
+// The control into Notes' stand-in: the date-time objects the control gets from Notes go back
+// into it as item values, the picture is attached under the contact's name from a folder of
+// its own, and a second load updates the contact (found by an identifier holding a quote and
+// a backslash) instead of adding it.
+TEST_F(ServerTest, TheControlLoadsIntoNotesAndReleasesEveryObject) {
+    {
+        ScriptHost agent(CreateByProgId(L"Orvantis.OrvantisAgent"));
+        for (int load = 0; load < 2; ++load) {
+            const auto outcome = agent.CallWithText(
+                L"LoadXML",
+                L"<datas open='notes'><contact><id>K\"1\\x</id><firstname>Anna</firstname>"
+                L"<lastname>Kowalski/Nowak</lastname><notes>Met in Warsaw.</notes>"
+                L"<picture>474946</picture></contact>"
+                L"<event><subject>Review</subject><start>20261214T100000</start>"
+                L"<end>20261214T113000</end><reminder>15</reminder></event>"
+                L"<todo><subject>Call</subject><end>20261211T170000</end><priority>1</priority></todo>"
+                L"</datas>");
+            EXPECT_FALSE(outcome.error);
+            EXPECT_TRUE(agent.Get(L"isOk").flag);
+            EXPECT_EQ(server_.Call("DllCanUnloadNow"), S_OK) << "a Notes object is still alive";
+        }
+    }
+    const std::string json = Saved("notes.json");
+    EXPECT_EQ(Count(json, "\"Kowalski/Nowak\""), 1u) << json;
+    EXPECT_EQ(Count(json, "\"Met in Warsaw.\""), 1u) << json;
+    EXPECT_EQ(Count(json, R"("name": "Anna Kowalski_Nowak.gif")"), 1u) << json;
+    EXPECT_EQ(Count(json, R"("bytes": "474946")"), 1u) << json;
+    EXPECT_EQ(Count(json, R"("datetime": "2026-14-12 10:0:00")"), 4u) << json;
+    EXPECT_EQ(Count(json, R"("datetime": "2026-12-11 17:0:00")"), 4u) << json;
+    EXPECT_EQ(Count(json, R"("value": "Task")"), 2u) << json;
 }
 
 // The address-book dialog from rundll32's entry point, driven as a user would: the list shows

@@ -7,7 +7,7 @@
 #include "automation/Enumerator.hpp"
 #include "support/ConfigUtilities.hpp"
 #include "support/PassOver.hpp"
-#include "support/PictureBytes.hpp"
+#include "support/PictureFile.hpp"
 
 namespace orvantis::OutlookUtilities {
 namespace {
@@ -68,27 +68,6 @@ bool TakesPictures(const std::wstring& version) {
     }
     return major >= 11;
 }
-
-// A picture file of this insertion alone, deleted when the insertion ends, only if created.
-class PictureFile {
-public:
-    explicit PictureFile(Files& files) : files_(files) {}
-    ~PictureFile() {
-        if (!path_.empty()) PassOver([&] { files_.Delete(path_); });
-    }
-    PictureFile(const PictureFile&) = delete;
-    PictureFile& operator=(const PictureFile&) = delete;
-
-    const std::wstring& Write(std::wstring_view hex) {
-        path_ = files_.CreateUniqueTemporaryFile(L".gif");
-        files_.WriteBytes(path_, PictureBytes(hex));
-        return path_;
-    }
-
-private:
-    Files& files_;
-    std::wstring path_;
-};
 
 // Visits the folders that hold contacts, one level below each top-level folder, until the
 // visitor answers false.

@@ -26,6 +26,14 @@ struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
+// A name for mkstemps or mkdtemp in the temporary folder.
+std::string TemporaryPattern() {
+    std::error_code error;
+    const auto folder = std::filesystem::temp_directory_path(error);
+    if (error) RaiseFileError(error.value(), L"temporary folder");
+    return (folder / "orvantis-XXXXXX").string();
+}
+
 }  // namespace
 
 void PosixFiles::WriteBytes(const std::wstring& path, std::string_view bytes) {
@@ -45,14 +53,22 @@ void PosixFiles::Delete(const std::wstring& path) {
 }
 
 std::wstring PosixFiles::CreateUniqueTemporaryFile(std::wstring_view extension) {
-    std::error_code error;
-    const auto folder = std::filesystem::temp_directory_path(error);
-    if (error) RaiseFileError(error.value(), L"temporary folder");
-    std::string pattern = (folder / "orvantis-XXXXXX").string() + Utf8FromWide(extension);
+    std::string pattern = TemporaryPattern() + Utf8FromWide(extension);
     const int descriptor = mkstemps(pattern.data(), static_cast<int>(Utf8FromWide(extension).size()));
     if (descriptor < 0) RaiseFileError(errno, WideFromUtf8(pattern).value_or(L""));
     close(descriptor);
     return WideFromUtf8(pattern).value_or(std::wstring());
+}
+
+std::wstring PosixFiles::CreateUniqueTemporaryFolder() {
+    std::string pattern = TemporaryPattern();
+    // mkdtemp makes the folder for its owner alone (0700).
+    if (!mkdtemp(pattern.data())) RaiseFileError(errno, WideFromUtf8(pattern).value_or(L""));
+    return WideFromUtf8(pattern + "/").value_or(std::wstring());
+}
+
+void PosixFiles::DeleteFolder(const std::wstring& path) {
+    if (rmdir(Native(path).c_str()) != 0) RaiseFileError(errno, path);
 }
 
 }  // namespace orvantis

@@ -13,6 +13,7 @@ public:
     // The command line is split by the Windows rules; the window style has no meaning here.
     void RunAndWait(const std::wstring& commandLine, int windowStyle) override;
     std::wstring ExpandEnvironmentVariables(const std::wstring& text) override;
+    bool HasComponentRegistry() const override { return false; }
 };
 
 }  // namespace orvantis

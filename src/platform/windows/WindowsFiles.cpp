@@ -11,6 +11,25 @@ namespace {
     throw AutomationError::Standard(FileErrorNumber(FailureOfWin32(error)), path);
 }
 
+// Creates a new file or folder in the temporary folder under the first free name; `create`
+// fails with ERROR_FILE_EXISTS or ERROR_ALREADY_EXISTS when the name is taken, and a clash
+// just tries the next number.
+template <class Create>
+std::wstring CreateUniquelyNamed(std::wstring_view suffix, Create create) {
+    wchar_t folder[MAX_PATH + 1] = {};
+    if (GetTempPathW(MAX_PATH + 1, folder) == 0) RaiseFileError(GetLastError(), L"temporary folder");
+    const DWORD seed = GetTickCount() ^ (GetCurrentProcessId() << 16);
+    for (DWORD attempt = 0; attempt < 10000; ++attempt) {
+        wchar_t name[32];
+        swprintf(name, 32, L"orv%08lX", static_cast<unsigned long>(seed + attempt));
+        const std::wstring path = folder + std::wstring(name) + std::wstring(suffix);
+        if (create(path)) return path;
+        const DWORD error = GetLastError();
+        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) RaiseFileError(error, path);
+    }
+    RaiseFileError(ERROR_FILE_EXISTS, folder);
+}
+
 }  // namespace
 
 void WindowsFiles::WriteBytes(const std::wstring& path, std::string_view bytes) {
@@ -32,20 +51,22 @@ void WindowsFiles::Delete(const std::wstring& path) {
 }
 
 std::wstring WindowsFiles::CreateUniqueTemporaryFile(std::wstring_view extension) {
-    wchar_t folder[MAX_PATH + 1] = {};
-    if (GetTempPathW(MAX_PATH + 1, folder) == 0) RaiseFileError(GetLastError(), L"temporary folder");
-    // CREATE_NEW makes the name ours alone; a clash just tries the next number.
-    const DWORD seed = GetTickCount() ^ (GetCurrentProcessId() << 16);
-    for (DWORD attempt = 0; attempt < 10000; ++attempt) {
-        wchar_t name[32];
-        swprintf(name, 32, L"orv%08lX", static_cast<unsigned long>(seed + attempt));
-        const std::wstring path = folder + std::wstring(name) + std::wstring(extension);
+    return CreateUniquelyNamed(extension, [](const std::wstring& path) {
         const OwnedHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                            FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (file.Get() != INVALID_HANDLE_VALUE) return path;
-        if (GetLastError() != ERROR_FILE_EXISTS) RaiseFileError(GetLastError(), path);
-    }
-    RaiseFileError(ERROR_FILE_EXISTS, folder);
+        return file.Get() != INVALID_HANDLE_VALUE;
+    });
+}
+
+std::wstring WindowsFiles::CreateUniqueTemporaryFolder() {
+    // The user's temporary folder is private to the user already; the new folder inherits that.
+    return CreateUniquelyNamed(L"", [](const std::wstring& path) {
+               return CreateDirectoryW(path.c_str(), nullptr) != 0;
+           }) + L"\\";
+}
+
+void WindowsFiles::DeleteFolder(const std::wstring& path) {
+    if (!RemoveDirectoryW(path.c_str())) RaiseFileError(GetLastError(), path);
 }
 
 }  // namespace orvantis::windows

@@ -1,6 +1,4 @@
 #include <array>
-#include <fstream>
-#include <iterator>
 
 #include "standins/WorldFile.hpp"
 #include "standins/outlook/OutlookHandle.hpp"
@@ -11,16 +9,6 @@ namespace orvantis::standins {
 namespace {
 
 constexpr std::int32_t kFileNotFound = -2147024894;  // 0x80070002
-
-std::string HexOf(const std::string& bytes) {
-    static constexpr char kDigits[] = "0123456789abcdef";
-    std::string hex;
-    for (unsigned char byte : bytes) {
-        hex += kDigits[byte >> 4];
-        hex += kDigits[byte & 15];
-    }
-    return hex;
-}
 
 // One item, saved or not. The handle works on its own copy, as Outlook does: nothing
 // reaches the folder before Save, which stores a new item or replaces the saved one.
@@ -63,10 +51,9 @@ private:
 
     // The file is read now, as Outlook reads it during the call.
     void AddPicture(const std::wstring& path) {
-        std::ifstream file{std::filesystem::path(path), std::ios::binary};
-        if (!file) throw ProductError(kFileNotFound, L"Cannot find the file " + path + L".");
-        const std::string bytes{std::istreambuf_iterator<char>(file), {}};
-        item_.Write(kPictureField, Variant()).productValue = {{"picture", {{"bytes", HexOf(bytes)}}}};
+        const auto bytes = ReadFileBytes(path);
+        if (!bytes) throw ProductError(kFileNotFound, L"Cannot find the file " + path + L".");
+        item_.Write(kPictureField, Variant()).productValue = {{"picture", {{"bytes", HexOf(*bytes)}}}};
     }
 
     FolderPath folder_;

@@ -1,19 +1,8 @@
 #include "standins/outlook/RestrictFilter.hpp"
 
+#include "standins/TextScan.hpp"
+
 namespace orvantis::standins {
-namespace {
-
-void SkipBlanks(std::wstring_view& text) {
-    while (!text.empty() && text.front() == L' ') text.remove_prefix(1);
-}
-
-bool Take(std::wstring_view& text, wchar_t expected) {
-    if (text.empty() || text.front() != expected) return false;
-    text.remove_prefix(1);
-    return true;
-}
-
-}  // namespace
 
 std::optional<RestrictFilter> ParseRestrictFilter(std::wstring_view text) {
     RestrictFilter filter;

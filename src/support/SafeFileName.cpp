@@ -1,4 +1,4 @@
-#include "exports/DesktopFileName.hpp"
+#include "support/SafeFileName.hpp"
 
 #include <algorithm>
 #include <array>
@@ -9,7 +9,6 @@ namespace orvantis {
 namespace {
 
 constexpr std::wstring_view kForbidden = L"\\/:*?\"<>|";
-constexpr std::wstring_view kExtension = L".rtf";
 constexpr std::size_t kMaxPath = 259;  // Windows' MAX_PATH less its terminating NUL
 constexpr std::size_t kMaxName = 255;  // the longest file name, on Windows and Linux
 
@@ -71,17 +70,18 @@ bool IsDeviceName(std::wstring_view name) {
 
 }  // namespace
 
-std::wstring DesktopFileName(std::wstring_view companyName, std::wstring_view folder) {
-    std::wstring name(companyName);
+std::wstring SafeFileName(std::wstring_view shownName, std::wstring_view extension,
+                          std::wstring_view folder) {
+    std::wstring name(shownName);
     for (wchar_t& c : name) {
         if (static_cast<char32_t>(c) < 0x20 || kForbidden.find(c) != kForbidden.npos) c = L'_';
     }
     if (IsDeviceName(name)) name.insert(0, 1, L'_');
     const std::size_t folderUnits = Utf16Units(folder);
     const std::size_t units = std::min(kMaxName, kMaxPath - std::min(kMaxPath, folderUnits));
-    const auto less = [](std::size_t room) { return room - std::min(room, kExtension.size()); };
+    const auto less = [&](std::size_t room) { return room - std::min(room, extension.size()); };
     name.resize(FittingLength(name, {less(units), less(kMaxName)}));
-    return name.append(kExtension);
+    return name.append(extension);
 }
 
 }  // namespace orvantis

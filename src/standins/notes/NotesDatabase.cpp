@@ -1,0 +1,108 @@
+#include <algorithm>
+#include <array>
+#include <cwctype>
+
+#include "standins/notes/NotesHandle.hpp"
+#include "standins/notes/SearchFormula.hpp"
+
+namespace orvantis::standins {
+namespace {
+
+// What an item holds as the formula sees it: a missing item, as an empty one, is empty text;
+// a value of another kind never equals a text.
+std::optional<std::wstring> TextForFormula(const Item& document, std::wstring_view itemName) {
+    const Field* field = document.Find(itemName);
+    if (!field) return std::wstring();
+    if (!field->productValue.is_null()) return std::nullopt;
+    if (field->value.IsEmpty()) return std::wstring();
+    if (const std::wstring* text = field->value.TextIf()) return *text;
+    return std::nullopt;
+}
+
+class DocumentCollection : public NotesHandle {
+public:
+    DocumentCollection(std::shared_ptr<NotesWorld> world, std::size_t database,
+                       std::vector<std::uint64_t> ids)
+        : NotesHandle(std::move(world), L"NotesDocumentCollection"),
+          database_(database),
+          ids_(std::move(ids)) {}
+
+private:
+    MemberTable Members() const override {
+        static const std::array table{
+            CountMember(),
+            MemberInfo{.name = L"GetFirstDocument", .access = Access::Method},
+        };
+        return table;
+    }
+
+    Variant Answer(const Call& call) override {
+        if (call.member.name == L"Count") return static_cast<std::int32_t>(ids_.size());
+        if (ids_.empty()) return ObjectRef();  // Nothing, as Notes answers
+        return MakeStoredDocument(world_, database_, ids_.front());
+    }
+
+    std::size_t database_;
+    std::vector<std::uint64_t> ids_;
+};
+
+class Database : public NotesHandle {
+public:
+    Database(std::shared_ptr<NotesWorld> world, std::size_t database)
+        : NotesHandle(std::move(world), L"NotesDatabase"), database_(database) {}
+
+private:
+    MemberTable Members() const override {
+        static const std::array table{
+            MemberInfo{.name = L"Search",
+                       .access = Access::Method,
+                       .parameters = {ValueType::Text, ValueType::Any, ValueType::Long},
+                       .required = 3},
+            MemberInfo{.name = L"CreateDocument", .access = Access::Method},
+        };
+        return table;
+    }
+
+    Variant Answer(const Call& call) override {
+        if (call.member.name == L"CreateDocument") return MakeNewDocument(world_, database_);
+        return Search(call.arguments[0].ToText(), call.arguments[1], call.arguments[2].ToLong());
+    }
+
+    Variant Search(const std::wstring& text, const Variant& cutoff, std::int32_t maxDocs) {
+        const auto formula = ParseSearchFormula(text);
+        if (!formula) throw NotesError(L"Formula Error (" + text + L")");
+        CheckCutoff(cutoff);
+        std::vector<std::uint64_t> ids;
+        for (const auto& document : world_->databases[database_].items) {
+            if (maxDocs > 0 && ids.size() == static_cast<std::size_t>(maxDocs)) break;
+            if (TextForFormula(document, formula->item) == formula->literal)
+                ids.push_back(document.id);
+        }
+        return ObjectRef(std::make_shared<DocumentCollection>(world_, database_, std::move(ids)));
+    }
+
+    // A cut-off that is not a valid date means none. The stand-in keeps no modification
+    // times, so a text that may be a date (one holding a digit) is refused, not guessed at.
+    void CheckCutoff(const Variant& cutoff) const {
+        const ObjectRef object = cutoff.IsObject() ? cutoff.ToObject() : nullptr;
+        const std::wstring* text = object ? DateTimeText(*object) : nullptr;
+        if (!text)
+            throw ProductError(errors::kTypeMismatch,
+                               L"Type mismatch: the cut-off is a NotesDateTime");
+        if (std::any_of(text->begin(), text->end(), [](wchar_t c) { return std::iswdigit(c); })) {
+            throw ProductError(
+                errors::kInvalidArgument,
+                L"Invalid procedure call or argument: a cut-off date is not modelled");
+        }
+    }
+
+    std::size_t database_;
+};
+
+}  // namespace
+
+ObjectRef MakeDatabase(std::shared_ptr<NotesWorld> world, std::size_t database) {
+    return std::make_shared<Database>(std::move(world), database);
+}
+
+}  // namespace orvantis::standins

@@ -1,0 +1,382 @@
+// The Notes inserters against Notes' stand-in: what each writes, which document a contact
+// updates, the picture's file, and what they do when Notes or a step fails. Every test ends
+// with every Notes object released.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "automation/DateTime.hpp"
+#include "fakes/Errors.hpp"
+#include "fakes/TestHost.hpp"
+#include "inserters/notes/LotusUtilities.hpp"
+#include "standins/Sandbox.hpp"
+
+namespace orvantis::testing {
+namespace {
+
+using namespace LotusUtilities;
+using Login = standins::NotesWorld::Login;
+
+// The machine's files, since the stand-in reads an attachment from the disk as Notes does,
+// with what was made recorded, and writes refused on demand.
+class WatchedFiles : public Files {
+public:
+    explicit WatchedFiles(Files& files) : files_(files) {}
+    void WriteBytes(const std::wstring& path, std::string_view bytes) override {
+        if (refuseWrites) throw AutomationError::Standard(errors::kPermissionDenied, path);
+        made.push_back(path);
+        files_.WriteBytes(path, bytes);
+    }
+    void Delete(const std::wstring& path) override { files_.Delete(path); }
+    std::wstring CreateUniqueTemporaryFile(std::wstring_view extension) override {
+        return files_.CreateUniqueTemporaryFile(extension);
+    }
+    std::wstring CreateUniqueTemporaryFolder() override {
+        made.push_back(files_.CreateUniqueTemporaryFolder());
+        return made.back();
+    }
+    void DeleteFolder(const std::wstring& path) override { files_.DeleteFolder(path); }
+
+    std::vector<std::wstring> made;
+    bool refuseWrites = false;
+
+private:
+    Files& files_;
+};
+
+class NotesTest : public ::testing::Test {
+protected:
+    NotesTest() { sandbox.Register(test.objects); }
+    void TearDown() override { EXPECT_EQ(sandbox.LiveObjects(), 0u); }
+
+    Host& host() { return host_; }
+    standins::NotesWorld& notes() { return sandbox.Notes(); }
+    std::vector<standins::Item>& Book() { return notes().Database(L"names.nsf").items; }
+    std::vector<standins::Item>& Mail() { return notes().Database(L"mail.nsf").items; }
+
+    // An item's value as text: a date-time's text, a rich text's text and attachments.
+    static std::wstring Value(const standins::Item& document, std::wstring_view name) {
+        const auto* field = document.Find(name);
+        if (!field) return L"(not written)";
+        const auto& product = field->productValue;
+        if (product.is_null()) return field->value.ToText();
+        std::string text = product.contains("datetime")
+                               ? product["datetime"].get<std::string>()
+                               : product["richtext"]["text"].get<std::string>();
+        if (product.contains("richtext")) {
+            for (const auto& attachment : product["richtext"]["attachments"]) {
+                text += " [" + attachment["name"].get<std::string>() + " " +
+                        attachment["bytes"].get<std::string>() + "]";
+            }
+        }
+        return std::wstring(text.begin(), text.end());
+    }
+    static std::wstring Names(const standins::Item& document) {
+        std::wstring names;
+        for (const auto& field : document.fields)
+            names += (names.empty() ? L"" : L",") + field.name;
+        return names;
+    }
+    static AgentContact Contact(std::wstring id, std::wstring lastName) {
+        AgentContact contact;
+        contact.OrvantisID = std::move(id);
+        contact.Lastname = std::move(lastName);
+        return contact;
+    }
+    static DateValue Date(int year, int month, int day, int hour, int minute) {
+        return DateValue{*MakeDate(CivilTime{year, month, day, hour, minute, 0})};
+    }
+    // The arguments of every call of a member, as logged.
+    std::vector<std::wstring> Calls(std::wstring_view member) {
+        std::vector<std::wstring> calls;
+        for (const auto& call : notes().ledger.calls) {
+            if (call.member != member) continue;
+            std::wstring arguments;
+            for (const auto& argument : call.arguments) arguments += argument.ToText() + L";";
+            calls.push_back(arguments);
+        }
+        return calls;
+    }
+
+    TestHost test;
+    std::unique_ptr<NativeHost> native = CreateNativeHost(test.ui);
+    WatchedFiles files{native->Get().files};
+    standins::Sandbox sandbox;
+
+private:
+    Host host_{test.Get().xml, test.objects, test.ui,      test.registry,
+               test.shell,     files,        test.settings};
+};
+
+TEST_F(NotesTest, APersonDocumentHoldsEveryItemInOrder) {
+    AgentContact contact = Contact(L"C-1", L"Martin");
+    contact.Firstname = L"Claire";
+    contact.HomeAddressCountry = L"France";
+    contact.CompanyEmail = Variant(L"contact@durand.example");
+    contact.Notes = L"Met in Lyon.\nCall after 2 pm.";
+    WriteNotesContact(host(), contact);
+    ASSERT_EQ(Book().size(), 1u);
+    const auto& person = Book()[0];
+    EXPECT_EQ(
+        Names(person),
+        L"Form,FirstName,LastName,MailAddress,StreetAddress,City,Zip,country,PhoneNumber,"
+        L"CellPhoneNumber,CompanyName,OfficeStreetAddress,OfficeCity,OfficeZIP,OfficeCountry,"
+        L"OfficePhoneNumber,OfficeFAXPhoneNumber,MiscPhone1,WebSite,JobTitle,PersPager,FullName,"
+        L"OrvantisID,Briefcase,Type");
+    EXPECT_EQ(Value(person, L"country"), L"France");
+    EXPECT_EQ(Value(person, L"MiscPhone1"), L"contact@durand.example");
+    EXPECT_EQ(person.Find(L"PhoneNumber")->value.GetKind(), Variant::Kind::Empty);  // never filled
+    EXPECT_EQ(Value(person, L"Briefcase"), contact.Notes);
+    EXPECT_EQ(Value(person, L"Type"), L"Person");
+    EXPECT_EQ(Calls(L"Initialize"), std::vector<std::wstring>{L";"});  // an empty password
+    EXPECT_EQ(Calls(L"Search"), std::vector<std::wstring>{L"OrvantisID = \"C-1\";(object);0;"});
+    EXPECT_EQ(Calls(L"ComputeWithForm"), std::vector<std::wstring>{L"True;True;"});
+    EXPECT_EQ(Calls(L"Save"), std::vector<std::wstring>{L"True;True;False;"});
+}
+
+TEST_F(NotesTest, AContactUpdatesTheFirstDocumentOfItsIdentifierAndNoOther) {
+    // The user's own documents carry no identifier; one earlier contact's identifier is what
+    // an unescaped "C:\x" would read as.
+    for (const wchar_t* own : {L"own contact", L"own group"}) {
+        Book().push_back(
+            {L"Document", {{L"LastName", Variant(own), {}}}, ++notes().lastDocumentId, {}});
+    }
+    const std::pair<const wchar_t*, const wchar_t*> writes[] = {
+        {L"C:x", L"plain"},
+        {L"A1", L"first A1"},
+        {L"", L"no id"},
+        {L"say \"hi\"", L"quoted"},
+        {L"C:\\x", L"backslash"},
+        {L"", L"no id again"},
+        {L"A1", L"updated A1"},
+        {L"say \"hi\"", L"quoted again"},
+        {L"C:\\x", L"backslash again"},
+    };
+    for (const auto& [id, name] : writes) {
+        if (std::wstring(name) == L"updated A1") Book()[7].Write(L"OrvantisID", Variant(L"A1"));
+        AgentContact contact = Contact(id, name);
+        contact.PictureData = L"4749";
+        WriteNotesContact(host(), contact);
+    }
+    std::vector<std::wstring> names;
+    for (const auto& document : Book()) names.push_back(Value(document, L"LastName"));
+    EXPECT_EQ(names, (std::vector<std::wstring>{L"own contact", L"own group", L"plain",
+                                                L"updated A1", L"no id", L"quoted again",
+                                                L"backslash again", L"no id again"}));
+    EXPECT_EQ(Value(Book()[0], L"Form"), L"(not written)");
+    // An update replaces the notes and the picture instead of adding them again.
+    std::size_t briefcases = 0, comments = 0;
+    for (const auto& field : Book()[3].fields) {
+        briefcases += field.name == L"Briefcase";
+        comments += field.name == L"Comment";
+    }
+    EXPECT_EQ(briefcases + comments, 2u);
+}
+
+TEST_F(NotesTest, APictureIsAttachedUnderTheNameUsersSeeFromAFolderOfItsOwn) {
+    const struct {
+        const wchar_t* first;
+        const wchar_t* last;
+        const wchar_t* company;
+        const wchar_t* hex;
+        const wchar_t* fullName;
+        const wchar_t* comment;  // the attachment, or not written
+    } cases[] = {
+        {L"", L"", L"Acme", L"FFD8F", L" ", L" [Acme.gif ffd80f]"},
+        {L"Ann", L"", L"Acme", L"FFzz01", L"Ann ", L" [Ann .gif ff01]"},
+        {L"", L"../../etc/passwd", L"", L"41", L" ../../etc/passwd",
+         L" [ .._.._etc_passwd.gif 41]"},
+        {L"", L"", L"CON", L"41", L" ", L" [_CON.gif 41]"},
+        {L"", L"", L"a*b?<c>", L"41", L" ", L" [a_b__c_.gif 41]"},
+        {L"", L"", L"Acme", L"", L" ", L"(not written)"},
+    };
+    for (const auto& c : cases) {
+        Book().clear();
+        AgentContact contact = Contact(L"", c.last);
+        contact.Firstname = c.first;
+        contact.CompanyName = c.company;
+        contact.PictureData = c.hex;
+        WriteNotesContact(host(), contact);
+        ASSERT_EQ(Book().size(), 1u) << c.company;
+        EXPECT_EQ(Value(Book()[0], L"FullName"), c.fullName) << c.company;
+        EXPECT_EQ(Value(Book()[0], L"Comment"), c.comment) << c.company;
+        EXPECT_EQ(Names(Book()[0]).ends_with(L"Briefcase,Comment,Type"), *c.hex != 0) << c.company;
+    }
+    // Each picture was written into a fresh folder, and both are gone.
+    ASSERT_EQ(files.made.size(), 10u);
+    for (std::size_t i = 0; i < files.made.size(); i += 2) {
+        EXPECT_TRUE(files.made[i + 1].starts_with(files.made[i]));
+        EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(files.made[i])));
+    }
+}
+
+TEST_F(NotesTest, ASessionThatWillNotStartIsReportedOncePerItemAndWritesNothing) {
+    notes().refusalNumber = 4063;
+    for (const auto& [login, contacts, mail] :
+         {std::tuple{Login::Refuse, 0u, 0u}, {Login::WithoutArgument, 0u, 2u}}) {
+        notes().login = login;
+        Mail().clear();
+        test.ui.boxes.clear();
+        test.ui.onShow = [&] { EXPECT_EQ(sandbox.LiveObjects(), 0u); };  // released first
+        for (int i = 0; i < 3; ++i) WriteNotesContact(host(), Contact(L"", L"x"));
+        WriteNotesAppointment(host(), AgentEvent{});
+        WriteNotesTask(host(), AgentTodo{});
+        EXPECT_EQ(Book().size(), contacts);
+        EXPECT_EQ(Mail().size(), mail);
+        ASSERT_EQ(test.ui.boxes.size(), 5u - mail);
+        for (const auto& box : test.ui.boxes) {
+            EXPECT_EQ(box.text,
+                      L"A error has been procedeed during the Lotus Notes insertion.\r"
+                      L"Please check your password");
+            EXPECT_EQ(box.title, L"Orvantis Agent Alert");
+            EXPECT_EQ(box.style, 48);
+        }
+    }
+    // Without Notes nothing can be stored, and the caller hears of it.
+    TestHost bare;
+    EXPECT_EQ(ErrorNumberOf([&] { WriteNotesContact(bare.Get(), Contact(L"", L"x")); }), 429);
+    EXPECT_EQ(ErrorNumberOf([&] { WriteNotesAppointment(bare.Get(), AgentEvent{}); }), 429);
+    EXPECT_EQ(ErrorNumberOf([&] { WriteNotesTask(bare.Get(), AgentTodo{}); }), 429);
+}
+
+TEST_F(NotesTest, AFailedStepIsPassedOverSilently) {
+    const auto fail = [&](const wchar_t* object, const wchar_t* member) {
+        notes().ledger.failures.push_back(
+            {object, member, 0, -2147217504, L"Lotus Notes", L"refused", 0});
+    };
+    const struct {
+        std::function<void()> arrange;
+        std::size_t contacts;
+        std::size_t mail;
+        const wchar_t* comment;
+    } cases[] = {
+        {[&] { notes().databases.erase(notes().databases.begin()); }, 0, 2, nullptr},
+        {[&] { notes().databases.pop_back(); }, 1, 0, L" [ P.gif 41]"},
+        {[&] { fail(L"NotesDatabase", L"Search"); }, 0, 2, nullptr},
+        {[&] { notes().validationFailure = L"Name required"; }, 1, 2, L" [ P.gif 41]"},
+        {[&] { files.refuseWrites = true; }, 1, 2, L""},  // the Comment without its picture
+        {[&] { fail(L"NotesDocument", L"ReplaceItemValue"); }, 1, 2, L" [ P.gif 41]"},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        sandbox.Notes() = standins::NotesWorld();
+        files.refuseWrites = false;
+        cases[i].arrange();
+        AgentContact contact = Contact(L"C-1", L"P");
+        contact.PictureData = L"41";
+        EXPECT_EQ(ErrorNumberOf([&] { WriteNotesContact(host(), contact); }), 0) << i;
+        EXPECT_EQ(ErrorNumberOf([&] { WriteNotesAppointment(host(), AgentEvent{}); }), 0) << i;
+        EXPECT_EQ(ErrorNumberOf([&] { WriteNotesTask(host(), AgentTodo{}); }), 0) << i;
+        const auto book = notes().FindDatabase(L"names.nsf");
+        const auto& contacts =
+            book ? notes().databases[*book].items : std::vector<standins::Item>{};
+        ASSERT_EQ(contacts.size(), cases[i].contacts) << i;
+        const auto mail = notes().FindDatabase(L"mail.nsf");
+        EXPECT_EQ(mail ? notes().databases[*mail].items.size() : 0u, cases[i].mail) << i;
+        if (cases[i].comment) {
+            EXPECT_EQ(Value(contacts[0], L"Comment"), cases[i].comment) << i;
+        }
+        EXPECT_TRUE(test.ui.boxes.empty()) << i;
+    }
+}
+
+TEST_F(NotesTest, AppointmentsPutTheDayBeforeTheMonthAndSetTheAlarmFromAPositiveReminder) {
+    const struct {
+        DateValue start;
+        DateValue end;
+        bool fullDay;
+        const wchar_t* reminder;
+        const wchar_t* expected;  // start, end, calendar, type, alarm, offset
+    } cases[] = {
+        {Date(2005, 3, 7, 9, 5), Date(2005, 3, 7, 10, 30), false, L"15",
+         L"2005-7-3 9:5:00|2005-7-3 10:30:00|2005-7-3 9:5:00|3|1|-15"},
+        {Date(2005, 12, 31, 23, 59), Date(2006, 1, 1, 0, 0), true, L"2.5",
+         L"2005-31-12 23:59:00|2006-1-1 0:0:00|2005-31-12 23:59:00|2|1|-2.5"},
+        {Date(2005, 3, 7, 9, 5), Date(2005, 3, 7, 9, 5), false, L"0",
+         L"2005-7-3 9:5:00|2005-7-3 9:5:00|2005-7-3 9:5:00|3|(not written)|(not written)"},
+        {Date(2005, 3, 7, 9, 5), Date(2005, 3, 7, 9, 5), false, L"",
+         L"*|3|(not written)|(not written)"},
+        {Date(2005, 3, 7, 9, 5), Date(2005, 3, 7, 9, 5), false, L"-5",
+         L"*|3|(not written)|(not written)"},
+        {Date(2005, 3, 7, 9, 5), Date(2005, 3, 7, 9, 5), false, L"soon",
+         L"*|3|(not written)|(not written)"},
+    };
+    for (const auto& c : cases) {
+        Mail().clear();
+        AgentEvent event;
+        event.StarDate = c.start;
+        event.EndDate = c.end;
+        event.FullDay = c.fullDay;
+        event.Reminder = c.reminder;
+        event.Subject = L"Review";
+        WriteNotesAppointment(host(), event);
+        WriteNotesAppointment(host(), event);  // never matched: a second document
+        ASSERT_EQ(Mail().size(), 2u) << c.reminder;
+        const auto& document = Mail()[0];
+        std::wstring seen;
+        for (const wchar_t* item : {L"StartDateTime", L"EndDateTime", L"CalendarDateTime",
+                                    L"AppointmentType", L"$Alarm", L"$AlarmOffset"}) {
+            seen += (seen.empty() ? L"" : L"|") + Value(document, item);
+        }
+        const std::wstring expected = c.expected;
+        EXPECT_TRUE(expected.starts_with(L"*") ? seen.ends_with(expected.substr(1))
+                                               : seen == expected)
+            << c.reminder << ": " << seen;
+        EXPECT_TRUE(Names(document).starts_with(
+            L"Form,StartDateTime,EndDateTime,CalendarDateTime,AppointmentType,Location,Subject,"
+            L"Categories,Notes"));
+    }
+    EXPECT_EQ(Calls(L"Initialize").front(), L"");  // no argument at all
+    EXPECT_EQ(Calls(L"Save").front(), L"True;False;False;");
+}
+
+TEST_F(NotesTest, TasksPutTheMonthBeforeTheDayAndMapOnlyTheKnownPrioritiesAndStates) {
+    const struct {
+        const wchar_t* priority;
+        std::int16_t status;
+        const wchar_t* importance;
+        const wchar_t* dueState;
+    } cases[] = {
+        {L"0", 0, L"3", L"0"},
+        {L"1", 1, L"2", L"1"},
+        {L"2", 2, L"1", L"9"},
+        {L"high", 3, L"(not written)", L"(not written)"},
+        {L" 1", -1, L"(not written)", L"(not written)"},
+    };
+    for (const auto& c : cases) {
+        Mail().clear();
+        AgentTodo todo;
+        todo.Subject = L"Quote";
+        todo.StarDate = Date(2005, 3, 7, 9, 5);
+        todo.EndDate = Date(2005, 3, 8, 17, 0);
+        todo.Priority = c.priority;
+        todo.Status = c.status;
+        WriteNotesTask(host(), todo);
+        ASSERT_EQ(Mail().size(), 1u);
+        const auto& document = Mail()[0];
+        EXPECT_EQ(Value(document, L"Importance"), c.importance) << c.priority;
+        EXPECT_EQ(Value(document, L"DueState"), c.dueState) << c.status;
+        EXPECT_TRUE(Names(document).starts_with(
+            L"Form,Subject,Category,Body,StartDateTime,DueDateTime,StartDate,DueDate"));
+        EXPECT_EQ(Value(document, L"Category"), L"");
+        EXPECT_EQ(document.Find(L"StartDate")->value, Variant(todo.StarDate));
+        EXPECT_EQ(Value(document, L"DueDateTime"), L"2005-3-8 17:0:00");
+        EXPECT_EQ(Value(document, L"DueDate"), L"2005-3-8 17:0:00");
+    }
+}
+
+TEST_F(NotesTest, TheLibraryIsRegisteredOnlyWhereThereIsAComponentRegistry) {
+    test.shell.componentRegistry = false;
+    RegisterNotesLibrary(host());
+    EXPECT_TRUE(test.shell.runs.empty());
+    test.shell.componentRegistry = true;
+    test.registry.values[{RegistryRoot::LocalMachine, L"Software\\Lotus\\Notes", L"Path"}] =
+        L"D:\\Notes\\";
+    RegisterNotesLibrary(host());
+    ASSERT_EQ(test.shell.runs.size(), 1u);
+    EXPECT_EQ(test.shell.runs[0],
+              std::pair(std::wstring(L"regsvr32 /s \"D:\\Notes\\nlsxbe.dll\""), 1));
+}
+
+}  // namespace
+}  // namespace orvantis::testing
