@@ -1,10 +1,10 @@
 #include "platform/NativeHost.hpp"
 
-#include "platform/posix/EmptyRegistry.hpp"
-#include "platform/posix/LibXmlParser.hpp"
-#include "platform/posix/PosixFiles.hpp"
-#include "platform/posix/PosixSettingsStore.hpp"
-#include "platform/posix/PosixShell.hpp"
+#include "platform/posix/NativeRegistry.hpp"
+#include "platform/posix/NativeXmlParser.hpp"
+#include "platform/posix/NativeFiles.hpp"
+#include "platform/posix/NativeSettingsStore.hpp"
+#include "platform/posix/NativeShell.hpp"
 
 namespace orvantis {
 namespace {
@@ -16,12 +16,12 @@ public:
     Host& Get() override { return host_; }
 
 private:
-    LibXmlParser xml_;
+    NativeXmlParser xml_;
     ObjectCatalog objects_;
-    EmptyRegistry registry_;
-    PosixShell shell_;
-    PosixFiles files_;
-    PosixSettingsStore settings_;
+    NativeRegistry registry_;
+    NativeShell shell_;
+    NativeFiles files_;
+    NativeSettingsStore settings_;
     Host host_;
 };
 

@@ -2,11 +2,11 @@
 
 #include "platform/windows/ComHandles.hpp"
 #include "platform/windows/ComObjectFactory.hpp"
-#include "platform/windows/MsXmlParser.hpp"
-#include "platform/windows/WindowsFiles.hpp"
-#include "platform/windows/WindowsRegistry.hpp"
-#include "platform/windows/WindowsSettingsStore.hpp"
-#include "platform/windows/WindowsShell.hpp"
+#include "platform/windows/NativeXmlParser.hpp"
+#include "platform/windows/NativeFiles.hpp"
+#include "platform/windows/NativeRegistry.hpp"
+#include "platform/windows/NativeSettingsStore.hpp"
+#include "platform/windows/NativeShell.hpp"
 
 namespace orvantis {
 namespace {
@@ -20,12 +20,12 @@ public:
 private:
     // First member: the adapters use COM on this thread for as long as they live.
     windows::ComApartment apartment_;
-    windows::MsXmlParser xml_;
+    windows::NativeXmlParser xml_;
     windows::ComObjectFactory objects_;
-    windows::WindowsRegistry registry_;
-    windows::WindowsShell shell_;
-    windows::WindowsFiles files_;
-    windows::WindowsSettingsStore settings_;
+    windows::NativeRegistry registry_;
+    windows::NativeShell shell_;
+    windows::NativeFiles files_;
+    windows::NativeSettingsStore settings_;
     Host host_;
 };
 

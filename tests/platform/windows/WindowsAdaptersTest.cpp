@@ -13,11 +13,11 @@
 #include "platform/NativeHost.hpp"
 #include "support/ConfigUtilities.hpp"
 #include "platform/windows/ComHandles.hpp"
-#include "platform/windows/MsXmlParser.hpp"
-#include "platform/windows/WindowsFiles.hpp"
-#include "platform/windows/WindowsRegistry.hpp"
-#include "platform/windows/WindowsSettingsStore.hpp"
-#include "platform/windows/WindowsShell.hpp"
+#include "platform/windows/NativeXmlParser.hpp"
+#include "platform/windows/NativeFiles.hpp"
+#include "platform/windows/NativeRegistry.hpp"
+#include "platform/windows/NativeSettingsStore.hpp"
+#include "platform/windows/NativeShell.hpp"
 
 namespace orvantis::windows {
 namespace {
@@ -39,7 +39,7 @@ protected:
 
 // Document types are refused by the shared parser tests, which run on MSXML here too.
 TEST_F(WindowsAdaptersTest, XmlTheDeclarationIsNoNodeOfTheDocument) {
-    auto result = MsXmlParser().Parse(L"<?xml version=\"1.0\"?><r/>");
+    auto result = NativeXmlParser().Parse(L"<?xml version=\"1.0\"?><r/>");
     const auto& doc = std::get<XmlDocument>(result);
     EXPECT_EQ(doc.Kind(doc.FirstChild(XmlDocument::kRoot)), XmlNodeKind::Element);
 }
@@ -52,7 +52,7 @@ TEST_F(WindowsAdaptersTest, RegistryReadsStringsWithoutTheirZerosAndCreatesNothi
     const DWORD number = 7;
     WriteValue(L"Number", REG_DWORD, &number, sizeof number);
 
-    WindowsRegistry registry;
+    NativeRegistry registry;
     EXPECT_EQ(registry.ReadValue(RegistryRoot::CurrentUser, kTestKey, L"Path"), L"C:\\Lotus\\");
     EXPECT_EQ(registry.ReadValue(RegistryRoot::CurrentUser, kTestKey, L"Padded"), L"x");
     EXPECT_FALSE(registry.ReadValue(RegistryRoot::CurrentUser, kTestKey, L"Number"));
@@ -69,12 +69,12 @@ TEST_F(WindowsAdaptersTest, SettingsAreStringValuesUnderTheOrvantisAgentKey) {
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\OrvantisAgent");  // the test prefix's own
     testing::RecordingUserInterface ui;
     ConfigUtilities::SaveGoldmineUser(CreateNativeHost(ui)->Get(), Variant(L"anne"));
-    EXPECT_EQ(WindowsRegistry().ReadValue(RegistryRoot::CurrentUser, L"Software\\OrvantisAgent\\Configuration",
+    EXPECT_EQ(NativeRegistry().ReadValue(RegistryRoot::CurrentUser, L"Software\\OrvantisAgent\\Configuration",
                                           L"GoldmineUser"),
               L"anne");
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\OrvantisAgent");
 
-    WindowsSettingsStore settings;
+    NativeSettingsStore settings;
     const std::wstring application = L"OrvantisAdapterTest";
     EXPECT_FALSE(settings.Read(application, L"Configuration", L"GoldmineUser"));
     settings.Write(application, L"Configuration", L"GoldmineUser", L" anne \u00E9\r\n");
@@ -102,7 +102,7 @@ TEST_F(WindowsAdaptersTest, ShellWaitsForTheEndWhateverTheExitCodeAndPumpsMessag
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&delivered));
     PostMessageW(window, WM_APP, 0, 0);
 
-    WindowsShell shell;
+    NativeShell shell;
     const auto start = std::chrono::steady_clock::now();
     // 259 is the code that GetExitCodeProcess also gives for a running program.
     shell.RunAndWait(L"cmd.exe /c exit 259", SW_HIDE);
@@ -114,7 +114,7 @@ TEST_F(WindowsAdaptersTest, ShellWaitsForTheEndWhateverTheExitCodeAndPumpsMessag
 }
 
 TEST_F(WindowsAdaptersTest, ShellFoldersEndInABackslashAndVariablesExpand) {
-    WindowsShell shell;
+    NativeShell shell;
     SetEnvironmentVariableW(L"ORVANTIS_TEST_FOLDER", L"C:\\Gold");
     EXPECT_EQ(shell.ExpandEnvironmentVariables(L"%ORVANTIS_TEST_FOLDER%\\gm6;%NOT_SET_HERE%"),
               L"C:\\Gold\\gm6;%NOT_SET_HERE%");
@@ -128,7 +128,7 @@ TEST_F(WindowsAdaptersTest, ShellFoldersEndInABackslashAndVariablesExpand) {
 }
 
 TEST_F(WindowsAdaptersTest, FilesWriteAnsiTextAndMakeUniqueTemporaryNames) {
-    WindowsFiles files;
+    NativeFiles files;
     const std::wstring first = files.CreateUniqueTemporaryFile(L".vcf");
     const std::wstring second = files.CreateUniqueTemporaryFile(L".vcf");
     EXPECT_NE(first, second);

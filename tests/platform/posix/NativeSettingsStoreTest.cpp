@@ -9,7 +9,7 @@
 #include <iterator>
 
 #include "fakes/Errors.hpp"
-#include "platform/posix/PosixSettingsStore.hpp"
+#include "platform/posix/NativeSettingsStore.hpp"
 
 namespace orvantis {
 namespace {
@@ -46,7 +46,7 @@ protected:
     }
 
     fs::path root;
-    PosixSettingsStore store;
+    NativeSettingsStore store;
 };
 
 TEST_F(PosixSettings, AwkwardValuesRoundTripBesideTheUsersOwnLines) {
@@ -60,7 +60,7 @@ TEST_F(PosixSettings, AwkwardValuesRoundTripBesideTheUsersOwnLines) {
     for (std::size_t i = 0; i < std::size(values); ++i) {
         store.Write(kApp, kSection, L"Key" + std::to_wstring(i), values[i]);
     }
-    PosixSettingsStore fresh;
+    NativeSettingsStore fresh;
     for (std::size_t i = 0; i < std::size(values); ++i) {
         EXPECT_EQ(fresh.Read(kApp, kSection, L"Key" + std::to_wstring(i)), values[i]);
     }

@@ -1,4 +1,4 @@
-#include "platform/windows/WindowsRegistry.hpp"
+#include "platform/windows/NativeRegistry.hpp"
 
 #include <vector>
 
@@ -18,7 +18,7 @@ HKEY RootKey(RegistryRoot root) {
 
 }  // namespace
 
-std::optional<std::wstring> WindowsRegistry::ReadValue(RegistryRoot root, const std::wstring& key,
+std::optional<std::wstring> NativeRegistry::ReadValue(RegistryRoot root, const std::wstring& key,
                                                        const std::wstring& name) {
     HKEY opened = nullptr;
     if (RegOpenKeyExW(RootKey(root), key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) {

@@ -4,7 +4,7 @@
 
 namespace orvantis::windows {
 
-class WindowsShell : public Shell {
+class NativeShell : public Shell {
 public:
     std::wstring SpecialFolderPath(int folderId) override;
     std::wstring ExpandEnvironmentVariables(const std::wstring& text) override;

@@ -4,7 +4,7 @@
 
 namespace orvantis {
 
-class PosixFiles : public Files {
+class NativeFiles : public Files {
 public:
     void WriteBytes(const std::wstring& path, std::string_view bytes) override;
     void Delete(const std::wstring& path) override;

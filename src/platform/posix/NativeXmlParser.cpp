@@ -1,4 +1,4 @@
-#include "platform/posix/LibXmlParser.hpp"
+#include "platform/posix/NativeXmlParser.hpp"
 
 #include <libxml/parser.h>
 #include <libxml/parserInternals.h>
@@ -225,7 +225,7 @@ constexpr std::size_t kChunkCharacters = 64 * 1024;
 
 }  // namespace
 
-std::variant<XmlDocument, XmlParseError> LibXmlParser::Parse(std::wstring_view text) {
+std::variant<XmlDocument, XmlParseError> NativeXmlParser::Parse(std::wstring_view text) {
     InitializeLibXml();
     xmlSAXHandler handler = BuilderHandler();
     std::unique_ptr<xmlParserCtxt, ContextDeleter> context(

@@ -5,7 +5,7 @@
 namespace orvantis::windows {
 
 // HKEY_CURRENT_USER\Software\<application>\<section>, one string value per key.
-class WindowsSettingsStore : public SettingsStore {
+class NativeSettingsStore : public SettingsStore {
 public:
     std::optional<std::wstring> Read(const std::wstring& application, const std::wstring& section,
                                      const std::wstring& key) override;

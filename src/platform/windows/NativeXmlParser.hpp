@@ -8,7 +8,7 @@ namespace orvantis::windows {
 // synchronously, whitespace-only text dropped, every property that could make it read
 // something the document names (external entities, DTDs, XSLT script) switched off, and any
 // document type declaration refused.
-class MsXmlParser : public XmlParser {
+class NativeXmlParser : public XmlParser {
 public:
     std::variant<XmlDocument, XmlParseError> Parse(std::wstring_view text) override;
 };

@@ -11,7 +11,7 @@ namespace orvantis {
 // leading blanks, so every value round-trips. The file is read afresh on every call, so other
 // processes' changes are seen; a write replaces it atomically and leaves it readable by its
 // owner alone, as it holds the GoldMine password.
-class PosixSettingsStore : public SettingsStore {
+class NativeSettingsStore : public SettingsStore {
 public:
     std::optional<std::wstring> Read(const std::wstring& application, const std::wstring& section,
                                      const std::wstring& key) override;

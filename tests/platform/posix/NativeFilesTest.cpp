@@ -1,6 +1,6 @@
 // The Linux files adapter against a real temporary folder.
 
-#include "platform/posix/PosixFiles.hpp"
+#include "platform/posix/NativeFiles.hpp"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@ namespace {
 
 using testing::ErrorNumberOf;
 
-class PosixFilesTest : public ::testing::Test {
+class NativeFilesTest : public ::testing::Test {
 protected:
     void SetUp() override {
         folder_ = std::filesystem::temp_directory_path() /
@@ -35,10 +35,10 @@ protected:
     }
 
     std::filesystem::path folder_;
-    PosixFiles files_;
+    NativeFiles files_;
 };
 
-TEST_F(PosixFilesTest, WritesReplacesAndDeletesFiles) {
+TEST_F(NativeFilesTest, WritesReplacesAndDeletesFiles) {
     const std::wstring path = PathOf("note.rtf");
     files_.WriteAnsiText(path, L"an older, longer content");
     files_.WriteAnsiText(path, L"caf\u00E9 \u20AC \u4E2D\r\n");
@@ -53,7 +53,7 @@ TEST_F(PosixFilesTest, WritesReplacesAndDeletesFiles) {
               errors::kPathNotFound);
 }
 
-TEST_F(PosixFilesTest, TemporaryFilesAreNewEmptyDistinctAndKeepTheirExtension) {
+TEST_F(NativeFilesTest, TemporaryFilesAreNewEmptyDistinctAndKeepTheirExtension) {
     const std::wstring first = files_.CreateUniqueTemporaryFile(L".gif");
     const std::wstring second = files_.CreateUniqueTemporaryFile(L".gif");
     EXPECT_NE(first, second);

@@ -6,7 +6,7 @@ namespace orvantis {
 
 // libxml2, configured never to load anything the document names: no external entities, no
 // external DTD, no network; entity expansion is bounded by libxml2's amplification checks.
-class LibXmlParser : public XmlParser {
+class NativeXmlParser : public XmlParser {
 public:
     std::variant<XmlDocument, XmlParseError> Parse(std::wstring_view text) override;
 };

@@ -1,4 +1,4 @@
-#include "platform/posix/PosixShell.hpp"
+#include "platform/posix/NativeShell.hpp"
 
 #include <spawn.h>
 #include <sys/wait.h>
@@ -24,7 +24,7 @@ namespace {
 
 }  // namespace
 
-std::wstring PosixShell::SpecialFolderPath(int folderId) {
+std::wstring NativeShell::SpecialFolderPath(int folderId) {
     std::filesystem::path folder;
     if (folderId == folder::kInternetCache) {
         folder = XdgBaseFolder("XDG_CACHE_HOME", ".cache");
@@ -40,7 +40,7 @@ std::wstring PosixShell::SpecialFolderPath(int folderId) {
     return path;
 }
 
-std::wstring PosixShell::ExpandEnvironmentVariables(const std::wstring& text) {
+std::wstring NativeShell::ExpandEnvironmentVariables(const std::wstring& text) {
     return ExpandPercentVariables(text, [](const std::wstring& name) -> std::optional<std::wstring> {
         const char* value = std::getenv(Utf8FromWide(name).c_str());
         if (!value) return std::nullopt;
@@ -48,7 +48,7 @@ std::wstring PosixShell::ExpandEnvironmentVariables(const std::wstring& text) {
     });
 }
 
-void PosixShell::RunAndWait(const std::wstring& commandLine, int) {
+void NativeShell::RunAndWait(const std::wstring& commandLine, int) {
     std::vector<std::string> words;
     for (const auto& word : SplitCommandLine(commandLine)) words.push_back(Utf8FromWide(word));
     if (words.empty() || words.front().empty()) {

@@ -1,4 +1,4 @@
-#include "platform/windows/MsXmlParser.hpp"
+#include "platform/windows/NativeXmlParser.hpp"
 
 #include <msxml2.h>
 
@@ -165,7 +165,7 @@ XmlParseError ErrorOf(IXMLDOMDocument2& document) {
 
 }  // namespace
 
-std::variant<XmlDocument, XmlParseError> MsXmlParser::Parse(std::wstring_view text) {
+std::variant<XmlDocument, XmlParseError> NativeXmlParser::Parse(std::wstring_view text) {
     // Refused before MSXML reads it, so that the answer is the same whatever MSXML would say.
     if (DeclaresDocumentType(text)) return DocumentTypeRefusedError();
     const ComPtr<IXMLDOMDocument2> dom = CreateDocument();

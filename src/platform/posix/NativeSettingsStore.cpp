@@ -1,4 +1,4 @@
-#include "platform/posix/PosixSettingsStore.hpp"
+#include "platform/posix/NativeSettingsStore.hpp"
 
 #include <glib.h>
 
@@ -98,14 +98,14 @@ KeyFile Load(const std::filesystem::path& file) {
 
 }  // namespace
 
-std::filesystem::path PosixSettingsStore::FileOf(const std::wstring& application,
+std::filesystem::path NativeSettingsStore::FileOf(const std::wstring& application,
                                                  const std::wstring& section) {
     const auto folder = XdgBaseFolder("XDG_CONFIG_HOME", ".config");
     if (folder.empty()) return folder;
     return folder / Utf8FromWide(application) / (Utf8FromWide(section) + ".ini");
 }
 
-std::optional<std::wstring> PosixSettingsStore::Read(const std::wstring& application,
+std::optional<std::wstring> NativeSettingsStore::Read(const std::wstring& application,
                                                      const std::wstring& section,
                                                      const std::wstring& key) {
     RequireNames(application, section, key);
@@ -126,7 +126,7 @@ std::optional<std::wstring> PosixSettingsStore::Read(const std::wstring& applica
     Raise(*error, file);
 }
 
-void PosixSettingsStore::Write(const std::wstring& application, const std::wstring& section,
+void NativeSettingsStore::Write(const std::wstring& application, const std::wstring& section,
                                const std::wstring& key, const std::wstring& value) {
     RequireNames(application, section, key);
     if (value.find(L'\0') != std::wstring::npos) {

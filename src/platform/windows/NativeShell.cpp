@@ -1,4 +1,4 @@
-#include "platform/windows/WindowsShell.hpp"
+#include "platform/windows/NativeShell.hpp"
 
 #include <shlobj.h>
 
@@ -24,7 +24,7 @@ void DispatchPendingMessages() {
 
 }  // namespace
 
-std::wstring WindowsShell::SpecialFolderPath(int folderId) {
+std::wstring NativeShell::SpecialFolderPath(int folderId) {
     wchar_t path[MAX_PATH] = {};
     if (FAILED(SHGetFolderPathW(nullptr, folderId, nullptr, SHGFP_TYPE_CURRENT, path))) return {};
     std::wstring folder(path);
@@ -33,7 +33,7 @@ std::wstring WindowsShell::SpecialFolderPath(int folderId) {
     return folder;
 }
 
-std::wstring WindowsShell::ExpandEnvironmentVariables(const std::wstring& text) {
+std::wstring NativeShell::ExpandEnvironmentVariables(const std::wstring& text) {
     // The size needed can change between calls if the environment does; ask until it fits.
     std::wstring expanded(text.size() + 1, L'\0');
     for (;;) {
@@ -48,7 +48,7 @@ std::wstring WindowsShell::ExpandEnvironmentVariables(const std::wstring& text) 
     }
 }
 
-void WindowsShell::RunAndWait(const std::wstring& commandLine, int windowStyle) {
+void NativeShell::RunAndWait(const std::wstring& commandLine, int windowStyle) {
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;

@@ -6,7 +6,7 @@ namespace orvantis {
 
 // There is no registry here: every lookup finds nothing, as on a machine where the
 // products were never installed.
-class EmptyRegistry : public Registry {
+class NativeRegistry : public Registry {
 public:
     std::optional<std::wstring> ReadValue(RegistryRoot, const std::wstring&,
                                           const std::wstring&) override {

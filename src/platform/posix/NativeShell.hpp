@@ -5,7 +5,7 @@
 namespace orvantis {
 
 // Special folders in XDG terms; programs started with posix_spawnp, without a shell.
-class PosixShell : public Shell {
+class NativeShell : public Shell {
 public:
     // 32 (internet cache): ${XDG_CACHE_HOME:-~/.cache}/. 16 (desktop): the XDG desktop
     // directory, else ~/Desktop/. The folder is created when missing, as Windows' always exist.

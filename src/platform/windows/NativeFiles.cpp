@@ -1,4 +1,4 @@
-#include "platform/windows/WindowsFiles.hpp"
+#include "platform/windows/NativeFiles.hpp"
 
 #include "automation/AutomationError.hpp"
 #include "platform/windows/ComHandles.hpp"
@@ -32,7 +32,7 @@ std::wstring CreateUniquelyNamed(std::wstring_view suffix, Create create) {
 
 }  // namespace
 
-void WindowsFiles::WriteBytes(const std::wstring& path, std::string_view bytes) {
+void NativeFiles::WriteBytes(const std::wstring& path, std::string_view bytes) {
     const OwnedHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                        FILE_ATTRIBUTE_NORMAL, nullptr));
     if (file.Get() == INVALID_HANDLE_VALUE) RaiseFileError(GetLastError(), path);
@@ -46,11 +46,11 @@ void WindowsFiles::WriteBytes(const std::wstring& path, std::string_view bytes) 
     }
 }
 
-void WindowsFiles::Delete(const std::wstring& path) {
+void NativeFiles::Delete(const std::wstring& path) {
     if (!DeleteFileW(path.c_str())) RaiseFileError(GetLastError(), path);
 }
 
-std::wstring WindowsFiles::CreateUniqueTemporaryFile(std::wstring_view extension) {
+std::wstring NativeFiles::CreateUniqueTemporaryFile(std::wstring_view extension) {
     return CreateUniquelyNamed(extension, [](const std::wstring& path) {
         const OwnedHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                            FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -58,14 +58,14 @@ std::wstring WindowsFiles::CreateUniqueTemporaryFile(std::wstring_view extension
     });
 }
 
-std::wstring WindowsFiles::CreateUniqueTemporaryFolder() {
+std::wstring NativeFiles::CreateUniqueTemporaryFolder() {
     // The user's temporary folder is private to the user already; the new folder inherits that.
     return CreateUniquelyNamed(L"", [](const std::wstring& path) {
                return CreateDirectoryW(path.c_str(), nullptr) != 0;
            }) + L"\\";
 }
 
-void WindowsFiles::DeleteFolder(const std::wstring& path) {
+void NativeFiles::DeleteFolder(const std::wstring& path) {
     if (!RemoveDirectoryW(path.c_str())) RaiseFileError(GetLastError(), path);
 }
 

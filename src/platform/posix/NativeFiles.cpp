@@ -1,4 +1,4 @@
-#include "platform/posix/PosixFiles.hpp"
+#include "platform/posix/NativeFiles.hpp"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -36,7 +36,7 @@ std::string TemporaryPattern() {
 
 }  // namespace
 
-void PosixFiles::WriteBytes(const std::wstring& path, std::string_view bytes) {
+void NativeFiles::WriteBytes(const std::wstring& path, std::string_view bytes) {
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(Native(path).c_str(), "wb"));
     if (!file) RaiseFileError(errno, path);
     if (std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size() ||
@@ -45,14 +45,14 @@ void PosixFiles::WriteBytes(const std::wstring& path, std::string_view bytes) {
     }
 }
 
-void PosixFiles::Delete(const std::wstring& path) {
+void NativeFiles::Delete(const std::wstring& path) {
     if (std::remove(Native(path).c_str()) != 0) {
         if (errno == ENOENT) throw AutomationError::Standard(errors::kFileNotFound, path);
         RaiseFileError(errno, path);
     }
 }
 
-std::wstring PosixFiles::CreateUniqueTemporaryFile(std::wstring_view extension) {
+std::wstring NativeFiles::CreateUniqueTemporaryFile(std::wstring_view extension) {
     std::string pattern = TemporaryPattern() + Utf8FromWide(extension);
     const int descriptor = mkstemps(pattern.data(), static_cast<int>(Utf8FromWide(extension).size()));
     if (descriptor < 0) RaiseFileError(errno, WideFromUtf8(pattern).value_or(L""));
@@ -60,14 +60,14 @@ std::wstring PosixFiles::CreateUniqueTemporaryFile(std::wstring_view extension) 
     return WideFromUtf8(pattern).value_or(std::wstring());
 }
 
-std::wstring PosixFiles::CreateUniqueTemporaryFolder() {
+std::wstring NativeFiles::CreateUniqueTemporaryFolder() {
     std::string pattern = TemporaryPattern();
     // mkdtemp makes the folder for its owner alone (0700).
     if (!mkdtemp(pattern.data())) RaiseFileError(errno, WideFromUtf8(pattern).value_or(L""));
     return WideFromUtf8(pattern + "/").value_or(std::wstring());
 }
 
-void PosixFiles::DeleteFolder(const std::wstring& path) {
+void NativeFiles::DeleteFolder(const std::wstring& path) {
     if (rmdir(Native(path).c_str()) != 0) RaiseFileError(errno, path);
 }
 

@@ -1,4 +1,4 @@
-#include "platform/posix/PosixShell.hpp"
+#include "platform/posix/NativeShell.hpp"
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
@@ -48,9 +48,9 @@ private:
     std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
 };
 
-TEST(PosixShell, FoldersFollowXdgAndEndInASeparator) {
+TEST(NativeShell, FoldersFollowXdgAndEndInASeparator) {
     ScopedHome home;
-    PosixShell shell;
+    NativeShell shell;
     EXPECT_EQ(shell.SpecialFolderPath(32), home.Wide(home.Root() / ".cache") + L"/");
     EXPECT_EQ(shell.SpecialFolderPath(16), home.Wide(home.Root() / "Desktop") + L"/");
     EXPECT_TRUE(std::filesystem::is_directory(home.Root() / "Desktop")) << "created when missing";
@@ -75,9 +75,9 @@ TEST(PosixShell, FoldersFollowXdgAndEndInASeparator) {
     EXPECT_EQ(shell.SpecialFolderPath(32), L"");
 }
 
-TEST(PosixShell, WaitsForTheProgramAndPassesArgumentsWithoutAShell) {
+TEST(NativeShell, WaitsForTheProgramAndPassesArgumentsWithoutAShell) {
     ScopedHome home;
-    PosixShell shell;
+    NativeShell shell;
     const auto start = std::chrono::steady_clock::now();
     shell.RunAndWait(L"sleep 2", 1);
     const auto elapsed = std::chrono::steady_clock::now() - start;
@@ -90,8 +90,8 @@ TEST(PosixShell, WaitsForTheProgramAndPassesArgumentsWithoutAShell) {
 }
 
 // The box that ShellAndWait makes of it is tested with the fake shell (HostLookupsTest).
-TEST(PosixShell, AMissingProgramRaises53WithoutWaiting) {
-    PosixShell shell;
+TEST(NativeShell, AMissingProgramRaises53WithoutWaiting) {
+    NativeShell shell;
     const auto start = std::chrono::steady_clock::now();
     for (const auto* commandLine : {L"\"/opt/no such/wab.exe\" /vcard x", L"no-such-program-orvantis", L""}) {
         EXPECT_EQ(ErrorNumberOf([&] { shell.RunAndWait(commandLine, 1); }), 53) << commandLine;

@@ -1,8 +1,8 @@
-#include "platform/windows/WindowsSettingsStore.hpp"
+#include "platform/windows/NativeSettingsStore.hpp"
 
 #include "automation/AutomationError.hpp"
 #include "platform/windows/ComHandles.hpp"
-#include "platform/windows/WindowsRegistry.hpp"
+#include "platform/windows/NativeRegistry.hpp"
 
 namespace orvantis::windows {
 namespace {
@@ -20,14 +20,14 @@ std::wstring SectionKey(const std::wstring& application, const std::wstring& sec
 
 }  // namespace
 
-std::optional<std::wstring> WindowsSettingsStore::Read(const std::wstring& application,
+std::optional<std::wstring> NativeSettingsStore::Read(const std::wstring& application,
                                                        const std::wstring& section,
                                                        const std::wstring& key) {
-    return WindowsRegistry().ReadValue(RegistryRoot::CurrentUser, SectionKey(application, section),
+    return NativeRegistry().ReadValue(RegistryRoot::CurrentUser, SectionKey(application, section),
                                        key);
 }
 
-void WindowsSettingsStore::Write(const std::wstring& application, const std::wstring& section,
+void NativeSettingsStore::Write(const std::wstring& application, const std::wstring& section,
                                  const std::wstring& key, const std::wstring& value) {
     const std::wstring path = SectionKey(application, section);
     HKEY created = nullptr;
