@@ -1,6 +1,12 @@
 #include "dialogs/DialogModel.hpp"
 
+#include <atomic>
+#include <cstdint>
+#include <map>
+#include <mutex>
 #include <stdexcept>
+#include <typeindex>
+#include <utility>
 
 #include "automation/AutomationError.hpp"
 
@@ -71,6 +77,22 @@ void ShowModally(DialogModel& dialog, Host& host) {
         case DialogAnswer::Button::Close: outcome = dialog.OnClose(host); break;
     }
     if (outcome == DialogOutcome::Unload) dialog.view_.reset();
+}
+
+DialogModel& ThreadInstance(const std::type_info& kind,
+                            const std::function<std::unique_ptr<DialogModel>()>& make) {
+    // A number for each thread that shows a dialog, never reused: a new thread gets dialogs
+    // of its own even where the system reuses thread identifiers.
+    static std::atomic<std::uint64_t> threads{0};
+    thread_local std::uint64_t thread = 0;
+    if (thread == 0) thread = ++threads;
+
+    static std::mutex guard;
+    static std::map<std::pair<std::uint64_t, std::type_index>, std::unique_ptr<DialogModel>> dialogs;
+    const std::lock_guard lock(guard);
+    auto& dialog = dialogs[{thread, std::type_index(kind)}];
+    if (!dialog) dialog = make();
+    return *dialog;
 }
 
 }  // namespace orvantis

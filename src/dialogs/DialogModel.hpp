@@ -1,7 +1,10 @@
 #pragma once
 
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string_view>
+#include <typeinfo>
 
 #include "platform/Dialog.hpp"
 #include "platform/Host.hpp"
@@ -48,12 +51,18 @@ private:
 // already: a load nested in the dialog's own message loop.
 void ShowModally(DialogModel& dialog, Host& host);
 
-// The thread's one instance of a dialog: created at its first use, it lives until the thread
-// ends, so a loaded dialog keeps its controls from one load of a document to the next.
+// The calling thread's dialog of one kind, made by `make` at its first use there. It lives
+// until the process ends (or the library is unloaded), so a loaded dialog keeps its controls
+// from one load of a document to the next; nothing of it is left to run when a thread ends,
+// which the static runtime under some Windows loaders does not survive.
+DialogModel& ThreadInstance(const std::type_info& kind,
+                            const std::function<std::unique_ptr<DialogModel>()>& make);
+
+// The thread's one instance of a dialog.
 template <class Dialog>
 Dialog& ThreadDialog() {
-    thread_local Dialog dialog;
-    return dialog;
+    return static_cast<Dialog&>(
+        ThreadInstance(typeid(Dialog), [] { return std::make_unique<Dialog>(); }));
 }
 
 }  // namespace orvantis
