@@ -28,25 +28,35 @@ private:
     bool& loaded_;
 };
 
-// The routers, counting what passes through them.
+// The routers, counting the records that reached an inserter: a kind the target does not
+// take is read and dropped, and is not reported as loaded.
 class CountingSink : public RouterSink {
 public:
-    CountingSink(Host& host, const std::wstring& target) : RouterSink(host, target) {
+    CountingSink(Host& host, const std::wstring& target)
+        : RouterSink(host, target), row_(FindTarget(target)) {
         summary.target = target;
     }
     void Contact(AgentContactRef& contact) override {
         RouterSink::Contact(contact);
-        ++summary.contacts;
+        Count(&Target::contact, summary.contacts);
     }
     void Event(AgentEventRef& event) override {
         RouterSink::Event(event);
-        ++summary.events;
+        Count(&Target::event, summary.events);
     }
     void Todo(AgentTodoRef& todo) override {
         RouterSink::Todo(todo);
-        ++summary.todos;
+        Count(&Target::todo, summary.todos);
     }
     OrvantisAgent::LoadSummary summary;
+
+private:
+    template <class RecordRef>
+    void Count(Inserter<RecordRef> Target::*kind, std::size_t& count) const {
+        if (row_ && !(row_->*kind).name.empty()) ++count;
+    }
+
+    const Target* row_;
 };
 
 }  // namespace

@@ -68,7 +68,7 @@ check "datas without open is 91" grep -q '^orvantis: error 91: ' <<<"$err"
 
 run load "$examples/no-target.xml"
 check "load to no target exits 0" test "$status" = 0
-check "load says what it loaded" test "$err" = 'orvantis: loaded 1 contact(s), 1 event(s), 1 task(s) into ""'
+check "load says what it loaded: nothing, with no target" test "$err" = 'orvantis: loaded 0 contact(s), 0 event(s), 0 task(s) into ""'
 
 run load - <<<'<datas open="msn"><contact/></datas>'
 check "missing plug-in is 424" grep -q '^orvantis: error 424: Object required' <<<"$err"
