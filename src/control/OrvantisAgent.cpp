@@ -53,7 +53,7 @@ public:
 private:
     template <class RecordRef>
     void Count(Inserter<RecordRef> Target::*kind, std::size_t& count) const {
-        if (row_ && !(row_->*kind).name.empty()) ++count;
+        if (row_ && row_->*kind) ++count;
     }
 
     const Target* row_;

@@ -1,6 +1,5 @@
 #include "targets/InserterUtilities.hpp"
 
-#include "automation/AutomationError.hpp"
 #include "exports/DesktopUtilities.hpp"
 #include "exports/OExpressUtilities.hpp"
 #include "inserters/act/ActUtilities.hpp"
@@ -15,77 +14,64 @@
 namespace orvantis {
 namespace {
 
-void NotBuilt(std::wstring_view what) {
-    throw AutomationError::Standard(errors::kMemberNotSupported,
-                                    std::wstring(what) + L" is not available in this build");
-}
-
 const Target kTargets[] = {
     {.name = L"notes",
      .prepare = [](Host& host) { LotusUtilities::RegisterNotesLibrary(host); },
-     .contact = {L"WriteNotesContact",
-                 [](Host& host, AgentContactRef& contact) {
-                     LotusUtilities::WriteNotesContact(host, *contact);
-                 }},
-     .event = {L"WriteNotesAppointment",
-               [](Host& host, AgentEventRef& event) {
-                   LotusUtilities::WriteNotesAppointment(host, *event);
-               }},
-     .todo = {L"WriteNotesTask",
-              [](Host& host, AgentTodoRef& todo) { LotusUtilities::WriteNotesTask(host, *todo); }}},
+     .contact = [](Host& host,
+                   AgentContactRef& contact) { LotusUtilities::WriteNotesContact(host, *contact); },
+     .event = [](Host& host,
+                 AgentEventRef& event) { LotusUtilities::WriteNotesAppointment(host, *event); },
+     .todo = [](Host& host, AgentTodoRef& todo) { LotusUtilities::WriteNotesTask(host, *todo); }},
     {.name = L"outlook",
-     .contact = {L"WriteOutlookContact",
-                 [](Host& host, AgentContactRef& contact) {
-                     OutlookUtilities::WriteOutlookContact(host, *contact);
-                 }},
-     .event = {L"WriteOutlookAppointment",
-               [](Host& host, AgentEventRef& event) {
-                   OutlookUtilities::WriteOutlookAppointment(host, *event);
-               }},
-     .todo = {L"WriteOutlookTask",
-              [](Host& host, AgentTodoRef& todo) { OutlookUtilities::WriteOutlookTask(host, *todo); }}},
+     .contact =
+         [](Host& host, AgentContactRef& contact) {
+             OutlookUtilities::WriteOutlookContact(host, *contact);
+         },
+     .event = [](Host& host,
+                 AgentEventRef& event) { OutlookUtilities::WriteOutlookAppointment(host, *event); },
+     .todo = [](Host& host,
+                AgentTodoRef& todo) { OutlookUtilities::WriteOutlookTask(host, *todo); }},
     {.name = L"oexpress",
-     .contact = {L"WriteOExpressContact",
-                 [](Host& host, AgentContactRef& contact) {
-                     OExpressUtilities::WriteOExpressContact(host, *contact);
-                 }}},
+     .contact =
+         [](Host& host, AgentContactRef& contact) {
+             OExpressUtilities::WriteOExpressContact(host, *contact);
+         }},
     {.name = L"goldmine",
      .prepare = [](Host& host) { ShowGoldmineDialog(host); },
-     .contact = {L"WriteGoldMineContact",
-                 [](Host& host, AgentContactRef& contact) {
-                     GoldMineUtilities::WriteGoldMineContact(host, *contact);
-                 }}},
+     .contact =
+         [](Host& host, AgentContactRef& contact) {
+             GoldMineUtilities::WriteGoldMineContact(host, *contact);
+         }},
     {.name = L"msn",
-     .contact = {L"WriteContact",
-                 [](Host& host, AgentContactRef& contact) {
-                     WriteContactLateBound(host, contact, L"Orvantis.MsnInserter", L"msn");
-                 }}},
+     .contact =
+         [](Host& host, AgentContactRef& contact) {
+             WriteContactLateBound(host, contact, L"Orvantis.MsnInserter", L"msn");
+         }},
     {.name = L"act",
-     .contact = {L"WriteActContact",
-                 [](Host& host, AgentContactRef& contact) {
-                     ActUtilities::WriteActContact(
-                         host, *contact, ConfigUtilities::GetActDatabasePath(host).ToText());
-                 }}},
+     .contact =
+         [](Host& host, AgentContactRef& contact) {
+             ActUtilities::WriteActContact(host, *contact,
+                                           ConfigUtilities::GetActDatabasePath(host).ToText());
+         }},
     {.name = L"desktop",
-     .contact = {L"WriteDesktopContact",
-                 [](Host& host, AgentContactRef& contact) {
-                     DesktopUtilities::WriteDesktopContact(host, *contact);
-                 }}},
+     .contact =
+         [](Host& host, AgentContactRef& contact) {
+             DesktopUtilities::WriteDesktopContact(host, *contact);
+         }},
     {.name = L"onenotes",
-     .contact = {L"WriteContact",
-                 [](Host& host, AgentContactRef& contact) {
-                     WriteContactLateBound(host, contact, L"Orvantis.OneNotesInserter",
-                                           L"onenotes");
-                 }}},
+     .contact =
+         [](Host& host, AgentContactRef& contact) {
+             WriteContactLateBound(host, contact, L"Orvantis.OneNotesInserter", L"onenotes");
+         }},
     {.name = L"groupwise",
-     .contact = {L"WriteGroupWiseContact",
-                 [](Host& host, AgentContactRef& contact) {
-                     GroupWiseUtilities::WriteGroupWiseContact(host, *contact);
-                 }},
-     .event = {L"WriteGroupWiseAppointment",
-               [](Host& host, AgentEventRef& event) {
-                   GroupWiseUtilities::WriteGroupWiseAppointment(host, *event);
-               }}},
+     .contact =
+         [](Host& host, AgentContactRef& contact) {
+             GroupWiseUtilities::WriteGroupWiseContact(host, *contact);
+         },
+     .event =
+         [](Host& host, AgentEventRef& event) {
+             GroupWiseUtilities::WriteGroupWiseAppointment(host, *event);
+         }},
 };
 
 template <class RecordRef>
@@ -93,10 +79,7 @@ void Insert(Host& host, RecordRef& record, std::wstring_view target,
             Inserter<RecordRef> Target::*kind) {
     const Target* row = FindTarget(target);
     if (!row) return;
-    const Inserter<RecordRef>& inserter = row->*kind;
-    if (inserter.name.empty()) return;
-    if (!inserter.insert) NotBuilt(inserter.name);
-    inserter.insert(host, record);
+    if (const Inserter<RecordRef> insert = row->*kind) insert(host, record);
 }
 
 }  // namespace

@@ -9,24 +9,19 @@
 
 namespace orvantis {
 
-// One inserter of a target: its name (for messages) and the procedure that writes a record.
-// No name: the target takes no record of that kind, which is then read and dropped. A name
-// without a procedure: an inserter this build does not have, which raises 438 naming it, so
-// that nothing is reported as done that was not done.
+// The procedure that writes one record of a kind into a target; none: the target takes no
+// record of that kind, which is then read and dropped.
 template <class RecordRef>
-struct Inserter {
-    std::wstring_view name;
-    void (*insert)(Host& host, RecordRef& record) = nullptr;
-};
+using Inserter = void (*)(Host& host, RecordRef& record);
 
 // One row of the target table: what a document's "open" name does before its items are read,
 // and which inserter writes each kind of record. Adding a product is one row.
 struct Target {
     std::wstring_view name;
     void (*prepare)(Host& host) = nullptr;
-    Inserter<AgentContactRef> contact = {};
-    Inserter<AgentEventRef> event = {};
-    Inserter<AgentTodoRef> todo = {};
+    Inserter<AgentContactRef> contact = nullptr;
+    Inserter<AgentEventRef> event = nullptr;
+    Inserter<AgentTodoRef> todo = nullptr;
 };
 
 // The row of a target name, compared exactly (case and blanks count); null for any other name,
