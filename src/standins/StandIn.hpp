@@ -69,4 +69,26 @@ private:
     std::function<Variant(std::size_t)> element_;
 };
 
+// The base of one product's objects: a handle onto the product's shared world (never onto
+// its parent object), counted in the world's ledger, its errors under the product's source.
+template <class World>
+class ProductHandle : public StandIn {
+protected:
+    ProductHandle(std::shared_ptr<World> world, std::wstring_view className,
+                  std::wstring_view source)
+        : StandIn(LedgerOf(world), className, source), world_(std::move(world)) {}
+
+    // The enumerator keeps the world, not the collection that made it, which it may outlive.
+    ObjectRef Enumerate(std::size_t count, std::function<Variant(std::size_t)> element) const {
+        return std::make_shared<StandInEnumerator>(LedgerOf(world_), count, std::move(element));
+    }
+
+    std::shared_ptr<World> world_;
+
+private:
+    static std::shared_ptr<Ledger> LedgerOf(const std::shared_ptr<World>& world) {
+        return {world, &world->ledger};
+    }
+};
+
 }  // namespace orvantis::standins

@@ -9,17 +9,14 @@ namespace {
 
 constexpr std::int32_t kDispatchException = -2147352567;  // 0x80020009
 
-class ActHandle : public StandIn {
+class ActHandle : public ProductHandle<ActWorld> {
 protected:
     ActHandle(std::shared_ptr<ActWorld> world, std::wstring_view className)
-        : StandIn(std::shared_ptr<Ledger>(world, &world->ledger), className, L"ACTOLE"),
-          world_(std::move(world)) {}
+        : ProductHandle(std::move(world), className, L"ACTOLE") {}
 
     AutomationError ActError(std::wstring description) const {
         return ProductError(kDispatchException, std::move(description));
     }
-
-    std::shared_ptr<ActWorld> world_;
 };
 
 // The contact table of one open database. A record made by Add is stored only by Update;

@@ -9,17 +9,14 @@ namespace {
 
 constexpr std::int32_t kDispatchException = -2147352567;  // 0x80020009
 
-class GoldMineHandle : public StandIn {
+class GoldMineHandle : public ProductHandle<GoldMineWorld> {
 protected:
     GoldMineHandle(std::shared_ptr<GoldMineWorld> world, std::wstring_view className)
-        : StandIn(std::shared_ptr<Ledger>(world, &world->ledger), className, L"GMComAPI"),
-          world_(std::move(world)) {}
+        : ProductHandle(std::move(world), className, L"GMComAPI") {}
 
     AutomationError GoldMineError(std::wstring description) const {
         return ProductError(kDispatchException, std::move(description));
     }
-
-    std::shared_ptr<GoldMineWorld> world_;
 };
 
 // The object a field set hands back for each field added; GoldMine's callers let it go at once.

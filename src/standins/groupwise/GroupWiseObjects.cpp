@@ -13,12 +13,10 @@ constexpr std::int32_t kDispatchException = -2147352567;  // 0x80020009
 constexpr std::wstring_view kGroupWiseSource = L"GroupWise";
 constexpr std::wstring_view kAppointmentClass = L"GW.MESSAGE.APPOINTMENT";
 
-// Every GroupWise object: a handle onto the shared world, never onto its parent object.
-class GroupWiseHandle : public StandIn {
+class GroupWiseHandle : public ProductHandle<GroupWiseWorld> {
 protected:
     GroupWiseHandle(std::shared_ptr<GroupWiseWorld> world, std::wstring_view className)
-        : StandIn(std::shared_ptr<Ledger>(world, &world->ledger), className, kGroupWiseSource),
-          world_(std::move(world)) {}
+        : ProductHandle(std::move(world), className, kGroupWiseSource) {}
 
     AutomationError GroupWiseError(std::wstring description) const {
         return ProductError(kDispatchException, std::move(description));
@@ -31,17 +29,10 @@ protected:
         }
         return static_cast<std::size_t>(number) - 1;
     }
-    // The enumerator keeps the world, not this collection, which it may outlive.
-    ObjectRef Enumerate(std::size_t count, std::function<Variant(std::size_t)> element) const {
-        return std::make_shared<StandInEnumerator>(std::shared_ptr<Ledger>(world_, &world_->ledger),
-                                                   count, std::move(element));
-    }
     template <class Handle, class... Place>
     ObjectRef Make(Place... place) const {
         return std::make_shared<Handle>(world_, place...);
     }
-
-    std::shared_ptr<GroupWiseWorld> world_;
 };
 
 MemberInfo ReadOnlyObject(std::wstring_view name) {

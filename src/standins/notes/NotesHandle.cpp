@@ -11,8 +11,7 @@ constexpr std::wstring_view kNotesSource = L"Lotus Notes";
 }  // namespace
 
 NotesHandle::NotesHandle(std::shared_ptr<NotesWorld> world, std::wstring_view className)
-    : StandIn(std::shared_ptr<Ledger>(world, &world->ledger), className, kNotesSource),
-      world_(std::move(world)) {}
+    : ProductHandle(std::move(world), className, kNotesSource) {}
 
 AutomationError NotesHandle::NotesError(std::wstring description) const {
     return ProductError(kNotesErrorNumber, L"Notes error: " + std::move(description));

@@ -10,15 +10,12 @@ namespace orvantis::standins {
 
 inline constexpr std::wstring_view kNotesProgId = L"Lotus.NotesSession";
 
-// Every Notes object: a handle onto the shared world, never onto its parent object.
-class NotesHandle : public StandIn {
+class NotesHandle : public ProductHandle<NotesWorld> {
 protected:
     NotesHandle(std::shared_ptr<NotesWorld> world, std::wstring_view className);
 
     // The back-end classes report their own failures with one number and Notes' text.
     AutomationError NotesError(std::wstring description) const;
-
-    std::shared_ptr<NotesWorld> world_;
 };
 
 // A new Lotus.NotesSession onto the Notes client that `world` is.

@@ -9,8 +9,7 @@ constexpr std::wstring_view kOutlookSource = L"Microsoft Outlook";
 }  // namespace
 
 OutlookHandle::OutlookHandle(std::shared_ptr<OutlookWorld> world, std::wstring_view className)
-    : StandIn(std::shared_ptr<Ledger>(world, &world->ledger), className, kOutlookSource),
-      world_(std::move(world)) {}
+    : ProductHandle(std::move(world), className, kOutlookSource) {}
 
 AutomationError OutlookHandle::OutlookError(std::wstring description) const {
     return ProductError(kDispatchException, std::move(description));
@@ -22,11 +21,6 @@ std::size_t OutlookHandle::IndexIn(const Variant& index, std::size_t count) cons
         throw OutlookError(L"Array index out of bounds.");
     }
     return static_cast<std::size_t>(position) - 1;
-}
-
-ObjectRef OutlookHandle::Enumerate(std::size_t count, std::function<Variant(std::size_t)> element) const {
-    return std::make_shared<StandInEnumerator>(std::shared_ptr<Ledger>(world_, &world_->ledger),
-                                               count, std::move(element));
 }
 
 }  // namespace orvantis::standins

@@ -7,8 +7,7 @@
 
 namespace orvantis::standins {
 
-// Every Outlook object: a handle onto the shared world, never onto its parent object.
-class OutlookHandle : public StandIn {
+class OutlookHandle : public ProductHandle<OutlookWorld> {
 protected:
     OutlookHandle(std::shared_ptr<OutlookWorld> world, std::wstring_view className);
 
@@ -16,9 +15,6 @@ protected:
     AutomationError OutlookError(std::wstring description) const;
     // The element at a collection's 1-based index.
     std::size_t IndexIn(const Variant& index, std::size_t count) const;
-    ObjectRef Enumerate(std::size_t count, std::function<Variant(std::size_t)> element) const;
-
-    std::shared_ptr<OutlookWorld> world_;
 };
 
 ObjectRef MakeNameSpace(std::shared_ptr<OutlookWorld> world);
