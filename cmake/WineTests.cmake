@@ -12,8 +12,16 @@ set_tests_properties(wine_start PROPERTIES FIXTURES_SETUP wine)
 add_test(NAME wine_stop COMMAND ${ORVANTIS_WINE_SCRIPT} stop ${ORVANTIS_WINE_PREFIX})
 set_tests_properties(wine_stop PROPERTIES FIXTURES_CLEANUP wine)
 
+# Tests that run in the prefix, with Wine's programs (cscript, regsvr32) of the build's
+# architecture.
+function(orvantis_under_wine)
+    set_tests_properties(${ARGN} PROPERTIES
+        FIXTURES_REQUIRED wine ENVIRONMENT ORVANTIS_WINE_ARCH=${ORVANTIS_WINE_ARCH})
+endfunction()
+
 # One CTest test per program: each Wine process costs a start, so cases are not split out.
 function(orvantis_wine_test name)
     add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
-    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 300)
+    orvantis_under_wine(${name})
+    set_tests_properties(${name} PROPERTIES TIMEOUT 300)
 endfunction()
