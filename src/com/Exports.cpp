@@ -15,16 +15,6 @@ using namespace orvantis;
 
 namespace {
 
-HRESULT Register(HKEY root) {
-    return com::WithClassesKey(root, [](HKEY classes) {
-        return com::RegisterControl(classes, com::ModulePath());
-    });
-}
-
-HRESULT Unregister(HKEY root) {
-    return com::WithClassesKey(root, [](HKEY classes) { return com::UnregisterControl(classes); });
-}
-
 bool IsUserInstall(LPCWSTR commandLine) {
     return commandLine && EqualsIgnoringCase(commandLine, L"user");
 }
@@ -54,15 +44,15 @@ HRESULT STDAPICALLTYPE DllCanUnloadNow() {
     return windows::LiveObjectCount() == 0 && com::ServerLocks() == 0 ? S_OK : S_FALSE;
 }
 
-HRESULT STDAPICALLTYPE DllRegisterServer() { return Register(HKEY_LOCAL_MACHINE); }
+HRESULT STDAPICALLTYPE DllRegisterServer() { return com::RegisterControl(HKEY_LOCAL_MACHINE, com::ModulePath()); }
 
-HRESULT STDAPICALLTYPE DllUnregisterServer() { return Unregister(HKEY_LOCAL_MACHINE); }
+HRESULT STDAPICALLTYPE DllUnregisterServer() { return com::UnregisterControl(HKEY_LOCAL_MACHINE); }
 
 // regsvr32 /n /i:user registers for the current user alone (no administrator rights); any
 // other command line means the machine, as DllRegisterServer does.
 HRESULT STDAPICALLTYPE DllInstall(BOOL install, LPCWSTR commandLine) {
     const HKEY root = IsUserInstall(commandLine) ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
-    return install ? Register(root) : Unregister(root);
+    return install ? com::RegisterControl(root, com::ModulePath()) : com::UnregisterControl(root);
 }
 
 // rundll32 Orvantis.ocx,ChooseOutlookAddressBook: the Outlook address-book dialog on its own,

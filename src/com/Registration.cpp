@@ -16,11 +16,28 @@ constexpr wchar_t kTypeLibraryMarshaler[] = L"{00020424-0000-0000-C000-000000000
 constexpr wchar_t kDispatchMarshaler[] = L"{00020420-0000-0000-C000-000000000046}";
 constexpr wchar_t kControlCategory[] = L"{40FC6ED4-2438-11CF-A3DB-080036F12502}";
 
-// The keys RegisterControl owns: each is removed whole.
-std::vector<std::wstring> OwnedKeys() {
-    return {L"CLSID\\" + GuidText(CLSID_OrvantisAgent), kProgId, L"TypeLib\\" + GuidText(LIBID_Orvantis),
-            L"Interface\\" + GuidText(IID__OrvantisAgent), L"Interface\\" + GuidText(DIID___OrvantisAgent),
-            L"Interface\\" + GuidText(IID__AgentTodo)};
+// Built when asked, not while the module loads: GuidText calls into ole32.
+std::wstring ClassKey() { return L"CLSID\\" + GuidText(CLSID_OrvantisAgent); }
+std::wstring LibraryKey() { return L"TypeLib\\" + GuidText(LIBID_Orvantis); }
+// Where the type library's file for this build's architecture is named.
+std::wstring LibraryFileKey() {
+    return LibraryKey() + (sizeof(void*) == 8 ? L"\\1.0\\0\\win64" : L"\\1.0\\0\\win32");
+}
+
+// On 64-bit Windows the x86 and the x64 control each keep their class and interfaces in a
+// registry view of their own, while the ProgID and the type library's key serve both.
+std::vector<std::wstring> ArchitectureKeys() {
+    return {ClassKey(), L"Interface\\" + GuidText(IID__OrvantisAgent),
+            L"Interface\\" + GuidText(DIID___OrvantisAgent), L"Interface\\" + GuidText(IID__AgentTodo)};
+}
+
+// Whether the control of the other architecture is registered under root too. On 32-bit
+// Windows there is one view, which this asks again. The view applies to a path from the root.
+bool OtherArchitectureRegistered(HKEY root) {
+    const REGSAM otherView = sizeof(void*) == 8 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
+    const std::wstring server = L"Software\\Classes\\" + ClassKey() + L"\\InprocServer32";
+    windows::OwnedKey key;
+    return RegOpenKeyExW(root, server.c_str(), 0, KEY_READ | otherView, key.Put()) == ERROR_SUCCESS;
 }
 
 void AddInterface(std::vector<RegistryValue>& values, const GUID& id, const wchar_t* name,
@@ -33,8 +50,8 @@ void AddInterface(std::vector<RegistryValue>& values, const GUID& id, const wcha
 }
 
 std::vector<RegistryValue> ControlValues(const std::wstring& modulePath) {
-    const std::wstring classKey = L"CLSID\\" + GuidText(CLSID_OrvantisAgent);
-    const std::wstring libraryKey = L"TypeLib\\" + GuidText(LIBID_Orvantis) + L"\\1.0";
+    const std::wstring classKey = ClassKey();
+    const std::wstring libraryKey = LibraryKey() + L"\\1.0";
     const std::wstring folder = modulePath.substr(0, modulePath.find_last_of(L'\\') + 1);
     std::vector<RegistryValue> values = {
         {classKey, L"", L"OrvantisAgent"},
@@ -51,7 +68,7 @@ std::vector<RegistryValue> ControlValues(const std::wstring& modulePath) {
         {kProgId, L"", L"OrvantisAgent"},
         {std::wstring(kProgId) + L"\\CLSID", L"", GuidText(CLSID_OrvantisAgent)},
         {libraryKey, L"", L"Orvantis"},
-        {libraryKey + L"\\0\\win64", L"", modulePath},
+        {LibraryFileKey(), L"", modulePath},
         {libraryKey + L"\\FLAGS", L"", L"0"},
         {libraryKey + L"\\HELPDIR", L"", folder},
     };
@@ -98,14 +115,10 @@ HRESULT WithClassesKey(HKEY root, const std::function<HRESULT(HKEY)>& action) {
     return action(classes.Get());
 }
 
-HRESULT WriteClasses(HKEY classes, const std::vector<RegistryValue>& values,
-                     const std::vector<std::wstring>& ownedKeys) {
+HRESULT WriteClasses(HKEY classes, const std::vector<RegistryValue>& values) {
     for (const auto& value : values) {
         const LSTATUS status = Write(classes, value);
-        if (status != ERROR_SUCCESS) {
-            DeleteClasses(classes, ownedKeys);
-            return status == ERROR_ACCESS_DENIED ? E_ACCESSDENIED : SELFREG_E_CLASS;
-        }
+        if (status != ERROR_SUCCESS) return status == ERROR_ACCESS_DENIED ? E_ACCESSDENIED : SELFREG_E_CLASS;
     }
     return S_OK;
 }
@@ -123,10 +136,22 @@ HRESULT DeleteClasses(HKEY classes, const std::vector<std::wstring>& ownedKeys) 
     return result;
 }
 
-HRESULT RegisterControl(HKEY classes, const std::wstring& modulePath) {
-    return WriteClasses(classes, ControlValues(modulePath), OwnedKeys());
+HRESULT RegisterControl(HKEY root, const std::wstring& modulePath) {
+    const HRESULT result =
+        WithClassesKey(root, [&](HKEY classes) { return WriteClasses(classes, ControlValues(modulePath)); });
+    if (FAILED(result)) UnregisterControl(root);
+    return result;
 }
 
-HRESULT UnregisterControl(HKEY classes) { return DeleteClasses(classes, OwnedKeys()); }
+HRESULT UnregisterControl(HKEY root) {
+    return WithClassesKey(root, [root](HKEY classes) {
+        // This architecture's keys go first: on 32-bit Windows the check below then finds none.
+        const HRESULT own = DeleteClasses(classes, ArchitectureKeys());
+        const HRESULT shared = OtherArchitectureRegistered(root)
+                                   ? DeleteClasses(classes, {LibraryFileKey()})
+                                   : DeleteClasses(classes, {kProgId, LibraryKey()});
+        return FAILED(own) ? own : shared;
+    });
+}
 
 }  // namespace orvantis::com

@@ -20,20 +20,20 @@ std::wstring GuidText(const GUID& id);
 // Runs action on root's Software\Classes key, opened for writing.
 HRESULT WithClassesKey(HKEY root, const std::function<HRESULT(HKEY)>& action);
 
-// Writes the values of a server; on failure removes its owned keys, so nothing stays.
-HRESULT WriteClasses(HKEY classes, const std::vector<RegistryValue>& values,
-                     const std::vector<std::wstring>& ownedKeys);
+// Writes the values of a server, up to the first that fails.
+HRESULT WriteClasses(HKEY classes, const std::vector<RegistryValue>& values);
 
 // Removes the owned keys whole (missing ones are no error), and the CLSID, TypeLib and
 // Interface parents once they are left empty.
 HRESULT DeleteClasses(HKEY classes, const std::vector<std::wstring>& ownedKeys);
 
 // Writes the keys that make the control creatable (class, ProgID "Orvantis.OrvantisAgent",
-// control category, type library and its interfaces) under a Classes key: the machine's
-// (HKLM\Software\Classes) or the user's (HKCU\Software\Classes). On failure nothing stays.
-HRESULT RegisterControl(HKEY classes, const std::wstring& modulePath);
+// control category, type library and its interfaces) under root's Classes key: the machine's
+// (HKEY_LOCAL_MACHINE) or the user's (HKEY_CURRENT_USER). On failure nothing stays.
+HRESULT RegisterControl(HKEY root, const std::wstring& modulePath);
 
-// Removes exactly the keys RegisterControl writes; missing ones are no error.
-HRESULT UnregisterControl(HKEY classes);
+// Removes the keys RegisterControl writes (missing ones are no error), but leaves the ProgID
+// and the type library's key while the other architecture's control is registered.
+HRESULT UnregisterControl(HKEY root);
 
 }  // namespace orvantis::com

@@ -12,6 +12,7 @@
 
 #include "com/ScriptHost.hpp"
 #include "com/TestInserter.hpp"
+#include "platform/windows/ComHandles.hpp"
 
 namespace orvantis::testing {
 namespace {
@@ -180,6 +181,34 @@ TEST_F(ControlTest, RegistersAndUnregistersCleanlyForTheMachineAndForOneUser) {
     ASSERT_EQ(library.Call("DllInstall", FALSE, L"user"), S_OK);
     EXPECT_EQ(ClassKeys(HKEY_CURRENT_USER), userBefore);
 
+    ASSERT_EQ(library.Call("DllRegisterServer"), S_OK);
+}
+
+// 64-bit Windows keeps the x86 and the x64 control's classes apart but shares the ProgID and
+// the type library's key: removing one architecture's control leaves them to the other.
+TEST_F(ControlTest, UnregisteringLeavesTheSharedKeysToTheOtherArchitecture) {
+    ControlLibrary library;
+    const REGSAM otherView = sizeof(void*) == 8 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
+    windows::OwnedKey otherClasses;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, L"Software\\Classes", 0, nullptr, 0, KEY_ALL_ACCESS | otherView,
+                              nullptr, otherClasses.Put(), nullptr),
+              ERROR_SUCCESS);
+    const std::wstring otherClass = L"CLSID\\{678083DB-C0B6-4F62-9C7F-F54C19DD571E}";
+    ASSERT_EQ(RegCreateKeyExW(otherClasses.Get(), (otherClass + L"\\InprocServer32").c_str(), 0, nullptr, 0,
+                              KEY_WRITE | otherView, nullptr, windows::OwnedKey().Put(), nullptr),
+              ERROR_SUCCESS);
+
+    ASSERT_EQ(library.Call("DllUnregisterServer"), S_OK);
+    const auto keys = ClassKeys(HKEY_LOCAL_MACHINE);
+    EXPECT_FALSE(IsRegisteredIn(HKEY_LOCAL_MACHINE));
+    EXPECT_TRUE(keys.count(L"Software\\Classes\\Orvantis.OrvantisAgent"));
+    EXPECT_TRUE(keys.count(L"Software\\Classes\\TypeLib\\{674C054F-A849-4088-ACA3-DAC253317E15}"));
+
+    for (const std::wstring& key : {otherClass + L"\\InprocServer32", otherClass}) {
+        ASSERT_EQ(RegDeleteKeyExW(otherClasses.Get(), key.c_str(), otherView, 0), ERROR_SUCCESS);
+    }
+    ASSERT_EQ(library.Call("DllUnregisterServer"), S_OK);
+    EXPECT_FALSE(ClassKeys(HKEY_LOCAL_MACHINE).count(L"Software\\Classes\\Orvantis.OrvantisAgent"));
     ASSERT_EQ(library.Call("DllRegisterServer"), S_OK);
 }
 

@@ -129,7 +129,9 @@ HRESULT STDAPICALLTYPE DllCanUnloadNow() {
 // For the machine: Wine does not merge the user's classes into HKEY_CLASSES_ROOT.
 HRESULT STDAPICALLTYPE DllRegisterServer() {
     return com::WithClassesKey(HKEY_LOCAL_MACHINE, [](HKEY classes) {
-        return com::WriteClasses(classes, ServerValues(com::ModulePath()), OwnedKeys());
+        const HRESULT result = com::WriteClasses(classes, ServerValues(com::ModulePath()));
+        if (FAILED(result)) com::DeleteClasses(classes, OwnedKeys());
+        return result;
     });
 }
 
