@@ -7,10 +7,8 @@
 
 #include <thread>
 
-#include "fakes/Errors.hpp"
-#include "fakes/TestHost.hpp"
+#include "StandInTest.hpp"
 #include "inserters/goldmine/GoldmineDialog.hpp"
-#include "standins/Sandbox.hpp"
 #include "support/ConfigUtilities.hpp"
 
 namespace orvantis::testing {
@@ -19,14 +17,11 @@ namespace {
 using GoldMineUtilities::WriteGoldMineContact;
 using Button = DialogAnswer::Button;
 
-class GoldMineTest : public ::testing::Test {
+class GoldMineTest : public StandInTest {
 protected:
-    GoldMineTest() {
-        sandbox.Register(test.objects);
-        Store(L"jdupont", L"secret");
-    }
+    GoldMineTest() { Store(L"jdupont", L"secret"); }
     void TearDown() override {
-        EXPECT_EQ(sandbox.LiveObjects(), 0u);
+        StandInTest::TearDown();
         EXPECT_LE(goldmine().mostFieldsAlive, 1u);
     }
 
@@ -39,45 +34,27 @@ protected:
     std::wstring StoredText(const wchar_t* key) {
         return test.settings.values[{L"OrvantisAgent", L"Configuration", key}];
     }
-    std::size_t Calls(std::wstring_view member) {
-        std::size_t count = 0;
-        for (const auto& call : goldmine().ledger.calls) count += call.member == member;
-        return count;
-    }
     // The dialog lives once per thread: each test's showings run on a thread of its own.
     template <class Steps>
     void OnFreshThread(Steps steps) {
         std::thread(steps).join();
     }
 
-    TestHost test;
-    standins::Sandbox sandbox;
     std::unique_ptr<Registry> registry = sandbox.InstalledOver(test.registry);
 
 private:
     Host host_{test.Get().xml, test.objects, test.ui, *registry, test.shell, test.files, test.settings};
 };
 
-TEST_F(GoldMineTest, EachContactLogsInAfreshAndWritesItsTwelveFieldsInOrder) {
-    AgentContact contact;
-    contact.Lastname = L"Martin";
-    contact.Email = L"own@example.com";  // not GoldMine's: its Email is the company's
-    contact.CompanyEmail = Variant(L"desk@example.com");
-    contact.CompanyFax = Variant(std::int32_t{42});
-    contact.Notes = L"two\nlines";
-    contact.JobTitle = L"Buyer";
-    WriteGoldMineContact(host(), contact);
+// Which field goes where, in which order, is pinned by the sandbox golden of the command
+// line's test; here, that every contact logs in afresh.
+TEST_F(GoldMineTest, EachContactLogsInAfresh) {
     WriteGoldMineContact(host(), AgentContact{});
-
+    WriteGoldMineContact(host(), AgentContact{});
     ASSERT_EQ(goldmine().contacts.size(), 2u);
-    std::wstring fields;
-    for (const auto& field : goldmine().contacts[0].fields) fields += field.name + L"=" + field.value.ToText() + L";";
-    EXPECT_EQ(fields, L"Contact= Martin;Company=;Email=desk@example.com;Address1=;Country=;Zip=;City=;"
-                      L"Website=;Phone1=;Comments=two\nlines;Fax=42;Title=Buyer;");
-    EXPECT_EQ(goldmine().contacts[1].fields.size(), 12u);
-    EXPECT_EQ(goldmine().contacts[1].fields[0].value.ToText(), L" ");
-    EXPECT_EQ(Calls(L"Login"), 2u);
-    EXPECT_EQ(Calls(L"GoldmineFolder"), 2u);
+    EXPECT_EQ(goldmine().contacts[1].fields.at(0).value.ToText(), L" ");
+    EXPECT_EQ(Calls(goldmine().ledger, L"Login").size(), 2u);
+    EXPECT_EQ(Calls(goldmine().ledger, L"GoldmineFolder").size(), 2u);
 }
 
 TEST_F(GoldMineTest, AFailedStepEndsTheInsertionAndPassesUnchanged) {
@@ -96,7 +73,6 @@ TEST_F(GoldMineTest, AFailedStepEndsTheInsertionAndPassesUnchanged) {
          [&] { test.settings.values[{L"OrvantisAgent", L"Configuration", L"GoldminePassword"}] = L"abc"; }, 1},
         {"a refused field",
          [&] { goldmine().ledger.failures.push_back({L"", L"SetValue", 3, 5, L"GMComAPI", L"no", 0}); }, 5},
-        {"GoldMine not there", [&] { test.objects = ObjectCatalog(); }, 429},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

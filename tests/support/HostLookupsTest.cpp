@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "fakes/TestHost.hpp"
-#include "inserters/notes/LotusUtilities.hpp"
 #include "support/ConfigUtilities.hpp"
 #include "support/ShellUtilities.hpp"
 
@@ -36,24 +35,6 @@ TEST(ShellAndWait, ReportsAProgramThatCannotStartAndReturnsOne) {
     EXPECT_EQ(host.ui.boxes[0].text, L"Last Error Number was: 53\r\nFile not found");
     EXPECT_EQ(host.ui.boxes[0].title, L"Orvantis");
     EXPECT_EQ(host.ui.boxes[0].style, 0);
-}
-
-TEST(RegisterNotesLibrary, RunsRegsvr32OnTheLibraryInTheNotesFolder) {
-    testing::TestHost host;
-    host.registry.values[{RegistryRoot::LocalMachine, L"Software\\Lotus\\Notes", L"Path"}] =
-        L"D:\\Notes\\";
-    LotusUtilities::RegisterNotesLibrary(host.Get());
-    ASSERT_EQ(host.shell.runs.size(), 1u);
-    EXPECT_EQ(host.shell.runs[0].first, L"regsvr32 /s \"D:\\Notes\\nlsxbe.dll\"");
-    EXPECT_EQ(host.shell.runs[0].second, 1);
-
-    // A failed launch is reported by the launcher alone and does not fail the preparation.
-    testing::TestHost failing;
-    failing.shell.failWith = 53;
-    EXPECT_NO_THROW(LotusUtilities::RegisterNotesLibrary(failing.Get()));
-    EXPECT_EQ(failing.shell.runs[0].first,
-              L"regsvr32 /s \"C:\\PROGRA~1\\lotus\\notes\\nlsxbe.dll\"");
-    EXPECT_EQ(failing.ui.boxes.size(), 1u);
 }
 
 }  // namespace

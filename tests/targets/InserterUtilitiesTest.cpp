@@ -12,10 +12,10 @@ using testing::ErrorNumberOf;
 
 TEST(Routing, UnlistedNamesRouteNothing) {
     testing::TestHost host;
+    auto contact = std::make_shared<AgentContact>();
+    auto event = std::make_shared<AgentEvent>();
+    auto todo = std::make_shared<AgentTodo>();
     for (const auto* target : {L"", L"Outlook", L"OUTLOOK", L" outlook", L"outlook ", L"nothing"}) {
-        auto contact = std::make_shared<AgentContact>();
-        auto event = std::make_shared<AgentEvent>();
-        auto todo = std::make_shared<AgentTodo>();
         EXPECT_EQ(ErrorNumberOf([&] {
                       InsertContact(host.Get(), contact, target);
                       InsertEvent(host.Get(), event, target);
@@ -26,6 +26,24 @@ TEST(Routing, UnlistedNamesRouteNothing) {
     }
     EXPECT_TRUE(host.files.files.empty());
     EXPECT_TRUE(host.shell.runs.empty());
+}
+
+// Without the product nothing can be stored, and the caller hears of it for every item.
+TEST(Routing, AProductThatIsNotThereIs429ForEveryItemItTakes) {
+    testing::TestHost bare;
+    auto contact = std::make_shared<AgentContact>();
+    auto event = std::make_shared<AgentEvent>();
+    auto todo = std::make_shared<AgentTodo>();
+    for (const auto* target : {L"notes", L"outlook", L"groupwise", L"act", L"goldmine"}) {
+        const Target& row = *FindTarget(target);
+        EXPECT_EQ(ErrorNumberOf([&] { InsertContact(bare.Get(), contact, target); }), 429) << target;
+        if (row.event) {
+            EXPECT_EQ(ErrorNumberOf([&] { InsertEvent(bare.Get(), event, target); }), 429);
+        }
+        if (row.todo) {
+            EXPECT_EQ(ErrorNumberOf([&] { InsertTodo(bare.Get(), todo, target); }), 429);
+        }
+    }
 }
 
 // A plug-in inserter: records what it was handed and may replace the record.
