@@ -15,9 +15,6 @@ check() {  # check NAME CONDITION...
     local name=$1; shift
     if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $name"; fi
 }
-section() {  # section HEADER: the lines of one product in a sandbox listing on stdin
-    awk -v header="$1" '/^[^ ]/ { shown = index($0, header) == 1 } shown'
-}
 run() {  # run ARGS...: sets out, err, status
     out=$("$orvantis" "$@" 2>"$work/err"); status=$?; err=$(cat "$work/err")
 }

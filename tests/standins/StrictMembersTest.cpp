@@ -1,4 +1,5 @@
-// What every stand-in shares: strict members, the call log, failures on demand.
+// What every stand-in shares: strict members and failures on demand. The call log is read by
+// the inserters' tests, which compare the calls it holds.
 
 #include <functional>
 
@@ -51,7 +52,7 @@ TEST_F(StrictMembersTest, RefusesWhatTheProductsIDispatchRefuses) {
     EXPECT_EQ(contact->Get(L"JobTitle"), Variant(L"42"));
 }
 
-TEST_F(StrictMembersTest, FailsTheNthCallAsConfiguredAndLogsEveryCall) {
+TEST_F(StrictMembersTest, FailsTheNthCallAsConfigured) {
     sandbox.Outlook().ledger.failures.push_back(
         {L"ContactItem", L"save", 2, -2147467259, L"Microsoft Outlook", L"The operation failed."});
     const auto items = DefaultItems(10);
@@ -70,16 +71,6 @@ TEST_F(StrictMembersTest, FailsTheNthCallAsConfiguredAndLogsEveryCall) {
     }
     EXPECT_EQ(outcomes, (std::vector<std::int32_t>{0, -2147467259, 0}));
     EXPECT_EQ(Contacts().items.size(), 2u);
-
-    const auto& calls = sandbox.Outlook().ledger.calls;
-    ASSERT_GE(calls.size(), 3u);
-    const auto& last = calls.back();
-    EXPECT_EQ(last.object, L"ContactItem");
-    EXPECT_EQ(last.member, L"Save");
-    EXPECT_EQ(last.kind, CallKind::Method);
-    const auto& put = calls[calls.size() - 2];
-    EXPECT_EQ(put.member, L"LastName");
-    EXPECT_EQ(put.arguments, std::vector<Variant>{Variant(L"Durand")});
 }
 
 }  // namespace
