@@ -43,9 +43,7 @@ run check - <<<'<r><contact><lastname>In</lastname></contact></r>'
 check "standard input" grep -q '"Lastname":"In"' <<<"$out"
 
 run check - <<<'<r><contact></r>'
-check "parse error exits 1" test "$status" = 1
-check "parse error box on stderr" grep -q '^\[Orvantis\] Error code: ' <<<"$err"
-check "parse error prints no record" test -z "$out"
+check "parse error: exit 1, a box on stderr, no record" grep -q '^1::\[Orvantis\] Error code: ' <<<"$status:$out:$err"
 
 run check - <<<'<!DOCTYPE datas><datas open="msn"/>'
 check "a document type is refused as the control refuses it" grep -q '^Reason: A document type declaration is not allowed here\.' <<<"$err"
@@ -58,14 +56,12 @@ run check "$work/empty.xml"
 check "an empty file is said to be empty" grep -qx 'Reason: The document is empty\.' <<<"$err"
 
 run load - <<<'<datas open="x"><event><start>20060230T100000</start></event></datas>'
-check "conversion error exits 1" test "$status" = 1
-check "conversion error line" grep -qx 'orvantis: error 13: Type mismatch' <<<"$err"
+check "conversion error exits 1 with its line" test "$status:$err" = '1:orvantis: error 13: Type mismatch'
 run load - <<<'<r><datas/></r>'
 check "datas without open is 91" grep -q '^orvantis: error 91: ' <<<"$err"
 
 run load "$examples/no-target.xml"
-check "load to no target exits 0" test "$status" = 0
-check "load says what it loaded: nothing, with no target" test "$err" = 'orvantis: loaded 0 contact(s), 0 event(s), 0 task(s) into ""'
+check "load says what it loaded: nothing, with no target" test "$status:$err" = '0:orvantis: loaded 0 contact(s), 0 event(s), 0 task(s) into ""'
 
 run load - <<<'<datas open="msn"><contact/></datas>'
 check "missing plug-in is 424" grep -q '^orvantis: error 424: Object required' <<<"$err"
