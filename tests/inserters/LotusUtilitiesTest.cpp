@@ -16,33 +16,6 @@ namespace {
 using namespace LotusUtilities;
 using Login = standins::NotesWorld::Login;
 
-// The machine's files, since the stand-in reads an attachment from the disk as Notes does,
-// with what was made recorded, and writes refused on demand.
-class WatchedFiles : public Files {
-public:
-    explicit WatchedFiles(Files& files) : files_(files) {}
-    void WriteBytes(const std::wstring& path, std::string_view bytes) override {
-        if (refuseWrites) throw AutomationError::Standard(errors::kPermissionDenied, path);
-        made.push_back(path);
-        files_.WriteBytes(path, bytes);
-    }
-    void Delete(const std::wstring& path) override { files_.Delete(path); }
-    std::wstring CreateUniqueTemporaryFile(std::wstring_view extension) override {
-        return files_.CreateUniqueTemporaryFile(extension);
-    }
-    std::wstring CreateUniqueTemporaryFolder() override {
-        made.push_back(files_.CreateUniqueTemporaryFolder());
-        return made.back();
-    }
-    void DeleteFolder(const std::wstring& path) override { files_.DeleteFolder(path); }
-
-    std::vector<std::wstring> made;
-    bool refuseWrites = false;
-
-private:
-    Files& files_;
-};
-
 class NotesTest : public StandInTest {
 protected:
     Host& host() { return host_; }

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "StandInTest.hpp"
 #include "support/ConfigUtilities.hpp"
 
@@ -38,9 +40,11 @@ protected:
 
     std::unique_ptr<NativeHost> native = CreateNativeHost(test.ui);
 
+    WatchedFiles files{native->Get().files};
+
 private:
-    Host host_{test.Get().xml, test.objects, test.ui, test.registry, test.shell,
-               native->Get().files, test.settings};
+    Host host_{test.Get().xml, test.objects, test.ui, test.registry, test.shell, files,
+               test.settings};
 };
 
 TEST_F(OutlookTest, ContactsAreMatchedByTheirIdentifierAlone) {
@@ -100,8 +104,9 @@ TEST_F(OutlookTest, PicturesByVersionInAFileOfTheirOwnDeletedAfterwards) {
             EXPECT_EQ(picture->productValue.dump(), std::string("{\"picture\":{\"bytes\":\"") + c.attached + "\"}}");
         }
     }
-    // Only the picture files were made and each was deleted: nothing is left behind.
-    EXPECT_TRUE(test.files.files.empty());
+    // Each picture was written into a file of its own, and every one is gone.
+    ASSERT_EQ(files.made.size(), 3u);
+    for (const auto& made : files.made) EXPECT_FALSE(std::filesystem::exists(made));
 }
 
 TEST_F(OutlookTest, AFailedContactStepIsPassedOverAndAnyOtherReachesTheCaller) {

@@ -8,6 +8,34 @@
 
 namespace orvantis::testing {
 
+// The machine's files, since a stand-in reads a picture from the disk as its product does,
+// with the files written and folders made recorded (to see them gone afterwards), and writes
+// refused on demand.
+class WatchedFiles : public Files {
+public:
+    explicit WatchedFiles(Files& files) : files_(files) {}
+    void WriteBytes(const std::wstring& path, std::string_view bytes) override {
+        if (refuseWrites) throw AutomationError::Standard(errors::kPermissionDenied, path);
+        made.push_back(path);
+        files_.WriteBytes(path, bytes);
+    }
+    void Delete(const std::wstring& path) override { files_.Delete(path); }
+    std::wstring CreateUniqueTemporaryFile(std::wstring_view extension) override {
+        return files_.CreateUniqueTemporaryFile(extension);
+    }
+    std::wstring CreateUniqueTemporaryFolder() override {
+        made.push_back(files_.CreateUniqueTemporaryFolder());
+        return made.back();
+    }
+    void DeleteFolder(const std::wstring& path) override { files_.DeleteFolder(path); }
+
+    std::vector<std::wstring> made;
+    bool refuseWrites = false;
+
+private:
+    Files& files_;
+};
+
 // The test host with the products' stand-ins answering. A product object left alive after a
 // test is a leak the real product would keep too, so every test ends by counting them.
 class StandInTest : public ::testing::Test {
