@@ -1,8 +1,7 @@
-// Outlook's stand-in where the inserters rely on it: folders, Restrict, defaults, AddPicture.
+// Outlook's stand-in where the inserters rely on it: Restrict, defaults, AddPicture.
 // That a save stores and an update replaces in place, the inserters' tests and the sandbox
 // golden of two loads show.
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
@@ -23,22 +22,6 @@ void SaveContact(Object& items, const std::wstring& customerId, const std::wstri
     contact->Call(L"Save");
 }
 
-// The folders' order, names and types and the default folders are what the inserters' tests
-// and the command line's golden listing see; here, what they do not reach.
-TEST_F(OutlookStandInTest, AnEnumeratorOutlivesItsFoldersAndAnUnknownDefaultFolderFails) {
-    const auto nameSpace = NameSpace();
-    nameSpace->Call(L"Logon");
-    nameSpace->Call(L"Logoff");
-    const auto stores = std::dynamic_pointer_cast<Enumerator>(
-        nameSpace->Get(L"Folders").ToObject()->Get(Member::FromDispatchId(kNewEnumDispatchId)).ToObject());
-    ASSERT_TRUE(stores);
-    EXPECT_EQ(Dereference(stores->Next().value()).Get(L"Name"), Variant(L"Personal Folders"));
-    EXPECT_FALSE(stores->Next());
-    EXPECT_EQ(ErrorNumberOf([&] { nameSpace->Call(L"GetDefaultFolder", {std::int32_t{99}}); }), kOutlookError);
-    EXPECT_EQ(sandbox.Outlook().logons, 1u);
-    EXPECT_EQ(sandbox.Outlook().logoffs, 1u);
-}
-
 TEST_F(OutlookStandInTest, RestrictTakesOnlyOneEqualityWithItsApostrophesDoubled) {
     const auto items = DefaultItems(10);
     SaveContact(*items, L"A1", L"First");
@@ -50,23 +33,15 @@ TEST_F(OutlookStandInTest, RestrictTakesOnlyOneEqualityWithItsApostrophesDoubled
         const wchar_t* filter;
         std::int32_t count;  // -1: raises
     } cases[] = {
-        {L"[CustomerID] = 'A1'", 1},
-        {L"[customerid]='a1'", 1},
-        {L"  [CustomerID]   =   'A1'  ", 1},
+        {L"  [customerid]='a1'  ", 1},
         {L"[CustomerID] = 'O''Brien'", 1},
         {L"[CustomerID] = 'x'", 2},
         {L"[CustomerID] = ''", 1},
         {L"[CustomerID] = 'A'", 0},
         {L"[CustomerID] = 'O'Brien'", -1},
         {L"[CustomerID] = 'x' OR '1'='1'", -1},
-        {L"[CustomerID] = 'A1' AND [LastName] = 'First'", -1},
         {L"[CustomerID] = \"A1\"", -1},
-        {L"[CustomerID] = 'A1", -1},
-        {L"[CustomerID] <> 'A1'", -1},
-        {L"CustomerID = 'A1'", -1},
-        {L"[] = 'A1'", -1},
         {L"[NoSuchProperty] = 'A1'", -1},
-        {L"", -1},
     };
     for (const auto& c : cases) {
         std::int32_t count = -1;
@@ -78,12 +53,6 @@ TEST_F(OutlookStandInTest, RestrictTakesOnlyOneEqualityWithItsApostrophesDoubled
             EXPECT_EQ(error, kOutlookError) << c.filter;
         }
     }
-    // Enumeration and Item(i) see the same matches, in the folder's order.
-    const auto matches = items->Call(L"Restrict", {L"[CustomerID] = 'X'"}).ToObject();
-    std::wstring names;
-    ForEach(*matches, [&](const Variant& item) { names += Dereference(item).Get(L"LastName").ToText(); });
-    EXPECT_EQ(names, L"ThirdFourth");
-    EXPECT_EQ(matches->Get(L"Item", {2}).ToObject()->Get(L"LastName"), Variant(L"Fourth"));
 }
 
 TEST_F(OutlookStandInTest, NewAppointmentsAndTasksCarryOutlooksDefaults) {
@@ -103,29 +72,19 @@ TEST_F(OutlookStandInTest, NewAppointmentsAndTasksCarryOutlooksDefaults) {
     EXPECT_TRUE(sandbox.Outlook().DefaultFolderContainer(13).items.at(0).fields.empty());
 }
 
+// Outlook reads the picture during the call; before version 11 there is no AddPicture.
 TEST_F(OutlookStandInTest, AddPictureFromVersion11ReadsTheFileDuringTheCall) {
     const auto picture = std::filesystem::temp_directory_path() / "orvantis-standin-picture.gif";
-    const struct {
-        const wchar_t* version;
-        std::int32_t error;
-    } versions[] = {{L"16.0.0.5278", 0}, {L"11.0.5608", 0}, {L"10.0.2627", 438}, {L"", 438}};
-    for (const auto& v : versions) {
-        sandbox.Outlook().version = v.version;
-        std::ofstream(picture, std::ios::binary) << "GIF\x01\xff";
-        const auto contact = DefaultItems(10)->Call(L"Add", {std::int32_t{2}}).ToObject();
-        EXPECT_EQ(ErrorNumberOf([&] { contact->Call(L"AddPicture", {picture.wstring()}); }), v.error)
-            << v.version;
-        std::filesystem::remove(picture);
-        contact->Call(L"Save");
-    }
-    const auto& stored = Contacts().items;
-    ASSERT_EQ(stored.size(), 4u);
-    EXPECT_EQ(stored[0].Find(L"Picture")->productValue.dump(), R"({"picture":{"bytes":"47494601ff"}})");
-    EXPECT_EQ(stored[2].Find(L"Picture"), nullptr);
-
-    sandbox.Outlook().version = L"16.0";
-    const auto contact = DefaultItems(10)->Call(L"Add").ToObject();
+    const auto contact = DefaultItems(10)->Call(L"Add", {std::int32_t{2}}).ToObject();
+    sandbox.Outlook().version = L"10.0.2627";
+    EXPECT_EQ(ErrorNumberOf([&] { contact->Call(L"AddPicture", {picture.wstring()}); }), 438);
+    sandbox.Outlook().version = L"11.0.5608";
     EXPECT_EQ(ErrorNumberOf([&] { contact->Call(L"AddPicture", {picture.wstring()}); }), -2147024894);
+    std::ofstream(picture, std::ios::binary) << "GIF\x01\xff";
+    contact->Call(L"AddPicture", {picture.wstring()});
+    std::filesystem::remove(picture);
+    contact->Call(L"Save");
+    EXPECT_EQ(Contacts().items.at(0).Find(L"Picture")->productValue.dump(), R"({"picture":{"bytes":"47494601ff"}})");
 }
 
 }  // namespace
