@@ -34,12 +34,6 @@ protected:
     std::wstring StoredText(const wchar_t* key) {
         return test.settings.values[{L"OrvantisAgent", L"Configuration", key}];
     }
-    // The dialog lives once per thread: each test's showings run on a thread of its own.
-    template <class Steps>
-    void OnFreshThread(Steps steps) {
-        std::thread(steps).join();
-    }
-
     std::unique_ptr<Registry> registry = sandbox.InstalledOver(test.registry);
 
 private:
@@ -86,12 +80,20 @@ TEST_F(GoldMineTest, AFailedStepEndsTheInsertionAndPassesUnchanged) {
     }
 }
 
-// A damaged stored password opens an empty box, so that OK repairs it rather than fails.
-TEST_F(GoldMineTest, TheDialogStoresOnOkAndKeepsItsTextsForTheNextDocument) {
+// One thread, as a user's session: OK stores and keeps the dialog's texts; Annuler and the
+// close control store nothing and discard it; showing it inside its own showing is 400. A
+// damaged stored password opens an empty box, so that OK repairs it rather than fails.
+TEST_F(GoldMineTest, TheDialogStoresOnlyOnOkAndKeepsItsTextsUntilDiscarded) {
     test.settings.values[{L"OrvantisAgent", L"Configuration", L"GoldminePassword"}] = L"not*base64";
-    OnFreshThread([&] {
+    std::thread([&] {
+        std::int32_t nested = 0;
+        test.ui.onDialog = [&] {
+            test.ui.onDialog = nullptr;
+            nested = ErrorNumberOf([&] { ShowGoldmineDialog(host()); });
+        };
         test.ui.dialogAnswers = {{Button::Ok, {{L"Text1", L"anne"}, {L"Text2", L"p w=d"}}}};
         ShowGoldmineDialog(host());
+        EXPECT_EQ(nested, 400);
         ASSERT_EQ(test.ui.dialogs.size(), 1u);
         EXPECT_EQ(test.ui.dialogs[0].caption, L"Goldmine parameters");
         EXPECT_EQ(test.ui.dialogs[0].controls[2].text, L"jdupont");
@@ -99,40 +101,18 @@ TEST_F(GoldMineTest, TheDialogStoresOnOkAndKeepsItsTextsForTheNextDocument) {
         EXPECT_TRUE(test.ui.dialogs[0].controls[4].password);
         EXPECT_EQ(StoredText(L"GoldmineUser"), L"anne");
         EXPECT_EQ(StoredText(L"GoldminePassword"), L"cCB3PWQ=");
-
-        // The loaded dialog shows its own texts again, not the settings read anew.
-        Store(L"changed", L"changed");
-        ShowGoldmineDialog(host());
-        EXPECT_EQ(test.ui.dialogs[1].controls[2].text, L"anne");
-        EXPECT_EQ(test.ui.dialogs[1].controls[4].text, L"p w=d");
-    });
-}
-
-TEST_F(GoldMineTest, AnnulerAndTheCloseControlStoreNothingAndDiscardTheDialog) {
-    for (const Button button : {Button::Cancel, Button::Close}) {
-        OnFreshThread([&] {
+        for (const Button button : {Button::Cancel, Button::Close}) {
             Store(L"kept", L"kept");
             test.ui.dialogs.clear();
             test.ui.dialogAnswers = {{button, {{L"Text1", L"typed"}, {L"Text2", L"typed"}}}, {}};
-            ShowGoldmineDialog(host());
+            ShowGoldmineDialog(host());  // the loaded dialog's own texts, not the settings
+            EXPECT_EQ(test.ui.dialogs.at(0).controls[2].text, button == Button::Cancel ? L"anne" : L"kept");
             EXPECT_EQ(StoredText(L"GoldmineUser"), L"kept");
             Store(L"later", L"later");
             ShowGoldmineDialog(host());  // loaded afresh from the settings
             EXPECT_EQ(test.ui.dialogs.at(1).controls[2].text, L"later");
-        });
-    }
-}
-
-TEST_F(GoldMineTest, TheDialogNestedInItsOwnShowingIs400) {
-    OnFreshThread([&] {
-        std::int32_t nested = 0;
-        test.ui.onDialog = [&] {
-            test.ui.onDialog = nullptr;
-            nested = ErrorNumberOf([&] { ShowGoldmineDialog(host()); });
-        };
-        ShowGoldmineDialog(host());
-        EXPECT_EQ(nested, 400);
-    });
+        }
+    }).join();
 }
 
 }  // namespace
