@@ -1,34 +1,15 @@
-// The control as a page's script uses it, through the real script host.
-var failures = 0;
-function check(ok, what) {
-    if (!ok) {
-        failures++;
-        WScript.Echo("FAIL " + what);
-    }
-}
-
+// What only JScript shows: isOk called as a method, LoadXML's empty result, and a control
+// error as JScript numbers it (the VBScript test reads the numbers as Err gives them).
 var agent = new ActiveXObject("Orvantis.OrvantisAgent");
 agent.XML = "<datas open='nowhere'/>";
-check(agent.XML == "toto", "XML reads toto, got " + agent.XML);
-check(agent.isOk() === false, "setting XML loads nothing");
+if (agent.XML != "toto" || agent.isOk() !== false) WScript.Echo("FAIL setting XML loads nothing, XML reads " + agent.XML);
 var result = agent.LoadXML("<datas open='nowhere'><contact><firstname>Ann</firstname></contact></datas>");
-check(typeof result == "undefined", "LoadXML returns an empty variant");
-check(agent.isOk() === true, "a good document loads");
-
+if (typeof result != "undefined" || agent.isOk() !== true) WScript.Echo("FAIL a good document loads, returning nothing");
 var number = null;
-try {
-    agent.LoadXML("<datas open='x'><event><start>20241399T1000</start></event></datas>");
-} catch (e) {
-    number = e.number;
-}
-check(number == -2146828275, "a bad date is error 13, got " + number);
-number = null;
 try {
     agent.LoadXML("<r><datas/><contact/></r>");
 } catch (e) {
     number = e.number;
 }
-check(number == -2146828197, "datas without open is error 91, got " + number);
-check(agent.isOk() === false, "a failed load is not ok");
+if (number != -2146828197 || agent.isOk() !== false) WScript.Echo("FAIL datas without open is error 91, got " + number);
 WScript.Echo("done");
-WScript.Quit(failures);
