@@ -112,12 +112,10 @@ sandbox="$work/sandbox"
 run load "$examples/outlook.xml"
 check "without a sandbox Outlook is not there" grep -q '^1:orvantis: error 429: .*Outlook.Application' <<<"$status:$err"
 run choose-address-book outlook --sandbox "$sandbox" --address-book "Business Contacts"
-check "the folder chosen by name" test "$status" = 0
 run choose-address-book outlook --sandbox "$sandbox" --address-book Clients
 check "a name no folder has lists the folders" grep -q '^1:.*error 5: .*"Contacts", "Business Contacts"' <<<"$status:$err"
 run load --sandbox "$sandbox" "$examples/outlook.xml"
 run load --sandbox "$sandbox" "$examples/outlook.xml"
-check "second load exits 0" test "$status" = 0
 run sandbox show "$sandbox"
 check "sandbox show after two loads matches its golden output" \
     test "$(section Outlook <<<"$out")" = "$(cat "$golden_dir/outlook.sandbox.txt")"
@@ -131,7 +129,6 @@ PATH="$work/bin:$PATH" run load "$examples/notes.xml"
 check "without a sandbox Notes is not there" grep -q '^1:orvantis: error 429: .*Lotus.NotesSession' <<<"$status:$err"
 PATH="$work/bin:$PATH" run load --sandbox "$sandbox" "$examples/notes.xml"
 PATH="$work/bin:$PATH" run load --sandbox "$sandbox" "$examples/notes.xml"
-check "second Notes load exits 0" test "$status" = 0
 check "no regsvr32 started on Linux" test ! -e "$work/regsvr32-ran"
 run sandbox show "$sandbox"
 check "Notes after two loads matches its golden output" \
@@ -145,7 +142,6 @@ check "a refused session writes nothing" test "$(section 'Lotus Notes' < <("$orv
 
 printf '{"configuration": {"Version": "11.0.5608"}}' >"$sandbox/outlook.json"
 run load --sandbox "$sandbox" "$examples/no-target.xml"
-check "load in a prepared sandbox exits 0" test "$status" = 0
 check "prepared world written back with its version" grep -q '"Version": "11.0.5608"' "$sandbox/outlook.json"
 check "a prepared world gets the default folders" grep -q '"name": "Tasks"' "$sandbox/outlook.json"
 printf '{"containers": 1}' >"$sandbox/outlook.json"
@@ -167,13 +163,11 @@ check "an ACT! login left unanswered: the database does not open, the load goes 
     grep -q '^Please check your database part (C:\\ACT\\Database\\Contacts\.dbf)$' <<<"$err"
 check "the load goes on after the ACT! message" test "$status" = 0
 run load --sandbox "$sandbox" --act-user Admin --act-password-file "$work/act-password" "$examples/act.xml"
-check "the ACT! login answered by options" test "$status" = 0
 check "no password on standard error" test "$(grep -c s3cret <<<"$err")" = 0
 run load --sandbox "$sandbox" "$examples/goldmine.xml"
 check "GoldMine without a stored login fails to log in" grep -q '^orvantis: error -2147352567: Login failed' <<<"$err"
 check "the unanswered GoldMine dialog is closed" grep -q '^\[Goldmine parameters\] .*-> closed$' <<<"$err"
 run load --sandbox "$sandbox" --goldmine-user jdupont --goldmine-password-file "$work/goldmine-password" "$examples/goldmine.xml"
-check "the GoldMine dialog answered by options" test "$status" = 0
 run load --sandbox "$sandbox" "$examples/goldmine.xml"
 check "GoldMine then logs in with the stored login" test "$status" = 0
 run settings
@@ -195,7 +189,6 @@ run load --sandbox "$groupwise" --address-book Clients "$examples/groupwise.xml"
 check "a name no address book has lists the address books" \
     grep -q '^1:.*error 5: .*"Novell GroupWise Address Book", "Frequent Contacts", "Customers"$' <<<"$status:$err"
 run choose-address-book groupwise --sandbox "$groupwise" --address-book "Frequent Contacts"
-check "the address book chosen in advance" test "$status" = 0
 run load --sandbox "$groupwise" "$examples/groupwise.xml"
 run load --sandbox "$groupwise" --address-book 2 "$examples/groupwise.xml"
 check "GroupWise loads exit 0" test "$status" = 0

