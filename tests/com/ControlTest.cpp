@@ -10,59 +10,55 @@
 
 #include <set>
 
-#include "com/ScriptHost.hpp"
+#include "automation/AutomationError.hpp"
+#include "com/Library.hpp"
 #include "com/TestInserter.hpp"
-#include "platform/windows/ComHandles.hpp"
+#include "fakes/DialogDriver.hpp"
+#include "platform/windows/ComObjectFactory.hpp"
 
 namespace orvantis::testing {
 namespace {
 
-const wchar_t* const kOcx = ORVANTIS_OCX;
-constexpr HRESULT kControlError = static_cast<HRESULT>(0x800A0000);
+using windows::ComPtr;
 
-// The control's library loaded in this process, for its entry points.
-class ControlLibrary : public Library {
-public:
-    ControlLibrary() : Library(kOcx) {}
-};
+const wchar_t* const kOcx = ORVANTIS_OCX;
+
+// The control's errors as the caller sees them: the number, the source and the text.
+AutomationError LoadFailure(Object& agent, const std::wstring& document) {
+    try {
+        agent.Call(L"LoadXML", {Variant(document)});
+    } catch (const AutomationError& error) {
+        return error;
+    }
+    return AutomationError(0, L"", L"no error");
+}
 
 class ControlTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-        ASSERT_EQ(ControlLibrary().Call("DllRegisterServer"), S_OK);
+        ASSERT_EQ(Library(kOcx).Call("DllRegisterServer"), S_OK);
     }
+    IDispatch* Raw() const { return dynamic_cast<windows::DispatchObject&>(*agent_).Dispatch(); }
 
-    ScriptHost agent_{CreateByProgId(L"Orvantis.OrvantisAgent")};
+    ObjectRef agent_ = windows::ComObjectFactory().CreateObject(L"Orvantis.OrvantisAgent");
 };
 
 // The box goes through the real message box; what a load does around it (a nested load
-// from the host's message loop, isOk meanwhile) is the core's, tested there.
+// from the host's message loop, isOk meanwhile) is the core's, tested there. The numbers a
+// script sees for the control's errors are checked by the cscript tests.
 TEST_F(ControlTest, ShowsTheParseErrorBox) {
-    MessageBoxWatcher watcher;
-    EXPECT_FALSE(agent_.CallWithText(L"LoadXML", L"<datas open='x'><contact></datas>").error);
-    ASSERT_EQ(watcher.boxes.size(), 1u);
-    EXPECT_EQ(watcher.boxes[0].title, L"Orvantis");
-    EXPECT_EQ(watcher.boxes[0].text.rfind(L"Error code: -", 0), 0u) << watcher.boxes[0].text;
-    EXPECT_FALSE(agent_.Call(L"isOk").flag);
-}
-
-// The numbers a script sees for the control's errors are checked by the cscript tests; a
-// Null argument (VT_NULL) only a host like this one passes.
-TEST_F(ControlTest, ANullArgumentReachesTheScriptAsError94) {
-    VARIANT null{};
-    null.vt = VT_NULL;
-    const auto result = agent_.Call(L"LoadXML", {null});
-    ASSERT_TRUE(result.error);
-    EXPECT_EQ(result.error->result, DISP_E_EXCEPTION);
-    EXPECT_EQ(result.error->scode, kControlError | 94);
-    EXPECT_EQ(result.error->source, L"Orvantis");
-    EXPECT_FALSE(result.error->description.empty());
+    DialogDriver driver;
+    EXPECT_NO_THROW(agent_->Call(L"LoadXML", {Variant(L"<datas open='x'><contact></datas>")}));
+    ASSERT_EQ(driver.boxes.size(), 1u);
+    EXPECT_EQ(driver.boxes[0].first, L"Orvantis");
+    EXPECT_EQ(driver.boxes[0].second.rfind(L"Error code: -", 0), 0u) << driver.boxes[0].second;
+    EXPECT_FALSE(agent_->Call(L"isOk").ToBoolean());
 }
 
 TEST_F(ControlTest, AnswersTheScriptingSafetyQuestions) {
     ComPtr<IObjectSafety> safety;
-    ASSERT_EQ(agent_.Object()->QueryInterface(IID_IObjectSafety, reinterpret_cast<void**>(safety.GetAddressOf())), S_OK);
+    ASSERT_EQ(Raw()->QueryInterface(IID_IObjectSafety, reinterpret_cast<void**>(safety.GetAddressOf())), S_OK);
     const struct {
         const IID* asked;
         HRESULT status;
@@ -89,7 +85,7 @@ TEST_F(ControlTest, AnswersTheScriptingSafetyQuestions) {
 TEST_F(ControlTest, TheTypeLibraryDescribesTheControlInSlotOrder) {
     // The dual interface's vtable view: its members follow IDispatch's seven slots.
     ComPtr<ITypeInfo> agentInfo;
-    ASSERT_EQ(agent_.Object()->GetTypeInfo(0, 0, &agentInfo), S_OK);
+    ASSERT_EQ(Raw()->GetTypeInfo(0, 0, &agentInfo), S_OK);
     HREFTYPE vtableView = 0;
     ComPtr<ITypeInfo> vtableInfo;
     ASSERT_EQ(agentInfo->GetRefTypeOfImplType(-1, &vtableView), S_OK);
@@ -117,23 +113,20 @@ TEST_F(ControlTest, TheMsnRouteHandsEachContactToThePlugInByReference) {
         L"<contact><firstname>Bo</firstname></contact><event><subject>s</subject></event></datas>";
     TestInserter inserter;
     RegisteredInserter registered(inserter, L"Orvantis.MsnInserter");
-    EXPECT_FALSE(agent_.CallWithText(L"LoadXML", document).error);
+    EXPECT_EQ(LoadFailure(*agent_, document).Number(), 0);
     EXPECT_EQ(inserter.seen, (std::vector<std::wstring>{L"Ann Lee", L"Bo "}));
 
     // A plug-in that puts another object in the record's place is refused.
     inserter.handBackItself = true;
-    const auto replaced = agent_.CallWithText(L"LoadXML", document);
-    ASSERT_TRUE(replaced.error);
-    EXPECT_EQ(replaced.error->scode, kControlError | 13);
+    EXPECT_EQ(LoadFailure(*agent_, document).Number(), 13);
 
     // The plug-in's own failure reaches the script as the plug-in told it.
     inserter.handBackItself = false;
     inserter.refuse = true;
-    const auto refused = agent_.CallWithText(L"LoadXML", document);
-    ASSERT_TRUE(refused.error);
-    EXPECT_EQ(refused.error->scode, kControlError | 1004);
-    EXPECT_EQ(refused.error->source, L"MsnInserter");
-    EXPECT_EQ(refused.error->description, L"The address book is closed.");
+    const auto refused = LoadFailure(*agent_, document);
+    EXPECT_EQ(refused.Number(), 1004);
+    EXPECT_EQ(refused.Source(), L"MsnInserter");
+    EXPECT_EQ(refused.Description(), L"The address book is closed.");
 }
 
 // Every key below the classes keys, to see that registration leaves nothing else behind.
@@ -161,7 +154,7 @@ bool IsRegisteredIn(HKEY root) {
 }
 
 TEST_F(ControlTest, RegistersAndUnregistersCleanlyForTheMachineAndForOneUser) {
-    ControlLibrary library;
+    Library library(kOcx);
     ASSERT_EQ(library.Call("DllUnregisterServer"), S_OK);
     const auto machineBefore = ClassKeys(HKEY_LOCAL_MACHINE);
     const auto userBefore = ClassKeys(HKEY_CURRENT_USER);
@@ -187,7 +180,7 @@ TEST_F(ControlTest, RegistersAndUnregistersCleanlyForTheMachineAndForOneUser) {
 // 64-bit Windows keeps the x86 and the x64 control's classes apart but shares the ProgID and
 // the type library's key: removing one architecture's control leaves them to the other.
 TEST_F(ControlTest, UnregisteringLeavesTheSharedKeysToTheOtherArchitecture) {
-    ControlLibrary library;
+    Library library(kOcx);
     const REGSAM otherView = sizeof(void*) == 8 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
     windows::OwnedKey otherClasses;
     ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, L"Software\\Classes", 0, nullptr, 0, KEY_ALL_ACCESS | otherView,
@@ -213,9 +206,9 @@ TEST_F(ControlTest, UnregisteringLeavesTheSharedKeysToTheOtherArchitecture) {
 }
 
 TEST_F(ControlTest, MayBeUnloadedOnlyWhenNothingOfItLives) {
-    ControlLibrary library;
+    Library library(kOcx);
     EXPECT_EQ(library.Call("DllCanUnloadNow"), S_FALSE);  // agent_ lives
-    agent_ = ScriptHost(nullptr);
+    agent_.reset();
     EXPECT_EQ(library.Call("DllCanUnloadNow"), S_OK);
 
     CLSID classId;

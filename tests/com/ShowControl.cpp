@@ -4,7 +4,8 @@
 
 #include <cstdlib>
 
-#include "com/ScriptHost.hpp"
+#include "com/Library.hpp"
+#include "platform/windows/ComHandles.hpp"
 #include "platform/windows/WindowHandles.hpp"
 
 using namespace orvantis;

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "com/ScriptHost.hpp"
+#include "platform/windows/DispatchObject.hpp"
 
 namespace orvantis::testing {
 
@@ -50,9 +50,9 @@ public:
         if (argument.vt != (VT_VARIANT | VT_BYREF) || argument.pvarVal->vt != VT_DISPATCH) {
             return DISP_E_TYPEMISMATCH;
         }
-        ScriptHost record(argument.pvarVal->pdispVal);
-        seen.push_back(record.Get(L"Firstname").text + L" " + record.Get(L"lastname").text);
-        record.Put(L"Notes", L"seen by the plug-in");
+        windows::DispatchObject record(argument.pvarVal->pdispVal);
+        seen.push_back(record.Get(L"Firstname").ToText() + L" " + record.Get(L"lastname").ToText());
+        record.Put(L"Notes", Variant(L"seen by the plug-in"));
         if (handBackItself) {
             VariantClear(argument.pvarVal);
             argument.pvarVal->vt = VT_DISPATCH;

@@ -52,6 +52,21 @@ ShownDialog Read(HWND dialog) {
 
 }  // namespace
 
+std::vector<const ShownDialog::Control*> DialogDriver::Of(const ShownDialog& dialog, std::wstring_view className) {
+    std::vector<const ShownDialog::Control*> found;
+    for (const auto& control : dialog.controls) {
+        if (control.className == className) found.push_back(&control);
+    }
+    return found;
+}
+
+HWND DialogDriver::Named(const ShownDialog& dialog, std::wstring_view text) {
+    for (const auto& control : dialog.controls) {
+        if (control.text == text) return control.window;
+    }
+    return nullptr;
+}
+
 DialogDriver::DialogDriver() : hook_(WH_CBT, Watch) { current = this; }
 
 DialogDriver::~DialogDriver() { current = nullptr; }
@@ -59,7 +74,13 @@ DialogDriver::~DialogDriver() { current = nullptr; }
 // Activation comes after the dialog's initialisation, so the mark is there by then.
 LRESULT CALLBACK DialogDriver::Watch(int code, WPARAM wParam, LPARAM lParam) {
     const auto window = reinterpret_cast<HWND>(wParam);
-    if (current && code == HCBT_ACTIVATE && GetPropW(window, windows::kDialogProperty)) {
+    // The system's own dialogs are #32770 windows too; message boxes are those without the mark.
+    if (current && code == HCBT_ACTIVATE && !GetPropW(window, windows::kDialogProperty) &&
+        ClassOf(window) == L"#32770") {
+        // The box's text is its static control 0xFFFF.
+        current->boxes.emplace_back(TextOf(window), TextOf(GetDlgItem(window, 0xFFFF)));
+        PostMessageW(window, WM_COMMAND, IDOK, 0);
+    } else if (current && code == HCBT_ACTIVATE && GetPropW(window, windows::kDialogProperty)) {
         bool known = false;
         for (HWND seen : current->appeared_) known = known || seen == window;
         if (!known) {

@@ -34,7 +34,7 @@ struct ShownDialog {
 // When one of the system's dialogs appears on this thread (a CBT hook), it is read and the
 // test's next action runs on it from the dialog's own message loop (a thread timer), as a
 // user's input would. With no action left, the dialog is closed with its close control.
-// Message boxes are left alone.
+// Message boxes are read and answered OK.
 class DialogDriver {
 public:
     using Action = std::function<void(const ShownDialog&)>;
@@ -46,6 +46,11 @@ public:
 
     std::deque<Action> actions;
     std::vector<ShownDialog> shown;
+    std::vector<std::pair<std::wstring, std::wstring>> boxes;  // title, text
+
+    // The controls of one class, or the one showing a text, of a shown dialog.
+    static std::vector<const ShownDialog::Control*> Of(const ShownDialog& dialog, std::wstring_view className);
+    static HWND Named(const ShownDialog& dialog, std::wstring_view text);
 
 private:
     static LRESULT CALLBACK Watch(int code, WPARAM wParam, LPARAM lParam);
