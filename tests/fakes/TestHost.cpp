@@ -8,7 +8,6 @@ void FakeFiles::WriteBytes(const std::wstring& path, std::string_view bytes) {
 
 void FakeFiles::Delete(const std::wstring& path) {
     if (files.erase(path) == 0) throw AutomationError::Standard(errors::kFileNotFound, path);
-    deleted.push_back(path);
 }
 
 std::wstring FakeFiles::CreateUniqueTemporaryFile(std::wstring_view extension) {

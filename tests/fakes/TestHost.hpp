@@ -55,13 +55,11 @@ class FakeRegistry : public Registry {
 public:
     std::optional<std::wstring> ReadValue(RegistryRoot root, const std::wstring& key,
                                           const std::wstring& name) override {
-        reads.emplace_back(root, key, name);
         const auto found = values.find({root, key, name});
         if (found == values.end()) return std::nullopt;
         return found->second;
     }
     std::map<std::tuple<RegistryRoot, std::wstring, std::wstring>, std::wstring> values;
-    std::vector<std::tuple<RegistryRoot, std::wstring, std::wstring>> reads;
 };
 
 // Folders come from a table; programs are recorded, and a command line whose program is
@@ -104,7 +102,6 @@ public:
 
     std::map<std::wstring, std::string> files;
     std::set<std::wstring> folders;
-    std::vector<std::wstring> deleted;
     int temporaryCount = 0;
 };
 
