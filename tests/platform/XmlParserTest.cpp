@@ -90,11 +90,6 @@ TEST_F(XmlParserTest, ReportsMalformedTextWithACodeAndAReason) {
 }
 
 TEST_F(XmlParserTest, RefusesDocumentTypesAndDeepNestingAlikeOnEveryPlatform) {
-    std::wstring laughs = L"<!DOCTYPE r [<!ENTITY l0 'lollollollollollollollollollol'>";
-    for (int i = 1; i <= 9; ++i) {
-        laughs += L"<!ENTITY l" + std::to_wstring(i) + L" '" +
-                  Repeat(L"&l" + std::to_wstring(i - 1) + L";", 10) + L"'>";
-    }
     const auto nested = [](std::size_t depth) {
         return Repeat(L"<b>", static_cast<int>(depth)) + L"x" +
                Repeat(L"</b>", static_cast<int>(depth));
@@ -103,7 +98,6 @@ TEST_F(XmlParserTest, RefusesDocumentTypesAndDeepNestingAlikeOnEveryPlatform) {
         {L"<!DOCTYPE r><r/>", DocumentTypeRefusedError()},
         {L"<!DOCTYPE r [<!ENTITY x SYSTEM \"file:///etc/passwd\">]><r>&x;</r>",
          DocumentTypeRefusedError()},
-        {laughs + L"]><r>&l9;</r>", DocumentTypeRefusedError()},
         {L"<?xml version='1.0'?>\n<!-- c --><?pi x?> <!DOCTYPE r><r/>", DocumentTypeRefusedError()},
         {nested(kMaxElementDepth + 1), NestingTooDeepError()},
     };
