@@ -62,7 +62,6 @@ TEST(SourceExcerpt, ShowsAtMost80CharactersAroundTheColumnWithControlsEscaped) {
     const std::wstring line = digits + L"<\x1b[2J\r\n\t>" + digits + digits;
     const std::pair<std::size_t, std::wstring> cases[] = {
         {0, digits + L"<\\x1B[2J\\r\\n\\t>" + digits.substr(0, 31) + L"..."},
-        {41, digits + L"<\\x1B[2J\\r\\n\\t>" + digits.substr(0, 31) + L"..."},
         {60, L"..." + digits.substr(19) + L"<\\x1B[2J\\r\\n\\t>" + digits + digits.substr(0, 10) +
                  L"..."},
         {1000, L"..." + digits},

@@ -73,7 +73,6 @@ TEST_F(GroupWiseTest, DisplayNamesAndEmptyFieldsAreWrittenToo) {
         const wchar_t* last;
         const wchar_t* shown;
     } cases[] = {
-        {L"Ana", L"Silva", L"Ana Silva"},
         {L"Ana", L"", L"Ana "},
         {L"", L"Silva", L" Silva"},
         {L"", L"", L"Acme"},

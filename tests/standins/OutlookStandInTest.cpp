@@ -1,6 +1,6 @@
-// Outlook's stand-in where the inserters rely on it: Restrict, defaults, AddPicture.
-// That a save stores and an update replaces in place, the inserters' tests and the sandbox
-// golden of two loads show.
+// Outlook's stand-in where the inserters rely on it: Restrict, AddPicture. That a save stores
+// and an update replaces in place, and that defaults are not stored as writes, the inserters'
+// tests and the sandbox golden of two loads show.
 
 #include <filesystem>
 #include <fstream>
@@ -53,23 +53,6 @@ TEST_F(OutlookStandInTest, RestrictTakesOnlyOneEqualityWithItsApostrophesDoubled
             EXPECT_EQ(error, kOutlookError) << c.filter;
         }
     }
-}
-
-TEST_F(OutlookStandInTest, NewAppointmentsAndTasksCarryOutlooksDefaults) {
-    const auto application = Application();
-    const auto appointment = application->Call(L"CreateItem", {std::int32_t{1}}).ToObject();
-    const auto task = application->Call(L"CreateItem", {std::int32_t{3}}).ToObject();
-    EXPECT_EQ(appointment->Get(L"ReminderSet"), Variant(true));
-    EXPECT_EQ(appointment->Get(L"ReminderMinutesBeforeStart"), Variant(std::int32_t{15}));
-    EXPECT_EQ(task->Get(L"Importance"), Variant(std::int32_t{1}));
-    EXPECT_EQ(task->Get(L"Status"), Variant(std::int32_t{0}));
-    appointment->Put(L"ReminderSet", false);
-    appointment->Call(L"Save");
-    task->Call(L"Save");
-    // Defaults are not writes: the stored items hold only what was written.
-    const auto& stored = sandbox.Outlook().DefaultFolderContainer(9).items.at(0).fields;
-    EXPECT_TRUE(stored.size() == 1 && stored[0].name == L"ReminderSet");
-    EXPECT_TRUE(sandbox.Outlook().DefaultFolderContainer(13).items.at(0).fields.empty());
 }
 
 // Outlook reads the picture during the call; before version 11 there is no AddPicture.
