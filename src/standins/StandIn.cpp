@@ -81,6 +81,11 @@ std::vector<Variant> StandIn::CheckedArguments(const MemberInfo& member, CallKin
     return values;
 }
 
+AutomationError StandIn::ProductError(std::wstring description) const {
+    constexpr std::int32_t kDispatchException = -2147352567;  // 0x80020009
+    return ProductError(kDispatchException, std::move(description));
+}
+
 AutomationError StandIn::ProductError(std::int32_t number, std::wstring description) const {
     return AutomationError(number, std::wstring(source_), std::move(description));
 }

@@ -43,6 +43,9 @@ protected:
 
     // An error as the product raises it, with its own source.
     AutomationError ProductError(std::int32_t number, std::wstring description) const;
+    // The one most automation servers raise for their own failures: an exception whose
+    // description says what went wrong (DISP_E_EXCEPTION).
+    AutomationError ProductError(std::wstring description) const;
 
 private:
     AutomationError Refusal(std::int32_t number, std::wstring_view detail) const;

@@ -7,16 +7,10 @@
 namespace orvantis::standins {
 namespace {
 
-constexpr std::int32_t kDispatchException = -2147352567;  // 0x80020009
-
 class ActHandle : public ProductHandle<ActWorld> {
 protected:
     ActHandle(std::shared_ptr<ActWorld> world, std::wstring_view className)
         : ProductHandle(std::move(world), className, L"ACTOLE") {}
-
-    AutomationError ActError(std::wstring description) const {
-        return ProductError(kDispatchException, std::move(description));
-    }
 };
 
 // The contact table of one open database. A record made by Add is stored only by Update;
@@ -46,7 +40,7 @@ private:
     Item& Target() {
         if (added_) return *added_;
         if (current_) return Records().at(*current_);
-        throw ActError(L"There is no current record.");
+        throw ProductError(L"There is no current record.");
     }
 
     Variant Answer(const Call& call) override {
@@ -63,7 +57,7 @@ private:
             }
             Target().Write(field, call.arguments[1]);
         } else if (name == L"Update") {
-            if (!added_) throw ActError(L"There is no new record to update.");
+            if (!added_) throw ProductError(L"There is no new record to update.");
             Records().push_back(std::move(*added_));
             added_.reset();
             current_ = Records().size() - 1;
@@ -73,7 +67,7 @@ private:
             const bool digits = !id.empty() && id.size() < 10 &&
                                 id.find_first_not_of(L"0123456789") == std::wstring::npos;
             const std::size_t position = digits ? std::stoul(id) : 0;
-            if (position < 1 || position > Records().size()) throw ActError(L"Record not found.");
+            if (position < 1 || position > Records().size()) throw ProductError(L"Record not found.");
             current_ = position - 1;
         }
         return {};
@@ -120,7 +114,7 @@ private:
             validated_ = world_->AcceptsLogin(call.arguments[0].ToText(), call.arguments[1].ToText());
             return validated_;
         }
-        if (!open_) throw ActError(L"No database is open.");
+        if (!open_) throw ProductError(L"No database is open.");
         return ObjectRef(std::make_shared<ContactTable>(world_, *open_));
     }
 

@@ -7,16 +7,10 @@
 namespace orvantis::standins {
 namespace {
 
-constexpr std::int32_t kDispatchException = -2147352567;  // 0x80020009
-
 class GoldMineHandle : public ProductHandle<GoldMineWorld> {
 protected:
     GoldMineHandle(std::shared_ptr<GoldMineWorld> world, std::wstring_view className)
         : ProductHandle(std::move(world), className, L"GMComAPI") {}
-
-    AutomationError GoldMineError(std::wstring description) const {
-        return ProductError(kDispatchException, std::move(description));
-    }
 };
 
 // The object a field set hands back for each field added; GoldMine's callers let it go at once.
@@ -62,7 +56,7 @@ private:
     }
     Variant Answer(const Call& call) override {
         const std::wstring name = call.arguments[0].ToText();
-        if (name.empty()) throw GoldMineError(L"A field needs a name.");
+        if (name.empty()) throw ProductError(L"A field needs a name.");
         const Field& field = fields_.Write(name, call.arguments[1]);
         return ObjectRef(std::make_shared<FieldObject>(world_, field));
     }
@@ -106,9 +100,9 @@ private:
         const bool folders = !program.empty() && SameName(systemFolder_, program) &&
                              SameName(goldmineFolder_, program + L"\\GMBase") &&
                              SameName(commonFolder_, program + L"\\Common");
-        if (!folders) throw GoldMineError(L"GoldMine's files were not found in the folders given.");
+        if (!folders) throw ProductError(L"GoldMine's files were not found in the folders given.");
         if (!world_->AcceptsLogin(userName_, password_)) {
-            throw GoldMineError(L"Login failed: unknown user name or wrong password.");
+            throw ProductError(L"Login failed: unknown user name or wrong password.");
         }
         loggedIn_ = true;
     }
@@ -120,7 +114,7 @@ private:
             loggedIn_ = false;
             return {};
         }
-        if (name == L"GMPassword") throw GoldMineError(L"GMPassword cannot be read.");
+        if (name == L"GMPassword") throw ProductError(L"GMPassword cannot be read.");
         if (call.member.access != Access::Method) return Property(name);
         if (name == L"Login") Login();
         if (name == L"Logout") loggedIn_ = false;
@@ -130,10 +124,10 @@ private:
     }
 
     void Execute(const std::wstring& function, const Variant& argument) {
-        if (!loggedIn_) throw GoldMineError(L"Not logged in to GoldMine.");
-        if (!SameName(function, L"WriteContact")) throw GoldMineError(L"Unknown function " + function + L".");
+        if (!loggedIn_) throw ProductError(L"Not logged in to GoldMine.");
+        if (!SameName(function, L"WriteContact")) throw ProductError(L"Unknown function " + function + L".");
         const auto fields = std::dynamic_pointer_cast<FieldSet>(RequireObject(argument));
-        if (!fields) throw GoldMineError(L"WriteContact takes a GoldMine field set.");
+        if (!fields) throw ProductError(L"WriteContact takes a GoldMine field set.");
         world_->contacts.push_back(Item{std::wstring(kGoldMineContactKind), fields->Fields(), 0, {}});
     }
 

@@ -9,7 +9,6 @@ namespace {
 
 using namespace groupwise;
 
-constexpr std::int32_t kDispatchException = -2147352567;  // 0x80020009
 constexpr std::wstring_view kGroupWiseSource = L"GroupWise";
 constexpr std::wstring_view kAppointmentClass = L"GW.MESSAGE.APPOINTMENT";
 
@@ -18,14 +17,11 @@ protected:
     GroupWiseHandle(std::shared_ptr<GroupWiseWorld> world, std::wstring_view className)
         : ProductHandle(std::move(world), className, kGroupWiseSource) {}
 
-    AutomationError GroupWiseError(std::wstring description) const {
-        return ProductError(kDispatchException, std::move(description));
-    }
     // The element at a collection's 1-based position.
     std::size_t PositionIn(const Variant& position, std::size_t count) const {
         const std::int32_t number = position.ToLong();
         if (number < 1 || static_cast<std::size_t>(number) > count) {
-            throw GroupWiseError(L"No element at position " + std::to_wstring(number) + L".");
+            throw ProductError(L"No element at position " + std::to_wstring(number) + L".");
         }
         return static_cast<std::size_t>(number) - 1;
     }
@@ -124,7 +120,7 @@ private:
         auto& appointments = world_->appointments;
         if (call.member.name == L"Count") return static_cast<std::int32_t>(appointments.size());
         if (!SameName(call.arguments[0].ToText(), kAppointmentClass)) {
-            throw GroupWiseError(L"The stand-in makes appointments alone, not " +
+            throw ProductError(L"The stand-in makes appointments alone, not " +
                                  call.arguments[0].ToText());
         }
         appointments.push_back(Item{L"Appointment", {}, 0, {}});
@@ -191,7 +187,7 @@ private:
         if (name == L"Item") {
             const std::int32_t number = call.arguments[0].ToLong();
             if (!world_->addressBooks[book_].Definition(number)) {
-                throw GroupWiseError(L"No field definition numbered " + std::to_wstring(number) +
+                throw ProductError(L"No field definition numbered " + std::to_wstring(number) +
                                      L".");
             }
             return Make<FieldDefinition>(book_, number);
@@ -385,7 +381,7 @@ private:
             ++world_->logins;
             loggedIn_ = true;
         } else if (!loggedIn_) {
-            throw GroupWiseError(L"Not logged in.");
+            throw ProductError(L"Not logged in.");
         }
         return Make<Account>();
     }

@@ -44,7 +44,7 @@ private:
         for (std::size_t i = 0; i < folders.size(); ++i) {
             if (SameName(folders[i].name, *folderName)) return i;
         }
-        throw OutlookError(L"The attempted operation failed. An object could not be found.");
+        throw ProductError(L"The attempted operation failed. An object could not be found.");
     }
 
     FolderPath parent_;

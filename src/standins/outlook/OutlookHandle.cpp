@@ -3,7 +3,6 @@
 namespace orvantis::standins {
 namespace {
 
-constexpr std::int32_t kDispatchException = -2147352567;  // 0x80020009
 constexpr std::wstring_view kOutlookSource = L"Microsoft Outlook";
 
 }  // namespace
@@ -11,14 +10,10 @@ constexpr std::wstring_view kOutlookSource = L"Microsoft Outlook";
 OutlookHandle::OutlookHandle(std::shared_ptr<OutlookWorld> world, std::wstring_view className)
     : ProductHandle(std::move(world), className, kOutlookSource) {}
 
-AutomationError OutlookHandle::OutlookError(std::wstring description) const {
-    return ProductError(kDispatchException, std::move(description));
-}
-
 std::size_t OutlookHandle::IndexIn(const Variant& index, std::size_t count) const {
     const std::int32_t position = index.ToLong();
     if (position < 1 || static_cast<std::size_t>(position) > count) {
-        throw OutlookError(L"Array index out of bounds.");
+        throw ProductError(L"Array index out of bounds.");
     }
     return static_cast<std::size_t>(position) - 1;
 }

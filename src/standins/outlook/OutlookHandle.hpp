@@ -11,8 +11,6 @@ class OutlookHandle : public ProductHandle<OutlookWorld> {
 protected:
     OutlookHandle(std::shared_ptr<OutlookWorld> world, std::wstring_view className);
 
-    // Outlook's own failures reach a script as DISP_E_EXCEPTION with Outlook's text.
-    AutomationError OutlookError(std::wstring description) const;
     // The element at a collection's 1-based index.
     std::size_t IndexIn(const Variant& index, std::size_t count) const;
 };

@@ -118,16 +118,16 @@ private:
         const std::int32_t itemType =
             type.GetKind() == Variant::Kind::Missing ? FolderKind().type : type.ToLong();
         auto item = MakeNewItem(world_, folder_, itemType);
-        if (!item) throw OutlookError(L"Could not complete the operation. One or more parameter values are not valid.");
+        if (!item) throw ProductError(L"Could not complete the operation. One or more parameter values are not valid.");
         return item;
     }
 
     Variant Restrict(const std::wstring& text) {
         auto filter = ParseRestrictFilter(text);
-        if (!filter) throw OutlookError(L"Cannot parse condition. Error at \"" + text + L"\".");
+        if (!filter) throw ProductError(L"Cannot parse condition. Error at \"" + text + L"\".");
         const MemberInfo* property = FindMember(FolderKind().members, Member(filter->property));
         if (!property || property->access == Access::Method) {
-            throw OutlookError(L"The property \"" + filter->property + L"\" is unknown.");
+            throw ProductError(L"The property \"" + filter->property + L"\" is unknown.");
         }
         auto filters = filters_;
         filters.push_back(std::move(*filter));

@@ -39,7 +39,7 @@ private:
         if (name == L"Version") return world_->version;
         if (name == L"GetNamespace") {
             if (!SameName(call.arguments[0].ToText(), L"MAPI")) {
-                throw OutlookError(L"The only name space is \"MAPI\".");
+                throw ProductError(L"The only name space is \"MAPI\".");
             }
             return MakeNameSpace(world_);
         }
@@ -47,7 +47,7 @@ private:
             const std::int32_t type = call.arguments[0].ToLong();
             const auto folderId = DefaultFolderOfType(type);
             const auto folder = folderId ? world_->DefaultFolder(*folderId) : std::nullopt;
-            if (!folder) throw OutlookError(L"Could not create the item.");
+            if (!folder) throw ProductError(L"Could not create the item.");
             return MakeNewItem(world_, *folder, type);
         }
         // Quit: the system never ends the user's Outlook.
@@ -82,7 +82,7 @@ private:
         if (name == L"Folders") return MakeFolders(world_, {});
         if (name == L"GetDefaultFolder") {
             const auto folder = world_->DefaultFolder(call.arguments[0].ToLong());
-            if (!folder) throw OutlookError(L"The attempted operation failed. An object could not be found.");
+            if (!folder) throw ProductError(L"The attempted operation failed. An object could not be found.");
             return MakeFolder(world_, *folder);
         }
         return {};
