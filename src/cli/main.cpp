@@ -13,6 +13,7 @@
 #include "automation/Unicode.hpp"
 #include "cli/ConsoleUserInterface.hpp"
 #include "cli/DocumentFile.hpp"
+#include "cli/OutputFolderSetting.hpp"
 #include "cli/RecordPrinter.hpp"
 #include "cli/SandboxLoad.hpp"
 #include "control/OrvantisAgent.hpp"
@@ -44,6 +45,8 @@ constexpr std::string_view kUsage =
     "  --sandbox DIR              the products are answered by their stand-ins, whose worlds\n"
     "                             are kept in DIR (one JSON file per product); without it\n"
     "                             no product answers (429)\n"
+    "  --output DIR               the folder the \"ics\" target writes into (else the setting\n"
+    "                             IcsFolder, else the documents folder)\n"
     "  --address-book N|NAME      answers the address-book dialog: the line at position N\n"
     "                             (from 0, -1 for none) or the first one named NAME, then OK\n"
     "  --goldmine-user NAME, --goldmine-password-file FILE\n"
@@ -60,6 +63,7 @@ constexpr std::string_view kUsage =
 // What the options after the command say.
 struct Options {
     std::optional<std::filesystem::path> sandbox;
+    std::optional<std::filesystem::path> output;
     std::optional<PresetAnswer> answer;
     std::vector<std::string> operands;
 };
@@ -116,6 +120,8 @@ std::optional<Options> ParseOptions(int argc, char** argv, int start) {
                                         [&](const LoginOption& o) { return o.option == argument; });
         if (argument == "--sandbox" && hasValue) {
             options.sandbox = argv[++i];
+        } else if (argument == "--output" && hasValue) {
+            options.output = argv[++i];
         } else if (argument == "--address-book" && hasValue) {
             AnswerAddressBook(Answer(options), argv[++i]);
         } else if (login != std::end(kLoginOptions) && hasValue) {
@@ -161,7 +167,15 @@ int Run(std::string_view command, const std::wstring& text, const Options& optio
     const auto terminal = OpenTerminal();
     ConsoleUserInterface console(std::cerr, terminal.get(), options.answer);
     const auto native = CreateNativeHost(console);
-    Host& host = native->Get();
+    Host& stored = native->Get();
+    std::error_code ignored;
+    OutputFolderSetting output(
+        stored.settings,
+        options.output ? std::filesystem::absolute(*options.output, ignored).wstring() : L"");
+    Host host{stored.xml,   stored.objects,
+              stored.ui,    stored.registry,
+              stored.shell, stored.files,
+              options.output ? output : stored.settings, stored.timeZone};
     try {
         if (command == "load" && sandbox) {
             return LoadInSandbox(*sandbox, host, [&](Host& products) { return Load(products, text); });
@@ -245,7 +259,7 @@ int Main(int argc, char** argv) {
     const auto options = ParseOptions(argc, argv, 2);
     if (options && first == "choose-address-book") return ChooseAddressBook(*options);
     const bool takesOptions = first == "load" || (first == "check" && options && !options->sandbox &&
-                                                   !options->answer);
+                                                   !options->output && !options->answer);
     if (!options || !takesOptions || options->operands.size() != 1) {
         std::cerr << kUsage;
         return kUsageError;

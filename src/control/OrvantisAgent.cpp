@@ -53,7 +53,7 @@ public:
 private:
     template <class RecordRef>
     void Count(Inserter<RecordRef> Target::*kind, std::size_t& count) const {
-        if (row_ && row_->*kind) ++count;
+        if (row_ && (row_->batch || row_->*kind)) ++count;
     }
 
     const Target* row_;
@@ -73,6 +73,7 @@ Variant OrvantisAgent::LoadXML(Variant& var) {
     PrepareTarget(host_, request->target);
     CountingSink counted(host_, request->target);
     ReadItems(request->document, counted);
+    counted.Finish();
     lastLoad_ = counted.summary;
     active.finished = true;
     return {};

@@ -55,6 +55,8 @@ const Field<AgentEvent> kEventFields[] = {
      [](AgentEvent& e, std::wstring&& text) { e.Reminder = std::to_wstring(TextToInteger(text)); }},
     ORVANTIS_TEXT_FIELD(AgentEvent, L"notes", Notes),
     {L"full-day", [](AgentEvent& e, std::wstring&& text) { e.FullDay = TextToBoolean(text); }},
+    // Only the "ics" target uses it, as the UID; the products' inserters ignore it.
+    ORVANTIS_TEXT_FIELD(AgentEvent, L"id", OrvantisID),
 };
 
 const Field<AgentTodo> kTodoFields[] = {
@@ -64,6 +66,7 @@ const Field<AgentTodo> kTodoFields[] = {
     ORVANTIS_TEXT_FIELD(AgentTodo, L"notes", Notes),
     ORVANTIS_TEXT_FIELD(AgentTodo, L"priority", Priority),
     {L"state", [](AgentTodo& t, std::wstring&& text) { t.Status = TextToInteger(text); }},
+    ORVANTIS_TEXT_FIELD(AgentTodo, L"id", OrvantisID),
 };
 
 #undef ORVANTIS_TEXT_FIELD

@@ -5,6 +5,7 @@
 #include "platform/Registry.hpp"
 #include "platform/SettingsStore.hpp"
 #include "platform/Shell.hpp"
+#include "platform/TimeZone.hpp"
 #include "platform/UserInterface.hpp"
 #include "platform/XmlParser.hpp"
 
@@ -20,6 +21,7 @@ struct Host {
     Shell& shell;
     Files& files;
     SettingsStore& settings;
+    TimeZone& timeZone = SystemTimeZone();
 };
 
 }  // namespace orvantis

@@ -6,6 +6,7 @@ namespace orvantis {
 
 // Shell special folder identifiers (the platform's CSIDL numbers).
 namespace folder {
+inline constexpr int kPersonal = 5;  // the user's documents
 inline constexpr int kDesktopDirectory = 16;
 inline constexpr int kInternetCache = 32;
 }  // namespace folder
@@ -23,6 +24,9 @@ public:
     // The text with each %NAME% of a defined environment variable replaced by its value
     // (Windows: ExpandEnvironmentStringsW); registry paths are often stored this way.
     virtual std::wstring ExpandEnvironmentVariables(const std::wstring& text) = 0;
+    // Hands the file to the program the user chose for its type; false when the platform
+    // knows of none or it did not start.
+    virtual bool OpenWithDefaultProgram(const std::wstring& path) = 0;
     // Whether the platform keeps a component registry that regsvr32 fills. Where it keeps
     // none (Linux), registering an automation library has no meaning, and whatever program
     // called regsvr32 may be found there must not be started for it.

@@ -12,6 +12,7 @@ constexpr wchar_t kGoldmineUser[] = L"GoldmineUser";
 constexpr wchar_t kGoldminePassword[] = L"GoldminePassword";
 constexpr wchar_t kGroupWiseAddressBook[] = L"GroupWiseAddressBook";
 constexpr wchar_t kOutlookAddressBook[] = L"OutlookAddressBook";
+constexpr wchar_t kIcsFolder[] = L"IcsFolder";
 
 std::wstring ReadSetting(Host& host, const wchar_t* key) {
     return host.settings.Read(kApplication, kSection, key).value_or(std::wstring());
@@ -62,6 +63,8 @@ Variant GetGroupWiseAddressBook(Host& host) {
 void SaveGroupWiseAddressBook(Host& host, const Variant& position) {
     SaveSetting(host, kGroupWiseAddressBook, position);
 }
+
+std::wstring GetIcsFolder(Host& host) { return ReadSetting(host, kIcsFolder); }
 
 Variant GetOutlookAddressBook(Host& host) {
     return ReadSetting(host, kOutlookAddressBook);

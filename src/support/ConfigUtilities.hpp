@@ -29,6 +29,8 @@ void SaveGroupWiseAddressBook(Host& host, const Variant& position);
 // for none, empty when never chosen or cancelled.
 Variant GetOutlookAddressBook(Host& host);
 void SaveOutlookAddressBook(Host& host, const Variant& position);
+// The folder that the "ics" target writes into; empty when never set (the documents folder).
+std::wstring GetIcsFolder(Host& host);
 
 // Every stored setting as (key, text to show), the password masked, for the command line.
 std::vector<std::pair<std::wstring, std::wstring>> DescribeSettings(Host& host);

@@ -38,21 +38,28 @@ std::int32_t CharCodeOrZero(std::wstring_view text) {
     return static_cast<unsigned char>(ToAnsi(text.substr(0, 1)).front());
 }
 
-Variant Base64Encode(const Variant& value) {
-    const std::string bytes = ToAnsi(value.ToText());
-    if (bytes.empty()) return {};
-    std::wstring encoded;
+std::string Base64OfBytes(std::string_view bytes) {
+    std::string encoded;
     encoded.reserve((bytes.size() + 2) / 3 * 4);
     for (std::size_t i = 0; i < bytes.size(); i += 3) {
         auto code = [&](std::size_t at) -> std::uint32_t {
             return at < bytes.size() ? static_cast<unsigned char>(bytes[at]) : 0;
         };
         const std::uint32_t number = code(i) << 16 | code(i + 1) << 8 | code(i + 2);
-        for (int shift = 18; shift >= 0; shift -= 6) encoded += kAlphabet[number >> shift & 63];
+        for (int shift = 18; shift >= 0; shift -= 6) {
+            encoded += static_cast<char>(kAlphabet[number >> shift & 63]);
+        }
     }
     const std::size_t padding = (3 - bytes.size() % 3) % 3;
-    encoded.replace(encoded.size() - padding, padding, padding, kPad);
-    return Variant(std::move(encoded));
+    encoded.replace(encoded.size() - padding, padding, padding, static_cast<char>(kPad));
+    return encoded;
+}
+
+Variant Base64Encode(const Variant& value) {
+    const std::string bytes = ToAnsi(value.ToText());
+    if (bytes.empty()) return {};
+    const std::string encoded = Base64OfBytes(bytes);
+    return Variant(std::wstring(encoded.begin(), encoded.end()));
 }
 
 Variant Base64Decode(const Variant& value) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "automation/Variant.hpp"
@@ -8,7 +9,10 @@
 namespace orvantis::base64 {
 
 // Standard Base64 (RFC 4648 alphabet and "=" padding, no line breaks) of the single-byte
-// (ANSI) codes of a text. Only the stored GoldMine password goes through it.
+// (ANSI) codes of a text, which only the stored GoldMine password goes through.
+
+// The Base64 text of bytes, for the pictures of the standards' files.
+std::string Base64OfBytes(std::string_view bytes);
 
 // The Base64 text of value's text form; empty text gives an empty variant.
 Variant Base64Encode(const Variant& value);

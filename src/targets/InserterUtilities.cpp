@@ -9,6 +9,7 @@
 #include "inserters/notes/LotusUtilities.hpp"
 #include "inserters/outlook/OutlookUtilities.hpp"
 #include "support/ConfigUtilities.hpp"
+#include "targets/IcsTarget.hpp"
 #include "targets/PlugInInserter.hpp"
 
 namespace orvantis {
@@ -72,6 +73,7 @@ const Target kTargets[] = {
          [](Host& host, AgentEventRef& event) {
              GroupWiseUtilities::WriteGroupWiseAppointment(host, *event);
          }},
+    {.name = L"ics", .batch = CreateIcsBatch},
 };
 
 template <class RecordRef>
@@ -106,6 +108,27 @@ void InsertEvent(Host& host, AgentEventRef& event, std::wstring_view target) {
 
 void InsertTodo(Host& host, AgentTodoRef& todo, std::wstring_view target) {
     Insert(host, todo, target, &Target::todo);
+}
+
+RouterSink::RouterSink(Host& host, std::wstring target) : host_(host), target_(std::move(target)) {
+    const Target* row = FindTarget(target_);
+    if (row && row->batch) batch_ = row->batch(host_);
+}
+
+void RouterSink::Contact(AgentContactRef& contact) {
+    batch_ ? batch_->Contact(*contact) : InsertContact(host_, contact, target_);
+}
+
+void RouterSink::Event(AgentEventRef& event) {
+    batch_ ? batch_->Event(*event) : InsertEvent(host_, event, target_);
+}
+
+void RouterSink::Todo(AgentTodoRef& todo) {
+    batch_ ? batch_->Todo(*todo) : InsertTodo(host_, todo, target_);
+}
+
+void RouterSink::Finish() {
+    if (batch_) batch_->Finish();
 }
 
 }  // namespace orvantis

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -14,6 +15,18 @@ namespace orvantis {
 template <class RecordRef>
 using Inserter = void (*)(Host& host, RecordRef& record);
 
+// A target that takes a document's records together: it is made before the first record is
+// read, takes each in document order, and finishes once all were read. A load that ends in an
+// error never finishes it, so nothing of a half-read document is written.
+class ItemBatch {
+public:
+    virtual ~ItemBatch() = default;
+    virtual void Contact(const AgentContact& contact) = 0;
+    virtual void Event(const AgentEvent& event) = 0;
+    virtual void Todo(const AgentTodo& todo) = 0;
+    virtual void Finish() = 0;
+};
+
 // One row of the target table: what a document's "open" name does before its items are read,
 // and which inserter writes each kind of record. Adding a product is one row.
 struct Target {
@@ -22,6 +35,8 @@ struct Target {
     Inserter<AgentContactRef> contact = nullptr;
     Inserter<AgentEventRef> event = nullptr;
     Inserter<AgentTodoRef> todo = nullptr;
+    // Set for a target that takes every kind of record as a batch instead of inserters.
+    std::unique_ptr<ItemBatch> (*batch)(Host& host) = nullptr;
 };
 
 // The row of a target name, compared exactly (case and blanks count); null for any other name,
@@ -36,17 +51,20 @@ void InsertContact(Host& host, AgentContactRef& contact, std::wstring_view targe
 void InsertEvent(Host& host, AgentEventRef& event, std::wstring_view target);
 void InsertTodo(Host& host, AgentTodoRef& todo, std::wstring_view target);
 
-// Hands each record to its router for one target.
+// Hands each record to its router for one target, or to the target's batch.
 class RouterSink : public RecordSink {
 public:
-    RouterSink(Host& host, std::wstring target) : host_(host), target_(std::move(target)) {}
-    void Contact(AgentContactRef& contact) override { InsertContact(host_, contact, target_); }
-    void Event(AgentEventRef& event) override { InsertEvent(host_, event, target_); }
-    void Todo(AgentTodoRef& todo) override { InsertTodo(host_, todo, target_); }
+    RouterSink(Host& host, std::wstring target);
+    void Contact(AgentContactRef& contact) override;
+    void Event(AgentEventRef& event) override;
+    void Todo(AgentTodoRef& todo) override;
+    // Once every record was read: a batch target writes what it took.
+    void Finish();
 
 private:
     Host& host_;
     std::wstring target_;
+    std::unique_ptr<ItemBatch> batch_;
 };
 
 }  // namespace orvantis

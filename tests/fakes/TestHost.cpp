@@ -1,9 +1,23 @@
 #include "fakes/TestHost.hpp"
 
+#include "automation/DateTime.hpp"
+
 namespace orvantis::testing {
 
 void FakeFiles::WriteBytes(const std::wstring& path, std::string_view bytes) {
     files[path] = std::string(bytes);
+}
+
+void FakeFiles::ReplaceFile(const std::wstring& path, std::string_view bytes) {
+    if (refuseReplace) throw AutomationError::Standard(*refuseReplace, path);
+    files[path] = std::string(bytes);
+}
+
+std::optional<double> FakeTimeZone::LocalToUtc(double local) const {
+    const CivilTime t = SplitDate(local);
+    if (t.year < 1900) return std::nullopt;
+    const bool summer = t.month >= 4 && t.month <= 9;
+    return local - (offsetHours + (summer ? 1 : 0)) / 24.0;
 }
 
 void FakeFiles::Delete(const std::wstring& path) {

@@ -83,7 +83,13 @@ public:
         });
     }
     bool HasComponentRegistry() const override { return componentRegistry; }
+    bool OpenWithDefaultProgram(const std::wstring& path) override {
+        opened.push_back(path);
+        return opensFiles;
+    }
     std::map<int, std::wstring> folders;
+    std::vector<std::wstring> opened;
+    bool opensFiles = true;
     std::map<std::wstring, std::wstring> environment;
     bool componentRegistry = true;
     std::vector<std::pair<std::wstring, int>> runs;
@@ -95,14 +101,27 @@ public:
 class FakeFiles : public Files {
 public:
     void WriteBytes(const std::wstring& path, std::string_view bytes) override;
+    // Refused with refuseReplace, as a folder that cannot be written is.
+    void ReplaceFile(const std::wstring& path, std::string_view bytes) override;
     void Delete(const std::wstring& path) override;
     std::wstring CreateUniqueTemporaryFile(std::wstring_view extension) override;
     std::wstring CreateUniqueTemporaryFolder() override;
     void DeleteFolder(const std::wstring& path) override;
 
     std::map<std::wstring, std::string> files;
+    std::optional<std::int32_t> refuseReplace;
     std::set<std::wstring> folders;
     int temporaryCount = 0;
+};
+
+// A zone a whole number of hours east of UTC, with summer time (one hour more) from April to
+// September, and a fixed clock; dates before 1900 do not convert.
+class FakeTimeZone : public TimeZone {
+public:
+    std::optional<double> LocalToUtc(double local) const override;
+    double NowUtc() const override { return now; }
+    int offsetHours = 1;
+    double now = 47000.5;  // 2028-09-05 12:00
 };
 
 // Settings kept in memory by (application, section, key).
@@ -126,11 +145,13 @@ public:
 // touches the machine.
 class TestHost {
 public:
-    TestHost() : native_(CreateNativeHost(ui)), host_{native_->Get().xml, objects, ui, registry, shell, files, settings} {}
+    TestHost()
+        : native_(CreateNativeHost(ui)),
+          host_{native_->Get().xml, objects, ui, registry, shell, files, settings, timeZone} {}
     Host& Get() { return host_; }
     // The same fakes with another user interface: the console, a real presenter.
     Host With(UserInterface& other) {
-        return {host_.xml, objects, other, registry, shell, files, settings};
+        return {host_.xml, objects, other, registry, shell, files, settings, timeZone};
     }
 
     RecordingUserInterface ui;
@@ -139,6 +160,7 @@ public:
     FakeShell shell;
     FakeFiles files;
     FakeSettingsStore settings;
+    FakeTimeZone timeZone;
 
 private:
     std::unique_ptr<NativeHost> native_;

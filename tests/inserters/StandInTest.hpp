@@ -19,6 +19,9 @@ public:
         made.push_back(path);
         files_.WriteBytes(path, bytes);
     }
+    void ReplaceFile(const std::wstring& path, std::string_view bytes) override {
+        files_.ReplaceFile(path, bytes);
+    }
     void Delete(const std::wstring& path) override { files_.Delete(path); }
     std::wstring CreateUniqueTemporaryFile(std::wstring_view extension) override {
         return files_.CreateUniqueTemporaryFile(extension);

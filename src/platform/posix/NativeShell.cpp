@@ -5,7 +5,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <algorithm>
 #include <cstdlib>
+#include <optional>
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -22,6 +24,20 @@ extern char** environ;
 namespace orvantis {
 namespace {
 
+// The program's path when a file of that name on the PATH may be run.
+std::optional<std::string> FindOnPath(const std::string& program) {
+    const char* path = std::getenv("PATH");
+    std::string folders = path ? path : "";
+    for (std::size_t start = 0; start <= folders.size();) {
+        const std::size_t end = std::min(folders.find(':', start), folders.size());
+        const std::string folder = folders.substr(start, end - start);
+        const std::string candidate = (folder.empty() ? "." : folder) + '/' + program;
+        if (access(candidate.c_str(), X_OK) == 0) return candidate;
+        start = end + 1;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::wstring NativeShell::SpecialFolderPath(int folderId) {
@@ -30,6 +46,8 @@ std::wstring NativeShell::SpecialFolderPath(int folderId) {
         folder = XdgBaseFolder("XDG_CACHE_HOME", ".cache");
     } else if (folderId == folder::kDesktopDirectory) {
         folder = DesktopFolder();
+    } else if (folderId == folder::kPersonal) {
+        folder = UserFolder("XDG_DOCUMENTS_DIR", "Documents");
     }
     if (folder.empty()) return {};
     std::error_code ignored;
@@ -67,6 +85,20 @@ void NativeShell::RunAndWait(const std::wstring& commandLine, int) {
     int status = 0;
     while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
     }
+}
+
+}  // namespace orvantis
+
+namespace orvantis {
+
+bool NativeShell::OpenWithDefaultProgram(const std::wstring& path) {
+    // xdg-open is what desktops agree on; without it no program is known for a file type.
+    const auto opener = FindOnPath("xdg-open");
+    if (!opener) return false;
+    RunAndWait(QuoteArgument(WideFromUtf8(*opener).value_or(L"xdg-open")) + L' ' +
+                   QuoteArgument(path),
+               0);
+    return true;
 }
 
 }  // namespace orvantis

@@ -14,6 +14,8 @@ public:
     void RunAndWait(const std::wstring& commandLine, int windowStyle) override;
     std::wstring ExpandEnvironmentVariables(const std::wstring& text) override;
     bool HasComponentRegistry() const override { return false; }
+    // Runs xdg-open where it is on the PATH, which returns once the program is started.
+    bool OpenWithDefaultProgram(const std::wstring& path) override;
 };
 
 }  // namespace orvantis

@@ -41,19 +41,21 @@ std::filesystem::path XdgBaseFolder(const char* variable, const char* fallback) 
     return Under(HomeFolder(), fallback);
 }
 
-std::filesystem::path DesktopFolder() {
-    if (const char* value = std::getenv("XDG_DESKTOP_DIR"); value && value[0] == '/') return value;
+std::filesystem::path UserFolder(const std::string& variable, const char* fallback) {
+    if (const char* value = std::getenv(variable.c_str()); value && value[0] == '/') return value;
     const auto config = XdgBaseFolder("XDG_CONFIG_HOME", ".config");
     if (!config.empty()) {
         std::ifstream dirs(config / "user-dirs.dirs");
-        const std::string key = "XDG_DESKTOP_DIR=";
+        const std::string key = variable + '=';
         for (std::string line; std::getline(dirs, line);) {
             if (line.rfind(key, 0) != 0) continue;
             auto folder = UserDirsValue(line.substr(key.size()));
             if (!folder.empty()) return folder;
         }
     }
-    return Under(HomeFolder(), "Desktop");
+    return Under(HomeFolder(), fallback);
 }
+
+std::filesystem::path DesktopFolder() { return UserFolder("XDG_DESKTOP_DIR", "Desktop"); }
 
 }  // namespace orvantis

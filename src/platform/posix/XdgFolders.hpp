@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 namespace orvantis {
 
@@ -12,8 +13,12 @@ namespace orvantis {
 // under the home folder, e.g. XdgBaseFolder("XDG_CONFIG_HOME", ".config").
 std::filesystem::path XdgBaseFolder(const char* variable, const char* fallback);
 
-// The desktop: XDG_DESKTOP_DIR from the environment, else from user-dirs.dirs, else
-// ~/Desktop.
+// A user folder of user-dirs.dirs: the variable from the environment, else from
+// user-dirs.dirs, else the fallback under the home folder, e.g.
+// UserFolder("XDG_DOCUMENTS_DIR", "Documents").
+std::filesystem::path UserFolder(const std::string& variable, const char* fallback);
+
+// The desktop: UserFolder("XDG_DESKTOP_DIR", "Desktop").
 std::filesystem::path DesktopFolder();
 
 }  // namespace orvantis

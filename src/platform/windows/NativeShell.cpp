@@ -1,5 +1,6 @@
 #include "platform/windows/NativeShell.hpp"
 
+#include <shellapi.h>
 #include <shlobj.h>
 
 #include "automation/AutomationError.hpp"
@@ -31,6 +32,13 @@ std::wstring NativeShell::SpecialFolderPath(int folderId) {
     if (folder.empty()) return {};
     if (folder.back() != L'\\') folder += L'\\';
     return folder;
+}
+
+bool NativeShell::OpenWithDefaultProgram(const std::wstring& path) {
+    // Above 32 is success; below it the shell knows no program for the type, or none started.
+    const auto result = reinterpret_cast<INT_PTR>(
+        ShellExecuteW(nullptr, nullptr, path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    return result > 32;
 }
 
 std::wstring NativeShell::ExpandEnvironmentVariables(const std::wstring& text) {
