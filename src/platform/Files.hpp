@@ -20,7 +20,7 @@ public:
     // The same, but never half done: the bytes go to a new file beside path, which then
     // takes path's place; on failure path keeps what it held and nothing is left behind.
     // A folder that cannot be written raises with the folder's path.
-    virtual void ReplaceFile(const std::wstring& path, std::string_view bytes) = 0;
+    virtual void WriteFileWhole(const std::wstring& path, std::string_view bytes) = 0;
     virtual void Delete(const std::wstring& path) = 0;
     // Creates a new empty file with a unique name in the temporary folder; returns its path.
     virtual std::wstring CreateUniqueTemporaryFile(std::wstring_view extension) = 0;

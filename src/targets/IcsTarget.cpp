@@ -53,11 +53,11 @@ public:
         const std::wstring name = L"Orvantis " + uids_.Digest();
         if (!components_.empty()) {
             written.push_back(folder_ + name + L".ics");
-            host_.files.ReplaceFile(written.back(), ICalendarWriter::Calendar(components_));
+            host_.files.WriteFileWhole(written.back(), ICalendarWriter::Calendar(components_));
         }
         if (!cards_.empty()) {
             written.push_back(folder_ + name + L".vcf");
-            host_.files.ReplaceFile(written.back(), cards_);
+            host_.files.WriteFileWhole(written.back(), cards_);
         }
         std::wstring unopened;
         for (const auto& path : written) {

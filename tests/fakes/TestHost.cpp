@@ -8,7 +8,7 @@ void FakeFiles::WriteBytes(const std::wstring& path, std::string_view bytes) {
     files[path] = std::string(bytes);
 }
 
-void FakeFiles::ReplaceFile(const std::wstring& path, std::string_view bytes) {
+void FakeFiles::WriteFileWhole(const std::wstring& path, std::string_view bytes) {
     if (refuseReplace) throw AutomationError::Standard(*refuseReplace, path);
     files[path] = std::string(bytes);
 }

@@ -102,7 +102,7 @@ class FakeFiles : public Files {
 public:
     void WriteBytes(const std::wstring& path, std::string_view bytes) override;
     // Refused with refuseReplace, as a folder that cannot be written is.
-    void ReplaceFile(const std::wstring& path, std::string_view bytes) override;
+    void WriteFileWhole(const std::wstring& path, std::string_view bytes) override;
     void Delete(const std::wstring& path) override;
     std::wstring CreateUniqueTemporaryFile(std::wstring_view extension) override;
     std::wstring CreateUniqueTemporaryFolder() override;

@@ -19,8 +19,8 @@ public:
         made.push_back(path);
         files_.WriteBytes(path, bytes);
     }
-    void ReplaceFile(const std::wstring& path, std::string_view bytes) override {
-        files_.ReplaceFile(path, bytes);
+    void WriteFileWhole(const std::wstring& path, std::string_view bytes) override {
+        files_.WriteFileWhole(path, bytes);
     }
     void Delete(const std::wstring& path) override { files_.Delete(path); }
     std::wstring CreateUniqueTemporaryFile(std::wstring_view extension) override {

@@ -45,7 +45,7 @@ void NativeFiles::WriteBytes(const std::wstring& path, std::string_view bytes) {
     }
 }
 
-void NativeFiles::ReplaceFile(const std::wstring& path, std::string_view bytes) {
+void NativeFiles::WriteFileWhole(const std::wstring& path, std::string_view bytes) {
     const std::filesystem::path target(Native(path));
     const std::filesystem::path folder = target.parent_path();
     std::string temporary = (folder / ("." + target.filename().string() + ".XXXXXX")).string();

@@ -57,7 +57,7 @@ void NativeFiles::WriteBytes(const std::wstring& path, std::string_view bytes) {
     if (const DWORD error = WriteAll(file.Get(), bytes)) RaiseFileError(error, path);
 }
 
-void NativeFiles::ReplaceFile(const std::wstring& path, std::string_view bytes) {
+void NativeFiles::WriteFileWhole(const std::wstring& path, std::string_view bytes) {
     const std::wstring temporary = path + L".partial";
     DWORD error = ERROR_SUCCESS;
     {

@@ -1,0 +1,69 @@
+#!/usr/bin/python3
+"""Loads examples/ics.xml twice through the command line into one folder and has readers
+nobody here wrote read the files back: python3-icalendar the calendar, ical.js the calendar
+and the cards, each started once. Usage: check_ics.py ORVANTIS SOURCE_DIR WORK_DIR"""
+import json
+import os
+import pathlib
+import re
+import shutil
+import subprocess
+import sys
+
+orvantis, source, work = sys.argv[1], pathlib.Path(sys.argv[2]), pathlib.Path(sys.argv[3])
+readers = source / "tests/targets/readers"
+shutil.rmtree(work, ignore_errors=True)
+work.mkdir(parents=True)
+# A zone with summer time, so that the event across the clock change is placed by its rules.
+env = dict(os.environ, TZ="Europe/Paris")
+failures = []
+
+
+def check(condition, message):
+    if not condition:
+        failures.append(message)
+
+
+def load():
+    run = subprocess.run([orvantis, "load", "--output", str(work), str(source / "examples/ics.xml")],
+                         env=env, capture_output=True, text=True)
+    check(run.returncode == 0, f"load failed: {run.stderr}")
+    return {path.name: path.read_bytes() for path in sorted(work.iterdir())}
+
+
+def without_stamps(data):
+    return re.sub(rb"\r\n(DTSTAMP|REV):[^\r]*", b"", data)
+
+
+first = load()
+second = load()
+check(sorted(first) == sorted(second) and len(first) == 2,
+      f"a second load wrote other files: {sorted(first)} then {sorted(second)}")
+for name, data in second.items():
+    check(without_stamps(data) == without_stamps(first.get(name, b"")),
+          f"{name} differs from the first load beyond its time stamps")
+    lines = data.split(b"\r\n")
+    check(lines[-1] == b"" and b"\n" not in data.replace(b"\r\n", b""), f"{name}: not CR LF lines")
+    check(all(len(line) <= 75 for line in lines), f"{name}: a line longer than 75 octets")
+    data.decode("utf-8")
+
+files = [str(work / name) for name in second]
+calendars = [f for f in files if f.endswith(".ics")]
+expected = [json.loads(line) for line in (source / "tests/targets/data/ics.expected.jsonl").open()]
+
+
+def read(command):
+    run = subprocess.run(command, capture_output=True, text=True, env=dict(env, NODE_PATH=os.environ.get("NODE_PATH", "")))
+    check(run.returncode == 0, f"{command[0]} failed: {run.stderr}")
+    return [json.loads(line) for line in run.stdout.splitlines()]
+
+
+python_read = read(["/usr/bin/python3", str(readers / "read_ics.py")] + calendars)
+node_read = read(["node", str(readers / "read_standards.js")] + sorted(files))
+check(python_read == [e for e in expected if e["kind"] != "VCARD"],
+      "python3-icalendar read:\n" + "\n".join(map(str, python_read)))
+check(node_read == expected, "ical.js read:\n" + "\n".join(map(str, node_read)))
+
+for failure in failures:
+    print("FAIL:", failure)
+sys.exit(1 if failures else 0)
