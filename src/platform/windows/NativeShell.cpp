@@ -1,7 +1,8 @@
 #include "platform/windows/NativeShell.hpp"
 
-#include <shellapi.h>
 #include <shlobj.h>
+// after shlobj.h, which brings windows.h
+#include <shellapi.h>
 
 #include "automation/AutomationError.hpp"
 #include "platform/windows/ComHandles.hpp"
