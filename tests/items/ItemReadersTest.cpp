@@ -53,7 +53,8 @@ TEST_F(ItemReadersTest, LetsTheLastRepeatWinSkipsUnknownFieldsAndReadsContactsFi
     EXPECT_EQ(sink.order, "ct");
     EXPECT_EQ(sink.contacts.at(0)->PersonalPhone, Variant(L"2"));
     EXPECT_EQ(sink.todos.at(0)->Category, L"");
-    EXPECT_EQ(sink.todos.at(0)->OrvantisID, L"");
+    // A task's id is read for the ics target's UID.
+    EXPECT_EQ(sink.todos.at(0)->OrvantisID, L"7");
 }
 
 // Which element lands in which field is pinned by the golden outputs of the examples; here,

@@ -22,7 +22,9 @@ protected:
         std::filesystem::remove_all(root);
         std::filesystem::create_directories(root);
         setenv("HOME", root.c_str(), 1);
-        for (const char* name : {"XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_DESKTOP_DIR"}) unsetenv(name);
+        for (const char* name : {"XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_DESKTOP_DIR", "XDG_DOCUMENTS_DIR"}) {
+            unsetenv(name);
+        }
     }
     ~NativeShellTest() override { std::filesystem::remove_all(root); }
     std::wstring Wide(const std::filesystem::path& path) const { return *WideFromUtf8(path.string()); }
@@ -44,12 +46,15 @@ TEST_F(NativeShellTest, FoldersFollowXdgAndEndInASeparator) {
     setenv("XDG_DESKTOP_DIR", (root / "Escritorio").c_str(), 1);
     EXPECT_EQ(shell.SpecialFolderPath(16), Wide(root / "Escritorio") + L"/");
 
-    EXPECT_EQ(shell.SpecialFolderPath(5), L"");
+    setenv("XDG_DOCUMENTS_DIR", (root / "Mes documents").c_str(), 1);
+    EXPECT_EQ(shell.SpecialFolderPath(5), Wide(root / "Mes documents") + L"/");
+    EXPECT_EQ(shell.SpecialFolderPath(6), L"");
 
     // Without a home folder there is no folder at all, rather than one under the current one.
     unsetenv("HOME");
     unsetenv("XDG_CACHE_HOME");
     unsetenv("XDG_DESKTOP_DIR");
+    unsetenv("XDG_DOCUMENTS_DIR");
     EXPECT_EQ(shell.SpecialFolderPath(16), L"");
     EXPECT_EQ(shell.SpecialFolderPath(32), L"");
 }
