@@ -21,10 +21,14 @@ public:
         localTime.wHour = static_cast<WORD>(t.hour);
         localTime.wMinute = static_cast<WORD>(t.minute);
         localTime.wSecond = static_cast<WORD>(t.second);
-        DYNAMIC_TIME_ZONE_INFORMATION zone{};
-        if (GetDynamicTimeZoneInformation(&zone) == TIME_ZONE_ID_INVALID) return std::nullopt;
+        DYNAMIC_TIME_ZONE_INFORMATION dynamic{};
+        if (GetDynamicTimeZoneInformation(&dynamic) == TIME_ZONE_ID_INVALID) return std::nullopt;
+        // The year's own rules, then the plain conversion: Wine has the Ex form only as a stub
+        // that ends the process.
+        TIME_ZONE_INFORMATION zone{};
+        if (!GetTimeZoneInformationForYear(localTime.wYear, &dynamic, &zone)) return std::nullopt;
         SYSTEMTIME utc{};
-        if (!TzSpecificLocalTimeToSystemTimeEx(&zone, &localTime, &utc)) return std::nullopt;
+        if (!TzSpecificLocalTimeToSystemTime(&zone, &localTime, &utc)) return std::nullopt;
         return MakeDate({utc.wYear, utc.wMonth, utc.wDay, utc.wHour, utc.wMinute, utc.wSecond});
     }
 
