@@ -30,6 +30,10 @@ void SaveGroupWiseAddressBook(Host& host, const Variant& position);
 Variant GetOutlookAddressBook(Host& host);
 void SaveOutlookAddressBook(Host& host, const Variant& position);
 
+// The user's answers about sites, as "allow ORIGIN" or "refuse ORIGIN" joined by ";".
+Variant GetSiteAnswers(Host& host);
+void SaveSiteAnswers(Host& host, const Variant& answers);
+
 // Every stored setting as (key, text to show), the password masked, for the command line.
 std::vector<std::pair<std::wstring, std::wstring>> DescribeSettings(Host& host);
 
