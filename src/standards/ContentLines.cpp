@@ -1,5 +1,8 @@
 #include "standards/ContentLines.hpp"
 
+#include <cstdio>
+
+#include "automation/DateTime.hpp"
 #include "automation/Unicode.hpp"
 
 namespace orvantis {
@@ -10,6 +13,15 @@ constexpr std::size_t kLineOctets = 75;
 bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
 }  // namespace
+
+std::string UtcText(double utc, DateTimeForm form) {
+    const CivilTime t = SplitDate(utc);
+    const char* format = form == DateTimeForm::Basic ? "%04d%02d%02dT%02d%02d%02dZ"
+                                                     : "%04d-%02d-%02dT%02d:%02d:%02dZ";
+    char text[24];
+    std::snprintf(text, sizeof text, format, t.year, t.month, t.day, t.hour, t.minute, t.second);
+    return text;
+}
 
 std::string EscapedText(std::wstring_view text) {
     std::wstring escaped;

@@ -11,6 +11,11 @@ namespace orvantis {
 // and are left out.
 std::string EscapedText(std::wstring_view text);
 
+// A UTC date value as a DATE-TIME: iCalendar's basic form "20261214T090000Z", or with
+// separators "2026-12-14T09:00:00Z", which vCard 3.0 readers expect of REV.
+enum class DateTimeForm { Basic, Extended };
+std::string UtcText(double utc, DateTimeForm form);
+
 // A structured value (a name, an address): each component escaped, joined by ";".
 std::string StructuredText(std::initializer_list<std::wstring_view> components);
 

@@ -19,14 +19,6 @@ std::string DateText(double day) {
     return text;
 }
 
-std::string UtcText(double utc) {
-    const CivilTime t = SplitDate(utc);
-    char text[24];
-    std::snprintf(text, sizeof text, "%04d%02d%02dT%02d%02d%02dZ", t.year, t.month, t.day,
-                  t.hour, t.minute, t.second);
-    return text;
-}
-
 // Whole days of a date value (days before 1899-12-30 count backwards, the fraction forwards).
 double DayOf(DateValue date) {
     const CivilTime t = SplitDate(date.days);
@@ -72,7 +64,7 @@ std::string_view StatusOf(std::int16_t state) {
 
 void AddCommon(ContentLines& lines, std::wstring_view uid, double stamp) {
     lines.Add("UID", EscapedText(uid));
-    lines.Add("DTSTAMP", UtcText(stamp));
+    lines.Add("DTSTAMP", UtcText(stamp, DateTimeForm::Basic));
     lines.Add("SEQUENCE", "0");
 }
 
@@ -93,7 +85,7 @@ void AddTexts(ContentLines& lines, std::wstring_view subject, std::wstring_view 
 std::string ICalendarWriter::Utc(DateValue local) const {
     const auto utc = zone_.LocalToUtc(local.days);
     if (!utc) throw AutomationError::Standard(errors::kTypeMismatch, L"a date outside the zone's rules");
-    return UtcText(*utc);
+    return UtcText(*utc, DateTimeForm::Basic);
 }
 
 std::string ICalendarWriter::Event(const AgentEvent& e, std::wstring_view uid) const {

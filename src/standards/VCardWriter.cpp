@@ -1,8 +1,6 @@
 #include "standards/VCardWriter.hpp"
 
-#include <cstdio>
 
-#include "automation/DateTime.hpp"
 #include "automation/Unicode.hpp"
 #include "standards/ContentLines.hpp"
 #include "support/PictureBytes.hpp"
@@ -10,14 +8,6 @@
 
 namespace orvantis {
 namespace {
-
-std::string UtcText(double utc) {
-    const CivilTime t = SplitDate(utc);
-    char text[24];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02dZ", t.year, t.month, t.day,
-                  t.hour, t.minute, t.second);
-    return text;
-}
 
 // The image type the bytes begin with, empty for anything else.
 std::string_view ImageType(std::string_view bytes) {
@@ -95,7 +85,7 @@ std::string VCard(const AgentContact& c, std::wstring_view uid, double revisionU
     lines.AddText("X-ORVANTIS-IM", c.IMNumber);
     lines.AddText("NOTE", c.Notes);
     AddPhoto(lines, c.PictureData);
-    lines.Add("REV", UtcText(revisionUtc));
+    lines.Add("REV", UtcText(revisionUtc, DateTimeForm::Extended));
     lines.Add("END", "VCARD");
     return std::move(lines).Text();
 }
