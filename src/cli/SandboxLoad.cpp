@@ -20,6 +20,12 @@ bool AllReleased(const standins::Sandbox& sandbox) {
 
 int LoadInSandbox(const std::filesystem::path& directory, Host& host,
                   const std::function<int(Host&)>& load) {
+    // Held from before the worlds are read until they are saved, so that a second load of
+    // the same folder neither reads a world this one is changing nor writes over its save.
+    const auto lock = standins::Sandbox::Lock(directory, [&] {
+        std::cerr << "orvantis: waiting for another load of " << directory.string()
+                  << " to finish\n";
+    });
     standins::Sandbox sandbox(directory);
     ObjectCatalog products;
     sandbox.Register(products);

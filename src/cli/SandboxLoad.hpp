@@ -12,7 +12,8 @@ inline constexpr int kObjectsLeftAlive = 3;
 
 // Runs `load` on `host` with the products answered by the stand-ins whose worlds persist in
 // `directory`, and saves the worlds afterwards, also when the load raised. A damaged world
-// file raises before anything runs or is written.
+// file raises before anything runs or is written, a world that cannot be saved raises 75
+// with the system's reason. Another process's load of the same folder is waited for.
 int LoadInSandbox(const std::filesystem::path& directory, Host& host,
                   const std::function<int(Host&)>& load);
 

@@ -111,6 +111,13 @@ constexpr LoginOption kLoginOptions[] = {
     {"--act-password-file", L"txtPassword", true},
 };
 
+// A usage error says what was wrong and where the help is, rather than the whole help.
+int UsageError(std::string_view wrong) {
+    std::cerr << "orvantis: " << wrong << "\nRun orvantis --help to see how it is used.\n";
+    return kUsageError;
+}
+
+// Options, or nothing once a reason has been said.
 std::optional<Options> ParseOptions(int argc, char** argv, int start) {
     Options options;
     for (int i = start; i < argc; ++i) {
@@ -133,6 +140,10 @@ std::optional<Options> ParseOptions(int argc, char** argv, int start) {
             }
             Answer(options).texts[login->textBox] = *text;
         } else if (argument.starts_with("--") || (argument.starts_with("-") && argument != "-")) {
+            const bool known = argument == "--sandbox" || argument == "--address-book" ||
+                               login != std::end(kLoginOptions);
+            UsageError(known ? std::string(argument) + " needs a value"
+                             : "unknown option " + std::string(argument));
             return std::nullopt;
         } else {
             options.operands.emplace_back(argument);
@@ -153,12 +164,18 @@ void ReportLoaded(const OrvantisAgent::LoadSummary& loaded) {
               << Utf8FromWide(EscapeControlCharacters(loaded.target)) << "\"\n";
 }
 
-int Load(Host& host, const std::wstring& text) {
+// The load's summary, once it ran to its end; nothing when it did not.
+std::optional<OrvantisAgent::LoadSummary> Load(Host& host, const std::wstring& text) {
     OrvantisAgent agent(host);
     Variant document(text);
     agent.LoadXML(document);
-    if (!agent.isOk()) return kNotFinished;
-    ReportLoaded(agent.LastLoad());
+    if (!agent.isOk()) return std::nullopt;
+    return agent.LastLoad();
+}
+
+int Reported(const std::optional<OrvantisAgent::LoadSummary>& loaded) {
+    if (!loaded) return kNotFinished;
+    ReportLoaded(*loaded);
     return kFinished;
 }
 
@@ -178,9 +195,15 @@ int Run(std::string_view command, const std::wstring& text, const Options& optio
               options.output ? output : stored.settings, stored.timeZone};
     try {
         if (command == "load" && sandbox) {
-            return LoadInSandbox(*sandbox, host, [&](Host& products) { return Load(products, text); });
+            // Said only once the worlds are saved: a failed save is no load.
+            std::optional<OrvantisAgent::LoadSummary> loaded;
+            const int status = LoadInSandbox(*sandbox, host, [&](Host& products) {
+                loaded = Load(products, text);
+                return loaded ? kFinished : kNotFinished;
+            });
+            return status == kFinished ? Reported(loaded) : status;
         }
-        if (command == "load") return Load(host, text);
+        if (command == "load") return Reported(Load(host, text));
         const auto request = ParseRequest(host, text);
         if (!request) return kNotFinished;
         RecordPrinter printer(std::cout, request->target);
@@ -197,8 +220,7 @@ int Run(std::string_view command, const std::wstring& text, const Options& optio
 int ChooseAddressBook(const Options& options) {
     const bool outlook = options.operands == std::vector<std::string>{"outlook"};
     if (!outlook && options.operands != std::vector<std::string>{"groupwise"}) {
-        std::cerr << kUsage;
-        return kUsageError;
+        return UsageError("choose-address-book takes outlook or groupwise");
     }
     const auto terminal = OpenTerminal();
     ConsoleUserInterface console(std::cerr, terminal.get(), options.answer);
@@ -233,6 +255,11 @@ int PrintSettings() {
 }
 
 int ShowSandbox(const std::filesystem::path& directory) {
+    std::error_code unreadable;
+    if (!std::filesystem::is_directory(directory, unreadable)) {
+        std::cerr << "orvantis: " << directory.string() << " is not a sandbox folder\n";
+        return kUsageError;
+    }
     try {
         std::cout << standins::Sandbox(directory).Describe();
         return kFinished;
@@ -256,14 +283,17 @@ int Main(int argc, char** argv) {
     if (argc == 4 && first == "sandbox" && std::string_view(argv[2]) == "show") {
         return ShowSandbox(argv[3]);
     }
-    const auto options = ParseOptions(argc, argv, 2);
-    if (options && first == "choose-address-book") return ChooseAddressBook(*options);
-    const bool takesOptions = first == "load" || (first == "check" && options && !options->sandbox &&
-                                                   !options->output && !options->answer);
-    if (!options || !takesOptions || options->operands.size() != 1) {
-        std::cerr << kUsage;
-        return kUsageError;
+    if (first != "load" && first != "check" && first != "choose-address-book") {
+        return UsageError(first.empty() ? std::string("no command given")
+                                        : "unknown command or arguments: " + std::string(first));
     }
+    const auto options = ParseOptions(argc, argv, 2);
+    if (!options) return kUsageError;
+    if (first == "choose-address-book") return ChooseAddressBook(*options);
+    if (first == "check" && (options->sandbox || options->output || options->answer)) {
+        return UsageError("check takes no options: it loads nothing");
+    }
+    if (options->operands.size() != 1) return UsageError(std::string(first) + " takes one FILE");
     const std::string& path = options->operands[0];
     const auto bytes = ReadAllBytes(path);
     if (!bytes) {

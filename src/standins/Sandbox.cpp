@@ -1,5 +1,7 @@
 #include "standins/Sandbox.hpp"
 
+#include "automation/AutomationError.hpp"
+#include "automation/Unicode.hpp"
 #include "standins/WorldFile.hpp"
 #include "standins/act/ActProduct.hpp"
 #include "standins/goldmine/GoldMineProduct.hpp"
@@ -8,6 +10,19 @@
 #include "standins/outlook/OutlookProduct.hpp"
 
 namespace orvantis::standins {
+namespace {
+
+void CreateDirectory(const std::filesystem::path& directory) {
+    std::error_code error;
+    std::filesystem::create_directories(directory, error);
+    if (error) {
+        throw AutomationError::Standard(
+            errors::kPathFileAccess,
+            PathText(directory) + L": " + WideFromUtf8(error.message()).value_or(L"system error"));
+    }
+}
+
+}  // namespace
 
 Sandbox::Sandbox() {
     products_.push_back(std::make_unique<OutlookProduct>());
@@ -19,22 +34,40 @@ Sandbox::Sandbox() {
 
 Sandbox::Sandbox(std::filesystem::path directory) : Sandbox() {
     directory_ = std::move(directory);
-    for (const auto& product : products_) {
-        ReadWorldFile(*directory_ / product->FileName(),
-                      [&](const WorldData& data) { product->Read(data); });
+    std::error_code error;
+    if (std::filesystem::exists(*directory_, error) &&
+        !std::filesystem::is_directory(*directory_, error)) {
+        throw AutomationError::Standard(errors::kPathFileAccess,
+                                        PathText(*directory_) + L": Not a directory");
     }
+    for (const auto& product : products_) {
+        const auto text = ReadWorldFile(*directory_ / product->FileName(),
+                                        [&](const WorldData& data) { product->Read(data); });
+        // A world no file holds yet is written once a load changes it from the default.
+        saved_.push_back(std::hash<std::string>{}(text ? *text : WorldText(product->Write())));
+    }
+}
+
+std::unique_ptr<FileLock> Sandbox::Lock(const std::filesystem::path& directory,
+                                        const std::function<void()>& waiting) {
+    CreateDirectory(directory);
+    return LockFile(directory / kLockFileName, waiting);
 }
 
 void Sandbox::Register(ObjectCatalog& catalog) {
     for (const auto& product : products_) product->Register(catalog);
 }
 
-void Sandbox::Save() const {
+void Sandbox::Save() {
     if (!directory_) return;
-    std::error_code ignored;  // a directory that cannot be made fails the write, which says so
-    std::filesystem::create_directories(*directory_, ignored);
-    for (const auto& product : products_) {
-        WriteWorldFile(*directory_ / product->FileName(), product->Write());
+    CreateDirectory(*directory_);
+    for (std::size_t i = 0; i < products_.size(); ++i) {
+        // Only what this load changed, so that a world another process saved since is kept.
+        const std::string text = WorldText(products_[i]->Write());
+        const std::size_t fingerprint = std::hash<std::string>{}(text);
+        if (fingerprint == saved_[i]) continue;
+        ReplaceFileDurably(*directory_ / products_[i]->FileName(), text);
+        saved_[i] = fingerprint;
     }
 }
 

@@ -2,11 +2,13 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/DurableFiles.hpp"
 #include "platform/ObjectCatalog.hpp"
 #include "standins/Product.hpp"
 #include "standins/act/ActWorld.hpp"
@@ -23,15 +25,23 @@ class Sandbox {
 public:
     // Default worlds, never saved.
     Sandbox();
-    // Loads every product's world file present; a missing file is a fresh default world.
-    // A damaged one raises 321 naming it, before anything is written.
+    // Loads every product's world file present; a missing file (or directory) is a fresh
+    // default world. A damaged one raises 321 naming it, before anything is written.
     explicit Sandbox(std::filesystem::path directory);
+
+    // Keeps every other process from changing the worlds in `directory` (created when missing)
+    // while the lock lives; `waiting` is called once when another process holds it. A load
+    // takes it before it reads the worlds and holds it until it has saved them.
+    static std::unique_ptr<FileLock> Lock(const std::filesystem::path& directory,
+                                          const std::function<void()>& waiting);
+    static constexpr const char* kLockFileName = "sandbox.lock";
 
     // Enters every product's ProgIDs; each creation is a new handle onto the same world.
     void Register(ObjectCatalog& catalog);
-    // Writes every world back (nothing for a sandbox in memory); the directory is created
-    // when missing.
-    void Save() const;
+    // Writes back every world that differs from its file (nothing for a sandbox in memory),
+    // each replacing its file whole; the directory is created when missing. 75 with the
+    // system's reason when a world cannot be written.
+    void Save();
     // Handles alive across all products: zero once every caller has released its objects.
     std::size_t LiveObjects() const;
     // A readable listing of what the products hold.
@@ -52,6 +62,7 @@ private:
 
     std::optional<std::filesystem::path> directory_;
     std::vector<std::unique_ptr<Product>> products_;
+    std::vector<std::size_t> saved_;  // a hash of each world as its file holds it
 };
 
 }  // namespace orvantis::standins

@@ -1,5 +1,6 @@
 #include "standins/WorldFile.hpp"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -8,6 +9,7 @@
 #include "automation/AutomationError.hpp"
 #include "automation/DateTime.hpp"
 #include "automation/Unicode.hpp"
+#include "platform/DurableFiles.hpp"
 
 namespace orvantis::standins {
 namespace {
@@ -141,8 +143,15 @@ std::wstring PathText(const std::filesystem::path& path) {
     return WideFromUtf8(std::string(bytes.begin(), bytes.end())).value_or(L"?");
 }
 
+std::filesystem::path PathOf(std::wstring_view text) {
+    // From UTF-8, since a path made from wide text converts through the C library's locale,
+    // which cannot convert what is not ASCII unless a program sets one.
+    const std::string bytes = Utf8FromWide(text);
+    return std::filesystem::path(std::u8string(bytes.begin(), bytes.end()));
+}
+
 std::optional<std::string> ReadFileBytes(const std::wstring& path) {
-    std::ifstream file{std::filesystem::path(path), std::ios::binary};
+    std::ifstream file{PathOf(path), std::ios::binary};
     if (path.empty() || !file) return std::nullopt;
     return std::string{std::istreambuf_iterator<char>(file), {}};
 }
@@ -165,17 +174,18 @@ std::string WorldText(const WorldData& world) {
     return json.dump(2) + "\n";
 }
 
-bool ReadWorldFile(const std::filesystem::path& file,
-                   const std::function<void(const WorldData&)>& accept) {
+std::optional<std::string> ReadWorldFile(const std::filesystem::path& file,
+                                         const std::function<void(const WorldData&)>& accept) {
     std::ifstream in(file, std::ios::binary);
     if (!in) {
-        if (!std::filesystem::exists(file)) return false;
+        if (!std::filesystem::exists(file)) return std::nullopt;
         throw AutomationError::Standard(errors::kPathFileAccess, PathText(file));
     }
-    std::ostringstream text;
-    text << in.rdbuf();
+    std::ostringstream read;
+    read << in.rdbuf();
+    std::string text = std::move(read).str();
     try {
-        const Json json = Json::parse(text.str());
+        const Json json = Json::parse(text);
         CheckKeys(json, {"configuration", "containers"});
         WorldData world;
         world.configuration = json.value("configuration", Json::object());
@@ -189,26 +199,11 @@ bool ReadWorldFile(const std::filesystem::path& file,
     } catch (const DamagedWorld& error) {
         throw Damaged(file, error.what());
     }
-    return true;
+    return text;
 }
 
 void WriteWorldFile(const std::filesystem::path& file, const WorldData& world) {
-    const std::string text = WorldText(world);
-    std::filesystem::path temporary = file;
-    temporary += ".tmp";
-    std::error_code renamed;
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << text;
-        out.close();
-        if (out) std::filesystem::rename(temporary, file, renamed);
-        else renamed = std::make_error_code(std::errc::io_error);
-    }
-    if (renamed) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        throw AutomationError::Standard(errors::kPathFileAccess, PathText(file));
-    }
+    ReplaceFileDurably(file, WorldText(world));
 }
 
 }  // namespace orvantis::standins

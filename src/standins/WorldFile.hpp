@@ -16,13 +16,13 @@ struct DamagedWorld : std::runtime_error {
 };
 
 // Reads `file` and hands its world to `accept`, which raises DamagedWorld for what the
-// product cannot hold; false when the file does not exist. A file that is not a world, or
-// that `accept` refuses, raises 321 naming it.
-bool ReadWorldFile(const std::filesystem::path& file,
-                   const std::function<void(const WorldData&)>& accept);
+// product cannot hold; returns the file's text, nothing when the file does not exist. A file
+// that is not a world, or that `accept` refuses, raises 321 naming it.
+std::optional<std::string> ReadWorldFile(const std::filesystem::path& file,
+                                         const std::function<void(const WorldData&)>& accept);
 
-// Writes the world beside `file` and renames it over `file`, so that a reader sees the old
-// or the new world, never half of one.
+// Replaces `file` with the world so that a crash leaves the old or the new world, never half
+// of one; 75 with the system's reason when it cannot.
 void WriteWorldFile(const std::filesystem::path& file, const WorldData& world);
 
 // The file form of a world, as WriteWorldFile writes it.
@@ -33,6 +33,8 @@ std::string JsonText(std::wstring_view text);
 std::wstring TextOf(const nlohmann::ordered_json& string);
 
 std::wstring PathText(const std::filesystem::path& path);
+// The path a product's caller names, whatever the C library's locale.
+std::filesystem::path PathOf(std::wstring_view text);
 
 // The bytes of a file a product reads during a call (a picture, an attachment); empty when it
 // cannot be read.

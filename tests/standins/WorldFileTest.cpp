@@ -11,6 +11,7 @@
 
 #include "automation/AutomationError.hpp"
 #include "standins/Sandbox.hpp"
+#include "standins/WorldFile.hpp"
 
 namespace orvantis::testing {
 namespace {
@@ -104,6 +105,65 @@ TEST_F(WorldFileTest, DamagedFileRaisesNamingItAndChangesNothing) {
         EXPECT_EQ(ReadFile(directory_ / file), text);
         fs::remove(directory_ / file);
     }
+}
+
+// A load writes back only the worlds it changed: a world another process saved meanwhile is
+// kept, and a product the load never reached leaves no file behind.
+TEST_F(WorldFileTest, SaveWritesOnlyTheWorldsThatChanged) {
+    standins::Sandbox sandbox(directory_);
+    sandbox.Save();
+    EXPECT_TRUE(fs::is_empty(directory_));
+    const std::string savedElsewhere = ReadFile(golden_ / "act.json");
+    WriteFile(directory_ / "act.json", savedElsewhere);
+    sandbox.Outlook().version = L"12.0.0.0";
+    sandbox.Save();
+    EXPECT_EQ(ReadFile(directory_ / "act.json"), savedElsewhere);
+    EXPECT_NE(ReadFile(worldFile_).find("12.0.0.0"), std::string::npos);
+    std::size_t files = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(directory_)) ++files;
+    EXPECT_EQ(files, 2u) << "a temporary file was left";
+}
+
+// A save that fails says why, so that a user can tell a file in the way from a full disk.
+TEST_F(WorldFileTest, FailedSaveNamesTheCause) {
+    WriteFile(directory_ / "file", "x");
+    const fs::path under = directory_ / "file" / "sandbox";
+    standins::Sandbox sandbox(under);
+    sandbox.Outlook().version = L"12.0.0.0";
+    try {
+        sandbox.Save();
+        ADD_FAILURE() << "saved under a file";
+    } catch (const AutomationError& error) {
+        // The system's own words follow the path ("Not a directory" here).
+        const std::wstring named = standins::PathText(under) + L": ";
+        const std::wstring& description = error.Description();
+        EXPECT_EQ(error.Number(), 75);
+        const auto at = description.find(named);
+        EXPECT_TRUE(at != std::wstring::npos && description.size() > at + named.size() + 3)
+            << standins::JsonText(description);
+    }
+}
+
+// A picture's path is the caller's text: reading it must not depend on the C library's
+// locale, which cannot convert what is not ASCII (the tests run in the "C" locale).
+TEST_F(WorldFileTest, FileNamedOutsideAsciiIsRead) {
+    WriteFile(directory_ / fs::path(u8"Hélène Dupré.jpg"), "GIF89a");
+    const std::wstring path = standins::PathText(directory_) + L"/Hélène Dupré.jpg";
+    EXPECT_EQ(standins::ReadFileBytes(path), std::optional<std::string>("GIF89a"));
+}
+
+// A listing goes to a terminal: a right-to-left override in a name or a value would show the
+// rest of its line reversed ("Evil<U+202E>gpj.exe" read as "Evilexe.jpg").
+TEST_F(WorldFileTest, ListingShowsBidirectionalControlsEscaped) {
+    standins::Sandbox sandbox;
+    auto& store = sandbox.Outlook().stores.at(0);
+    store.name = L"Evil\u202Egpj.exe";
+    store.items.push_back({L"ContactItem", {{L"FullName", Variant(L"Ann\u2066e"), {}}}, 0, {}});
+    const std::string listing = sandbox.Describe();
+    EXPECT_EQ(listing.find("\xE2\x80\xAE"), std::string::npos) << listing;
+    EXPECT_EQ(listing.find("\xE2\x81\xA6"), std::string::npos) << listing;
+    EXPECT_NE(listing.find("Evil\\u202Egpj.exe"), std::string::npos) << listing;
+    EXPECT_NE(listing.find("\"Ann\\u2066e\""), std::string::npos) << listing;
 }
 
 }  // namespace
