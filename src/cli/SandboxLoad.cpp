@@ -31,7 +31,8 @@ int LoadInSandbox(const std::filesystem::path& directory, Host& host,
     sandbox.Register(products);
     // The products' registry entries (an ACT! database, GoldMine's folder) come from their worlds.
     const auto registry = sandbox.InstalledOver(host.registry);
-    Host sandboxed{host.xml, products, host.ui, *registry, host.shell, host.files, host.settings};
+    Host sandboxed{host.xml,   products,   host.ui,           *registry,
+                   host.shell, host.files, sandbox.Settings(), host.timeZone};
     int status = 0;
     try {
         status = load(sandboxed);

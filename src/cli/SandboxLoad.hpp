@@ -11,7 +11,8 @@ namespace orvantis::cli {
 inline constexpr int kObjectsLeftAlive = 3;
 
 // Runs `load` on `host` with the products answered by the stand-ins whose worlds persist in
-// `directory`, and saves the worlds afterwards, also when the load raised. A damaged world
+// `directory`, and with the settings kept there instead of the user's own (so that nothing
+// a sandbox is told reaches a real product), and saves the worlds afterwards, also when the load raised. A damaged world
 // file raises before anything runs or is written, a world that cannot be saved raises 75
 // with the system's reason. Another process's load of the same folder is waited for.
 int LoadInSandbox(const std::filesystem::path& directory, Host& host,

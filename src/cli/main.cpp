@@ -39,12 +39,15 @@ constexpr std::string_view kUsage =
     "                             choose the contact folder that Outlook contacts go to, or\n"
     "                             the address book that GroupWise contacts go to\n"
     "       orvantis sandbox show DIR   print what the products' stand-ins in DIR hold\n"
-    "       orvantis settings     print the stored per-user settings (the password masked)\n"
+    "       orvantis settings [--sandbox DIR]\n"
+    "                             print the stored per-user settings (the password masked),\n"
+    "                             or those the sandbox in DIR keeps for its own loads\n"
     "       orvantis --help | --version\n"
     "Options:\n"
     "  --sandbox DIR              the products are answered by their stand-ins, whose worlds\n"
-    "                             are kept in DIR (one JSON file per product); without it\n"
-    "                             no product answers (429)\n"
+    "                             are kept in DIR (one JSON file per product, and the\n"
+    "                             settings its loads store); without it no product\n"
+    "                             answers (429)\n"
     "  --output DIR               the folder the \"ics\" target writes into (else the setting\n"
     "                             IcsFolder, else the documents folder)\n"
     "  --address-book N|NAME      answers the address-book dialog: the line at position N\n"
@@ -66,6 +69,7 @@ struct Options {
     std::optional<std::filesystem::path> output;
     std::optional<PresetAnswer> answer;
     std::vector<std::string> operands;
+    std::vector<std::string_view> given;  // the options named, in order
 };
 
 // A list line by position (digits, or -1 for none) or else by its text.
@@ -111,6 +115,30 @@ constexpr LoginOption kLoginOptions[] = {
     {"--act-password-file", L"txtPassword", true},
 };
 
+// The one target whose load reads each option; a load into any other would ignore it.
+struct OptionTarget {
+    std::string_view option;
+    std::wstring_view target;
+};
+constexpr OptionTarget kOptionTargets[] = {
+    {"--output", L"ics"},
+    {"--address-book", L"groupwise"},
+    {"--goldmine-user", L"goldmine"},
+    {"--goldmine-password-file", L"goldmine"},
+    {"--act-user", L"act"},
+    {"--act-password-file", L"act"},
+};
+
+// The first option given that a load into `target` would not use.
+std::optional<std::string_view> IgnoredOption(const Options& options, std::wstring_view target) {
+    for (const std::string_view option : options.given) {
+        for (const auto& [name, reader] : kOptionTargets) {
+            if (name == option && reader != target) return option;
+        }
+    }
+    return std::nullopt;
+}
+
 // A usage error says what was wrong and where the help is, rather than the whole help.
 int UsageError(std::string_view wrong) {
     std::cerr << "orvantis: " << wrong << "\nRun orvantis --help to see how it is used.\n";
@@ -125,6 +153,7 @@ std::optional<Options> ParseOptions(int argc, char** argv, int start) {
         const bool hasValue = i + 1 < argc;
         const auto login = std::find_if(std::begin(kLoginOptions), std::end(kLoginOptions),
                                         [&](const LoginOption& o) { return o.option == argument; });
+        if (argument.starts_with("--") && hasValue) options.given.push_back(argument);
         if (argument == "--sandbox" && hasValue) {
             options.sandbox = argv[++i];
         } else if (argument == "--output" && hasValue) {
@@ -179,31 +208,47 @@ int Reported(const std::optional<OrvantisAgent::LoadSummary>& loaded) {
     return kFinished;
 }
 
+// `work` on `host`, with the "ics" folder that --output names read in place of the setting.
+template <class Work>
+auto WithOutputFolder(Host& host, const Options& options, const Work& work) {
+    if (!options.output) return work(host);
+    std::error_code ignored;
+    OutputFolderSetting output(host.settings,
+                               std::filesystem::absolute(*options.output, ignored).wstring());
+    Host redirected{host.xml,   host.objects, host.ui, host.registry,
+                    host.shell, host.files,   output,  host.timeZone};
+    return work(redirected);
+}
+
 int Run(std::string_view command, const std::wstring& text, const Options& options) {
     const auto& sandbox = options.sandbox;
     const auto terminal = OpenTerminal();
     ConsoleUserInterface console(std::cerr, terminal.get(), options.answer);
     const auto native = CreateNativeHost(console);
-    Host& stored = native->Get();
-    std::error_code ignored;
-    OutputFolderSetting output(
-        stored.settings,
-        options.output ? std::filesystem::absolute(*options.output, ignored).wstring() : L"");
-    Host host{stored.xml,   stored.objects,
-              stored.ui,    stored.registry,
-              stored.shell, stored.files,
-              options.output ? output : stored.settings, stored.timeZone};
+    Host& host = native->Get();
+    const auto load = [&](Host& target) {
+        return WithOutputFolder(target, options, [&](Host& h) { return Load(h, text); });
+    };
     try {
+        // An option meant for another target's dialog is refused before anything is loaded.
+        if (command == "load" && (options.answer || options.output)) {
+            const auto request = ParseRequest(host, text);
+            if (!request) return kNotFinished;
+            if (const auto ignored = IgnoredOption(options, request->target)) {
+                return UsageError(std::string(*ignored) + " does not apply to a load into \"" +
+                                  Utf8FromWide(EscapeControlCharacters(request->target)) + "\"");
+            }
+        }
         if (command == "load" && sandbox) {
             // Said only once the worlds are saved: a failed save is no load.
             std::optional<OrvantisAgent::LoadSummary> loaded;
             const int status = LoadInSandbox(*sandbox, host, [&](Host& products) {
-                loaded = Load(products, text);
+                loaded = load(products);
                 return loaded ? kFinished : kNotFinished;
             });
             return status == kFinished ? Reported(loaded) : status;
         }
-        if (command == "load") return Reported(Load(host, text));
+        if (command == "load") return Reported(load(host));
         const auto request = ParseRequest(host, text);
         if (!request) return kNotFinished;
         RecordPrinter printer(std::cout, request->target);
@@ -222,6 +267,10 @@ int ChooseAddressBook(const Options& options) {
     if (!outlook && options.operands != std::vector<std::string>{"groupwise"}) {
         return UsageError("choose-address-book takes outlook or groupwise");
     }
+    // The address-book dialog reads only --address-book, as a GroupWise load does.
+    if (const auto ignored = IgnoredOption(options, L"groupwise")) {
+        return UsageError(std::string(*ignored) + " does not apply to choose-address-book");
+    }
     const auto terminal = OpenTerminal();
     ConsoleUserInterface console(std::cerr, terminal.get(), options.answer);
     const auto native = CreateNativeHost(console);
@@ -238,14 +287,27 @@ int ChooseAddressBook(const Options& options) {
     }
 }
 
-int PrintSettings() {
+void PrintSettingsOf(Host& host) {
+    for (const auto& [key, shown] : ConfigUtilities::DescribeSettings(host)) {
+        // One line per setting whatever the value holds; "\" doubled so the escapes read back.
+        const std::wstring value = EscapeControlCharacters(ReplaceAll(shown, L"\\", L"\\\\"));
+        std::cout << Utf8FromWide(key) << '=' << Utf8FromWide(value) << '\n';
+    }
+}
+
+// The user's settings, or those a sandbox keeps for its own loads.
+int PrintSettings(const std::optional<std::filesystem::path>& sandbox) {
     ConsoleUserInterface console(std::cerr, nullptr);
     const auto native = CreateNativeHost(console);
+    Host& host = native->Get();
     try {
-        for (const auto& [key, shown] : ConfigUtilities::DescribeSettings(native->Get())) {
-            // One line per setting whatever the value holds; "\" doubled so the escapes read back.
-            const std::wstring value = EscapeControlCharacters(ReplaceAll(shown, L"\\", L"\\\\"));
-            std::cout << Utf8FromWide(key) << '=' << Utf8FromWide(value) << '\n';
+        if (!sandbox) {
+            PrintSettingsOf(host);
+        } else {
+            standins::Sandbox worlds(*sandbox);
+            Host inSandbox{host.xml,   host.objects, host.ui,           host.registry,
+                           host.shell, host.files,   worlds.Settings(), host.timeZone};
+            PrintSettingsOf(inSandbox);
         }
         return kFinished;
     } catch (const AutomationError& error) {
@@ -279,7 +341,10 @@ int Main(int argc, char** argv) {
         std::cout << "orvantis " << ORVANTIS_VERSION << '\n';
         return kFinished;
     }
-    if (argc == 2 && first == "settings") return PrintSettings();
+    if (argc == 2 && first == "settings") return PrintSettings(std::nullopt);
+    if (argc == 4 && first == "settings" && std::string_view(argv[2]) == "--sandbox") {
+        return PrintSettings(std::filesystem::path(argv[3]));
+    }
     if (argc == 4 && first == "sandbox" && std::string_view(argv[2]) == "show") {
         return ShowSandbox(argv[3]);
     }

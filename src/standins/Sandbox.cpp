@@ -30,6 +30,9 @@ Sandbox::Sandbox() {
     products_.push_back(std::make_unique<GoldMineProduct>());
     products_.push_back(std::make_unique<GroupWiseProduct>());
     products_.push_back(std::make_unique<NotesProduct>());
+    auto settings = std::make_unique<SandboxSettings>();
+    settings_ = settings.get();
+    products_.push_back(std::move(settings));
 }
 
 Sandbox::Sandbox(std::filesystem::path directory) : Sandbox() {

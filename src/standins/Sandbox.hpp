@@ -11,6 +11,7 @@
 #include "platform/DurableFiles.hpp"
 #include "platform/ObjectCatalog.hpp"
 #include "standins/Product.hpp"
+#include "standins/SandboxSettings.hpp"
 #include "standins/act/ActWorld.hpp"
 #include "standins/goldmine/GoldMineWorld.hpp"
 #include "standins/groupwise/GroupWiseWorld.hpp"
@@ -49,6 +50,9 @@ public:
     // The registry as the products' installers left it, over `machine` for every other value.
     std::unique_ptr<Registry> InstalledOver(Registry& machine) const;
 
+    // The settings that loads and dialogs in this sandbox read and store, instead of the user's.
+    SettingsStore& Settings() { return *settings_; }
+
     // The worlds, for tests and benchmarks.
     OutlookWorld& Outlook();
     ActWorld& Act();
@@ -61,6 +65,7 @@ private:
     World& Find();
 
     std::optional<std::filesystem::path> directory_;
+    SandboxSettings* settings_;  // one of products_
     std::vector<std::unique_ptr<Product>> products_;
     std::vector<std::size_t> saved_;  // a hash of each world as its file holds it
 };

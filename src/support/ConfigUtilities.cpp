@@ -1,5 +1,7 @@
 #include "support/ConfigUtilities.hpp"
 
+#include "automation/AutomationError.hpp"
+#include "platform/CodePage.hpp"
 #include "support/RegistreUtilities.hpp"
 #include "support/base64.hpp"
 
@@ -53,6 +55,15 @@ Variant GetGoldminePassword(Host& host) {
 }
 
 void SaveGoldminePassword(Host& host, const Variant& password) {
+    // The password is kept in the code page: one it cannot hold would be stored as another
+    // password, and every later login would fail with it.
+    const std::wstring text = password.ToText();
+    if (FromAnsi(ToAnsi(text)) != text) {
+        throw AutomationError::Standard(
+            errors::kInvalidArgument,
+            L"The GoldMine password holds characters that this computer's code page cannot "
+            L"store; it was not saved");
+    }
     SaveSetting(host, kGoldminePassword, base64::Base64Encode(password));
 }
 
@@ -81,6 +92,7 @@ std::vector<std::pair<std::wstring, std::wstring>> DescribeSettings(Host& host) 
         {kGoldminePassword, password.empty() ? L"" : L"********"},
         {kGroupWiseAddressBook, ReadSetting(host, kGroupWiseAddressBook)},
         {kOutlookAddressBook, ReadSetting(host, kOutlookAddressBook)},
+        {kIcsFolder, ReadSetting(host, kIcsFolder)},
     };
 }
 

@@ -170,9 +170,20 @@ run load --sandbox "$sandbox" --act-user Admin --act-password-file "$work/act-pa
 run load --sandbox "$sandbox" "$examples/goldmine.xml"
 run load --sandbox "$sandbox" --goldmine-user jdupont --goldmine-password-file "$work/goldmine-password" "$examples/goldmine.xml"
 run load --sandbox "$sandbox" "$examples/goldmine.xml"
+note "The login stays in the sandbox: the user's own settings keep none"
 run settings
+run settings --sandbox "$sandbox"
 record -g act-goldmine.sandbox.txt -p 'ACT|GoldMine' "$orvantis" sandbox show "$sandbox"
 run load --sandbox "$sandbox" --goldmine-password-file "$work/no-such-file" "$examples/goldmine.xml"
+note "A password the code page cannot hold is refused, the stored login kept"
+printf '\xd0\xbf\xd0\xb0\xd1\x80\xd0\xbe\xd0\xbb\xd1\x8c\n' >"$work/cyrillic-password"
+run load --sandbox "$sandbox" --goldmine-user ivan --goldmine-password-file "$work/cyrillic-password" "$examples/goldmine.xml"
+run settings --sandbox "$sandbox"
+note "An option that the document's load would not read is refused, not ignored"
+run load --sandbox "$sandbox" --act-user Admin "$examples/goldmine.xml"
+run load --sandbox "$sandbox" --address-book 1 "$examples/outlook.xml"
+run load --output "$work" "$examples/desktop.xml"
+run choose-address-book outlook --sandbox "$sandbox" --goldmine-user jdupont
 rm -r "$HOME/.config"
 
 note "GroupWise asks for the address book before every contact: unanswered and none stored, 13"

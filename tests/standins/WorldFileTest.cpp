@@ -87,6 +87,7 @@ TEST_F(WorldFileTest, DamagedFileRaisesNamingItAndChangesNothing) {
         {"groupwise.json", R"({"containers": [{"name": "Mailbox", "items": [{"kind": "Note"}]}]})"},
         {"groupwise.json", books + R"("FieldDefinitions": {"ten": "Last Name"}}]}]})"},
         {"groupwise.json", books + R"("containers": [{"name": "E", "FinalCalls": "1"}]}]}]})"},
+        {"settings.json", R"({"configuration": {"OrvantisAgent": {"Configuration": {"GoldmineUser": 5}}}})"},
         {"notes.json", R"({"configuration": {"Initialize": "refuse"}})"},
         {"notes.json", R"({"containers": [{"name": "names.nsf", "items": [{"kind": "Person"}]}]})"},
         {"notes.json", document + R"(true}]}]}]})"},

@@ -40,8 +40,9 @@ DialogView GoldmineDialog::Load(Host& host) {
 }
 
 DialogOutcome GoldmineDialog::OnOk(Host& host) {
-    ConfigUtilities::SaveGoldmineUser(host, Control(L"Text1").text);
+    // The password first: one that cannot be stored leaves the stored login as it was.
     ConfigUtilities::SaveGoldminePassword(host, Control(L"Text2").text);
+    ConfigUtilities::SaveGoldmineUser(host, Control(L"Text1").text);
     return DialogOutcome::Hide;
 }
 
