@@ -4,7 +4,9 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <sstream>
+#include <vector>
 
 #include "automation/AutomationError.hpp"
 #include "automation/DateTime.hpp"
@@ -128,6 +130,26 @@ AutomationError Damaged(const std::filesystem::path& file, std::string_view reas
     return AutomationError::Standard(errors::kInvalidFileFormat, PathText(file) + L": " + why);
 }
 
+// What the JSON parser takes but a world file must not hold: a key twice in one object (one
+// of the values would be dropped without a word) and nesting deeper than any world needs
+// (freeing such a value recurses once per level, and 50,000 levels overflow the stack).
+Json ParseWorld(const std::string& text) {
+    constexpr int kDeepestWorld = 64;
+    std::vector<std::set<std::string>> keysOfOpenObjects;
+    return Json::parse(text, [&](int depth, Json::parse_event_t event, Json& parsed) {
+        if (depth > kDeepestWorld) {
+            throw DamagedWorld("nested deeper than " + std::to_string(kDeepestWorld) + " levels");
+        }
+        if (event == Json::parse_event_t::object_start) keysOfOpenObjects.emplace_back();
+        if (event == Json::parse_event_t::object_end) keysOfOpenObjects.pop_back();
+        if (event == Json::parse_event_t::key &&
+            !keysOfOpenObjects.back().insert(parsed.get<std::string>()).second) {
+            throw DamagedWorld("the key \"" + parsed.get<std::string>() + "\" twice in one object");
+        }
+        return true;
+    });
+}
+
 }  // namespace
 
 std::string JsonText(std::wstring_view text) { return Utf8FromWide(text); }
@@ -185,7 +207,7 @@ std::optional<std::string> ReadWorldFile(const std::filesystem::path& file,
     read << in.rdbuf();
     std::string text = std::move(read).str();
     try {
-        const Json json = Json::parse(text);
+        const Json json = ParseWorld(text);
         CheckKeys(json, {"configuration", "containers"});
         WorldData world;
         world.configuration = json.value("configuration", Json::object());

@@ -87,6 +87,8 @@ TEST_F(WorldFileTest, DamagedFileRaisesNamingItAndChangesNothing) {
         {"groupwise.json", R"({"containers": [{"name": "Mailbox", "items": [{"kind": "Note"}]}]})"},
         {"groupwise.json", books + R"("FieldDefinitions": {"ten": "Last Name"}}]}]})"},
         {"groupwise.json", books + R"("containers": [{"name": "E", "FinalCalls": "1"}]}]}]})"},
+        {"outlook.json", R"({"containers": [], "containers": []})"},
+        {"outlook.json", std::string(50000, '[') + std::string(50000, ']')},
         {"settings.json", R"({"configuration": {"OrvantisAgent": {"Configuration": {"GoldmineUser": 5}}}})"},
         {"notes.json", R"({"configuration": {"Initialize": "refuse"}})"},
         {"notes.json", R"({"containers": [{"name": "names.nsf", "items": [{"kind": "Person"}]}]})"},
