@@ -4,7 +4,9 @@
 # from the setting IcsFolder), and holds each file to the one the Linux build writes
 # (tests/targets/data), byte for byte apart from the time stamps, in the same time zone.
 # The control also hands each file to the program registered for its type: here one that
-# copies the file it is given, so the copy proves the hand-off and what was handed.
+# copies the file it is given, so the copy proves the hand-off and what was handed. (Wine's
+# shell reads file types from HKCR only, not from HKCU\Software\Classes; without a program
+# the control's message box would wait for a click that never comes.)
 # usage: ics_wine_test.sh WINE-PREFIX-SCRIPT PREFIX ORVANTIS.EXE ORVANTIS.OCX SOURCE-DIR WORK-DIR
 set -euo pipefail
 wine_prefix=$1 prefix=$2 exe=$3 ocx=$4 source=$5 work=$6
@@ -42,15 +44,15 @@ configuration='HKCU\Software\OrvantisAgent\Configuration'
 cleanup() {
     run reg delete "$configuration" /v IcsFolder /f >/dev/null 2>&1 || true
     for kind in ics vcf; do
-        run reg delete "HKCU\\Software\\Classes\\.$kind" /f >/dev/null 2>&1 || true
-        run reg delete "HKCU\\Software\\Classes\\OrvantisTest.$kind" /f >/dev/null 2>&1 || true
+        run reg delete "HKCR\\.$kind" /f >/dev/null 2>&1 || true
+        run reg delete "HKCR\\OrvantisTest.$kind" /f >/dev/null 2>&1 || true
     done
 }
 trap cleanup EXIT
 run reg add "$configuration" /v IcsFolder /d "$(windows "$work/control")" /f >/dev/null
 for kind in ics vcf; do
-    run reg add "HKCU\\Software\\Classes\\.$kind" /ve /d "OrvantisTest.$kind" /f >/dev/null
-    run reg add "HKCU\\Software\\Classes\\OrvantisTest.$kind\\shell\\open\\command" /ve \
+    run reg add "HKCR\\.$kind" /ve /d "OrvantisTest.$kind" /f >/dev/null
+    run reg add "HKCR\\OrvantisTest.$kind\\shell\\open\\command" /ve \
         /d "C:\\windows\\system32\\cmd.exe /c copy \"%1\" \"$(windows "$work/handed")\"" /f >/dev/null
 done
 run regsvr32 /s "$(windows "$ocx")" || fail "regsvr32 exited with $?"
