@@ -36,10 +36,14 @@ std::wstring NativeShell::SpecialFolderPath(int folderId) {
 }
 
 bool NativeShell::OpenWithDefaultProgram(const std::wstring& path) {
-    // Above 32 is success; below it the shell knows no program for the type, or none started.
-    const auto result = reinterpret_cast<INT_PTR>(
-        ShellExecuteW(nullptr, nullptr, path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
-    return result > 32;
+    // The shell shows no box of its own (the caller tells the user which files it could not
+    // open, in one box) and has started the program before it returns.
+    SHELLEXECUTEINFOW execute{};
+    execute.cbSize = sizeof execute;
+    execute.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
+    execute.lpFile = path.c_str();
+    execute.nShow = SW_SHOWNORMAL;
+    return ShellExecuteExW(&execute) != FALSE;
 }
 
 std::wstring NativeShell::ExpandEnvironmentVariables(const std::wstring& text) {
