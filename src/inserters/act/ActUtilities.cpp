@@ -37,7 +37,7 @@ void CheckActLogin(Host& host, Object& database) {
     database.Invoke(L"ValidateUser", CallKind::Method, credentials);
 }
 
-void WriteActContact(Host& host, const AgentContact& contact, const std::wstring& databasePath) {
+bool WriteActContact(Host& host, const AgentContact& contact, const std::wstring& databasePath) {
     const ObjectRef database = host.objects.CreateObject(kProgId);
     database->Call(L"Open", {Variant()});
     CheckActLogin(host, *database);
@@ -47,7 +47,7 @@ void WriteActContact(Host& host, const AgentContact& contact, const std::wstring
         host.ui.MessageBox(L"A error has been procedeed during the ACT! insertion\r"
                            L"Please check your database part (" + databasePath + L")",
                            L"Orvantis Agent Alert", kExclamationOk);
-        return;
+        return false;
     }
     const ObjectRef record = RequireObject(database->Get(L"contact"));
     record->Call(L"MoveFirst");
@@ -55,6 +55,7 @@ void WriteActContact(Host& host, const AgentContact& contact, const std::wstring
     for (const auto& [field, value] : kContactFields) record->Call(L"Data", {field, value(contact)});
     const Variant stored = record->Call(L"Update");
     record->Call(L"GoTo", {stored.ToText()});
+    return true;
 }
 
 }  // namespace orvantis::ActUtilities

@@ -119,17 +119,17 @@ void AppendRichText(const Variant& document, const wchar_t* name, const std::wst
     });
 }
 
-void ComputeAndSave(const Variant& document, bool createResponse) {
-    // A validation failure does not keep the document from being saved.
+// Whether the document was saved. A validation failure does not keep it from being saved.
+bool ComputeAndSave(const Variant& document, bool createResponse) {
     PassOver([&] { Dereference(document).Call(L"ComputeWithForm", {true, true}); });
-    PassOver([&] { Dereference(document).Call(L"Save", {true, createResponse, false}); });
+    return PassOver([&] { Dereference(document).Call(L"Save", {true, createResponse, false}); });
 }
 
 }  // namespace
 
-void WriteNotesContact(Host& host, const AgentContact& contact) {
+bool WriteNotesContact(Host& host, const AgentContact& contact) {
     const ObjectRef session = StartSession(host, L"");
-    if (!session) return;
+    if (!session) return false;
     Variant book, document;
     bool update = false;
     PassOver([&] {
@@ -170,12 +170,12 @@ void WriteNotesContact(Host& host, const AgentContact& contact) {
         });
     }
     ReplaceItem(document, L"Type", L"Person");
-    ComputeAndSave(document, true);
+    return ComputeAndSave(document, true);
 }
 
-void WriteNotesAppointment(Host& host, const AgentEvent& event) {
+bool WriteNotesAppointment(Host& host, const AgentEvent& event) {
     const ObjectRef session = StartSession(host, std::nullopt);
-    if (!session) return;
+    if (!session) return false;
     const Variant document = NewMailDocument(*session);
     const std::wstring start = MailDateText(event.StarDate, true);
     ReplaceItem(document, L"Form", L"Appointment");
@@ -197,12 +197,12 @@ void WriteNotesAppointment(Host& host, const AgentEvent& event) {
         ReplaceItem(document, L"$Alarm", L"1");
         ReplaceItem(document, L"$AlarmOffset", 0 - minutes);
     }
-    ComputeAndSave(document, false);
+    return ComputeAndSave(document, false);
 }
 
-void WriteNotesTask(Host& host, const AgentTodo& todo) {
+bool WriteNotesTask(Host& host, const AgentTodo& todo) {
     const ObjectRef session = StartSession(host, std::nullopt);
-    if (!session) return;
+    if (!session) return false;
     const std::wstring due = MailDateText(todo.EndDate, false);
     const Variant document = NewMailDocument(*session);
     ReplaceItem(document, L"Form", L"Task");
@@ -224,7 +224,7 @@ void WriteNotesTask(Host& host, const AgentTodo& todo) {
     for (const auto& [status, dueState] : kDueState) {
         if (todo.Status == status) ReplaceItem(document, L"DueState", dueState);
     }
-    ComputeAndSave(document, false);
+    return ComputeAndSave(document, false);
 }
 
 }  // namespace orvantis::LotusUtilities

@@ -15,15 +15,16 @@ Variant RegisterNotesLibrary(Host& host);
 
 // Each inserter first starts a Notes session: a failure to create it is raised (no Notes);
 // a session that will not start is reported in a message box, once per item, and nothing is
-// written. Every later step that fails is passed over.
+// written. Every later step that fails is passed over. Each says whether Notes saved the
+// document, so that a load never reports an item no product holds.
 
 // Writes the contact as a Person document into the personal address book (names.nsf),
 // updating the document of the same OrvantisID if there is one.
-void WriteNotesContact(Host& host, const AgentContact& contact);
+bool WriteNotesContact(Host& host, const AgentContact& contact);
 
 // Writes the event as a new Appointment document, the task as a new Task document, into the
 // user's mail database.
-void WriteNotesAppointment(Host& host, const AgentEvent& event);
-void WriteNotesTask(Host& host, const AgentTodo& todo);
+bool WriteNotesAppointment(Host& host, const AgentEvent& event);
+bool WriteNotesTask(Host& host, const AgentTodo& todo);
 
 }  // namespace orvantis::LotusUtilities

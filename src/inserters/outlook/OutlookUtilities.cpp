@@ -117,7 +117,7 @@ std::vector<std::wstring> ListOutlookContactFolders(Host& host) {
     return names;
 }
 
-void WriteOutlookContact(Host& host, const AgentContact& contact) {
+bool WriteOutlookContact(Host& host, const AgentContact& contact) {
     // Without Outlook nothing can be stored, and the caller must hear of it.
     const ObjectRef application = host.objects.CreateObject(kProgId);
     Variant nameSpace, folder, item;
@@ -150,8 +150,9 @@ void WriteOutlookContact(Host& host, const AgentContact& contact) {
         }
         Dereference(item).Call(L"AddPicture", {picture.Write(contact.PictureData)});
     });
-    PassOver([&] { Dereference(item).Call(L"Save"); });
+    const bool saved = PassOver([&] { Dereference(item).Call(L"Save"); });
     PassOver([&] { Dereference(nameSpace).Call(L"Logoff"); });
+    return saved;
 }
 
 void WriteOutlookAppointment(Host& host, const AgentEvent& event) {

@@ -13,7 +13,8 @@ namespace orvantis::OutlookUtilities {
 // Stores the contact in the chosen contact folder (the default Contacts folder when none is
 // chosen), updating the contact whose CustomerID is the record's identifier if there is one.
 // Only a failure to start Outlook is raised; every later step that fails is passed over.
-void WriteOutlookContact(Host& host, const AgentContact& contact);
+// False when the contact was not saved.
+bool WriteOutlookContact(Host& host, const AgentContact& contact);
 
 // Stores the event as a new appointment, and the task as a new task. Nothing is caught.
 void WriteOutlookAppointment(Host& host, const AgentEvent& event);
