@@ -45,6 +45,9 @@ inline constexpr std::int32_t kCannotCreateObject = 429;
 inline constexpr std::int32_t kMemberNotSupported = 438;
 inline constexpr std::int32_t kArgumentNotOptional = 449;
 inline constexpr std::int32_t kWrongArgumentCount = 450;
+// DISP_E_EXCEPTION (0x80020009): how a product's own failure, with its own text, reaches the
+// caller of an automation object.
+inline constexpr std::int32_t kProductException = -2147352567;
 }  // namespace errors
 
 std::wstring StandardDescription(std::int32_t number);

@@ -82,8 +82,7 @@ std::vector<Variant> StandIn::CheckedArguments(const MemberInfo& member, CallKin
 }
 
 AutomationError StandIn::ProductError(std::wstring description) const {
-    constexpr std::int32_t kDispatchException = -2147352567;  // 0x80020009
-    return ProductError(kDispatchException, std::move(description));
+    return ProductError(errors::kProductException, std::move(description));
 }
 
 AutomationError StandIn::ProductError(std::int32_t number, std::wstring description) const {

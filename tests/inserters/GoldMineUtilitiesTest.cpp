@@ -57,7 +57,7 @@ TEST_F(GoldMineTest, AFailedStepEndsTheInsertionAndPassesUnchanged) {
         std::function<void()> arrange;
         std::int32_t number;
     };
-    const std::int32_t refused = -2147352567;
+    const std::int32_t refused = errors::kProductException;
     const Case cases[] = {
         {"wrong password", [&] { Store(L"JDupont", L"Secret"); }, refused},
         // Without GoldMine's registry entry the folders are "\GMBase" and "\Common".

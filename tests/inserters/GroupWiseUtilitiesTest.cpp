@@ -15,7 +15,7 @@ namespace {
 
 using namespace GroupWiseUtilities;
 
-constexpr std::int32_t kGroupWiseFailure = -2147352567;
+constexpr std::int32_t kGroupWiseFailure = errors::kProductException;
 
 PresetAnswer Press(DialogAnswer::Button button, int line = -1) {
     return {button, {}, {{L"List1", line}}, {}};

@@ -34,7 +34,7 @@ protected:
         contact.Email = L"someone@example.com";
         return contact;
     }
-    void Fail(std::wstring object, std::wstring member, std::int32_t number = -2147352567) {
+    void Fail(std::wstring object, std::wstring member, std::int32_t number = errors::kProductException) {
         StandInTest::Fail(outlook().ledger, std::move(object), std::move(member), number);
     }
 

@@ -13,7 +13,7 @@ namespace {
 
 using OutlookStandInTest = OutlookFixture;
 
-constexpr std::int32_t kOutlookError = -2147352567;
+constexpr std::int32_t kOutlookError = errors::kProductException;
 
 void SaveContact(Object& items, const std::wstring& customerId, const std::wstring& lastName) {
     const auto contact = items.Call(L"Add", {std::int32_t{2}}).ToObject();

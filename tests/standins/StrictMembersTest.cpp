@@ -29,7 +29,7 @@ TEST_F(StrictMembersTest, RefusesWhatTheProductsIDispatchRefuses) {
     } cases[] = {
         {"no such member", [&] { contact->Get(L"BusinessFaxTelephoneNumber"); }, 438},
         {"unknown dispatch id", [&] { invoke(items, Member::FromDispatchId(7), CallKind::PropertyGet, {}); }, 438},
-        {"default member by id 0", [&] { invoke(items, Member::FromDispatchId(0), CallKind::PropertyGet, {L"1"}); }, -2147352567},
+        {"default member by id 0", [&] { invoke(items, Member::FromDispatchId(0), CallKind::PropertyGet, {L"1"}); }, errors::kProductException},
         {"put on a read-only property", [&] { application->Put(L"Version", L"11.0"); }, 438},
         {"a method read as a property", [&] { contact->Get(L"Save"); }, 438},
         {"a property called as a method reads it", [&] { contact->Call(L"FirstName"); }, 0},
@@ -41,7 +41,7 @@ TEST_F(StrictMembersTest, RefusesWhatTheProductsIDispatchRefuses) {
         {"a number too large", [&] { task->Put(L"Importance", 1e12); }, 6},
         {"an object for a text", [&] { contact->Put(L"FirstName", application); }, 13},
         {"a number for a text becomes text", [&] { contact->Put(L"JobTitle", 42); }, 0},
-        {"an unknown default folder", [&] { NameSpace()->Call(L"GetDefaultFolder", {std::int32_t{99}}); }, -2147352567},
+        {"an unknown default folder", [&] { NameSpace()->Call(L"GetDefaultFolder", {std::int32_t{99}}); }, errors::kProductException},
         {"Quit is the caller's fault", [&] { application->Call(L"Quit"); }, 5},
     };
     for (const auto& c : cases) EXPECT_EQ(ErrorNumberOf(c.call), c.error) << c.what;
