@@ -40,4 +40,16 @@ public:
 
 using AgentContactRef = std::shared_ptr<AgentContact>;
 
+// "first last", as every product's full-name field has always been given it (a blank between
+// them even when one is empty).
+inline std::wstring FirstLastName(const AgentContact& contact) {
+    return contact.Firstname + L" " + contact.Lastname;
+}
+
+// The name that labels the contact: the person's, else the company's.
+inline std::wstring DisplayName(const AgentContact& contact) {
+    if (contact.Firstname.empty() && contact.Lastname.empty()) return contact.CompanyName;
+    return FirstLastName(contact);
+}
+
 }  // namespace orvantis

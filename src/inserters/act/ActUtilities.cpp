@@ -16,7 +16,7 @@ using ContactField = std::pair<std::int16_t, Variant (*)(const AgentContact&)>;
 const std::array<ContactField, 11> kContactFields = {{
     {5, [](const AgentContact&) { return Variant(std::int16_t{1}); }},
     {40, [](const AgentContact& c) { return Variant(c.Firstname); }},
-    {26, [](const AgentContact& c) { return Variant(c.Firstname + L" " + c.Lastname); }},
+    {26, [](const AgentContact& c) { return Variant(FirstLastName(c)); }},
     {200, [](const AgentContact& c) { return Variant(c.Email); }},
     {27, [](const AgentContact& c) { return Variant(c.CompanyAddressStreet); }},
     {30, [](const AgentContact& c) { return Variant(c.CompanyAddressCity); }},

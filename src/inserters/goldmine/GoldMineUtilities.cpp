@@ -27,7 +27,7 @@ constexpr wchar_t kWriteContact[] = L"WriteContact";
 // GoldMine's contact fields in the order they are added; every one is added, empty or not.
 using ContactField = std::pair<const wchar_t*, std::wstring (*)(const AgentContact&)>;
 const std::array<ContactField, 12> kContactFields = {{
-    {L"Contact", [](const AgentContact& c) { return c.Firstname + L" " + c.Lastname; }},
+    {L"Contact", [](const AgentContact& c) { return FirstLastName(c); }},
     {L"Company", [](const AgentContact& c) { return c.CompanyName; }},
     {L"Email", [](const AgentContact& c) { return c.CompanyEmail.ToText(); }},
     {L"Address1", [](const AgentContact& c) { return c.CompanyAddressStreet; }},

@@ -88,11 +88,6 @@ Session LogIn(Host& host) {
     return {std::move(session), std::move(account)};
 }
 
-std::wstring DisplayName(const AgentContact& contact) {
-    if (contact.Firstname.empty() && contact.Lastname.empty()) return contact.CompanyName;
-    return contact.Firstname + L" " + contact.Lastname;
-}
-
 // The stored list position, as the address-book collection counts (from 1).
 std::int16_t ChosenAddressBook(Host& host) {
     const std::int16_t position = ConfigUtilities::GetGroupWiseAddressBook(host).ToInteger();

@@ -43,7 +43,7 @@ const std::array<ContactItem, 23> kContactItems = {{
     {L"WebSite", [](const AgentContact& c) { return Variant(c.SiteURL); }},
     {L"JobTitle", [](const AgentContact& c) { return Variant(c.JobTitle); }},
     {L"PersPager", [](const AgentContact& c) { return Variant(c.IMNumber); }},
-    {L"FullName", [](const AgentContact& c) { return Variant(c.Firstname + L" " + c.Lastname); }},
+    {L"FullName", [](const AgentContact& c) { return Variant(FirstLastName(c)); }},
     {L"OrvantisID", [](const AgentContact& c) { return Variant(c.OrvantisID); }},
 }};
 
@@ -71,11 +71,6 @@ std::wstring IdentifierFormula(const std::wstring& identifier) {
         literal += c;
     }
     return L"OrvantisID = \"" + literal + L"\"";
-}
-
-std::wstring DisplayName(const AgentContact& contact) {
-    if (contact.Firstname.empty() && contact.Lastname.empty()) return contact.CompanyName;
-    return contact.Firstname + L" " + contact.Lastname;
 }
 
 // A date as the mail database's documents have always been given it: numbers without
