@@ -85,6 +85,13 @@ AutomationError StandIn::ProductError(std::wstring description) const {
     return ProductError(errors::kProductException, std::move(description));
 }
 
+std::size_t StandIn::PlaceOf(const Variant& position, std::size_t count,
+                             std::wstring (*outside)(std::int32_t position)) const {
+    const std::int32_t number = position.ToLong();
+    if (number < 1 || static_cast<std::size_t>(number) > count) throw ProductError(outside(number));
+    return static_cast<std::size_t>(number) - 1;
+}
+
 AutomationError StandIn::ProductError(std::int32_t number, std::wstring description) const {
     return AutomationError(number, std::wstring(source_), std::move(description));
 }

@@ -46,6 +46,10 @@ protected:
     // The one most automation servers raise for their own failures: an exception whose
     // description says what went wrong (DISP_E_EXCEPTION).
     AutomationError ProductError(std::wstring description) const;
+    // The 0-based place of a collection's 1-based `position`; outside the collection, the
+    // product's own error, whose text `outside` makes from the position.
+    std::size_t PlaceOf(const Variant& position, std::size_t count,
+                        std::wstring (*outside)(std::int32_t position)) const;
 
 private:
     AutomationError Refusal(std::int32_t number, std::wstring_view detail) const;

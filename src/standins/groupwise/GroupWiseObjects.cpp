@@ -19,11 +19,9 @@ protected:
 
     // The element at a collection's 1-based position.
     std::size_t PositionIn(const Variant& position, std::size_t count) const {
-        const std::int32_t number = position.ToLong();
-        if (number < 1 || static_cast<std::size_t>(number) > count) {
-            throw ProductError(L"No element at position " + std::to_wstring(number) + L".");
-        }
-        return static_cast<std::size_t>(number) - 1;
+        return PlaceOf(position, count, [](std::int32_t number) {
+            return L"No element at position " + std::to_wstring(number) + L".";
+        });
     }
     template <class Handle, class... Place>
     ObjectRef Make(Place... place) const {

@@ -11,11 +11,7 @@ OutlookHandle::OutlookHandle(std::shared_ptr<OutlookWorld> world, std::wstring_v
     : ProductHandle(std::move(world), className, kOutlookSource) {}
 
 std::size_t OutlookHandle::IndexIn(const Variant& index, std::size_t count) const {
-    const std::int32_t position = index.ToLong();
-    if (position < 1 || static_cast<std::size_t>(position) > count) {
-        throw ProductError(L"Array index out of bounds.");
-    }
-    return static_cast<std::size_t>(position) - 1;
+    return PlaceOf(index, count, [](std::int32_t) { return std::wstring(L"Array index out of bounds."); });
 }
 
 }  // namespace orvantis::standins
