@@ -14,15 +14,16 @@
 namespace orvantis {
 namespace {
 
-struct KeyFileDeleter {
-    void operator()(GKeyFile* file) const { g_key_file_free(file); }
+// A unique_ptr's deleter that is one function of the library that made the object.
+template <auto Free>
+struct FreedBy {
+    template <class Object>
+    void operator()(Object* object) const {
+        Free(object);
+    }
 };
-using KeyFile = std::unique_ptr<GKeyFile, KeyFileDeleter>;
-
-struct GFreeDeleter {
-    void operator()(gchar* text) const { g_free(text); }
-};
-using GText = std::unique_ptr<gchar, GFreeDeleter>;
+using KeyFile = std::unique_ptr<GKeyFile, FreedBy<g_key_file_free>>;
+using GText = std::unique_ptr<gchar, FreedBy<g_free>>;
 
 class ErrorSlot {
 public:

@@ -79,14 +79,7 @@ struct HandleTraits {
 };
 using OwnedHandle = Owned<HandleTraits>;
 
-struct KeyTraits {
-    using Type = HKEY;
-    static HKEY Empty() { return nullptr; }
-    static void Free(HKEY key) {
-        if (key) RegCloseKey(key);
-    }
-};
-using OwnedKey = Owned<KeyTraits>;
+using OwnedKey = Owned<FreedBy<HKEY, RegCloseKey>>;
 
 struct VariantTraits {
     using Type = VARIANT;
@@ -99,14 +92,8 @@ struct VariantTraits {
 };
 using OwnedVariant = Owned<VariantTraits>;
 
-struct BstrTraits {
-    using Type = BSTR;
-    static BSTR Empty() { return nullptr; }
-    static void Free(BSTR text) { SysFreeString(text); }
-};
-
 // An owned BSTR, made from text.
-class Bstr : public Owned<BstrTraits> {
+class Bstr : public Owned<FreedBy<BSTR, SysFreeString>> {
 public:
     Bstr() = default;
     explicit Bstr(std::wstring_view text)
