@@ -45,21 +45,22 @@ constexpr std::array<std::wstring_view, 26> kHeader = {
 
 constexpr std::wstring_view kParagraph = L"\\par }{\\fs16 ";
 constexpr std::wstring_view kNotesParagraph = L"\\par }{\\fs16\\cf10 ";
-constexpr std::wstring_view kNotesLineBreak = L"\\par }{\\fs16";
+constexpr std::wstring_view kLineBreak = L"\\par }{\\fs16";
 constexpr std::wstring_view kClosing = L"\\par }}";
 
-// Only line feeds start a new paragraph; a CR stays, and RTF readers ignore it. The paragraph
-// mark has no delimiter of its own, so a line that starts with a digit or a blank gets one:
-// "\fs16" followed by "2 pm" would read as font size 162 and lose the "2".
-std::wstring NotesParagraphs(const std::wstring& notes) {
-    const std::wstring text = RtfText(notes);
+// Every line break (LF, CR LF or a lone CR, as the vCard reads them) starts a new paragraph.
+// The paragraph mark has no delimiter of its own, so a line that starts with a digit or a
+// blank gets one: "\fs16" followed by "2 pm" would read as font size 162 and lose the "2".
+std::wstring Paragraphs(const std::wstring& value) {
+    const std::wstring text = RtfText(value);
     std::wstring rtf;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != L'\n') {
+        if (text[i] != L'\n' && text[i] != L'\r') {
             rtf += text[i];
             continue;
         }
-        rtf += kNotesLineBreak;
+        if (text[i] == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n') ++i;
+        rtf += kLineBreak;
         if (i + 1 < text.size() && (std::iswdigit(text[i + 1]) || text[i + 1] == L' ')) {
             rtf += L' ';
         }
@@ -76,9 +77,9 @@ std::wstring BuildContactRtf(const AgentContact& c) {
          {c.CompanyName, c.CompanyAddressStreet,
           c.CompanyAddressCity + L", " + c.CompanyAddressZip + L' ' + c.CompanyAddressCountry,
           c.CompanyEmail.ToText(), c.CompanyFax.ToText(), c.SiteURL, std::wstring()}) {
-        rtf.append(kParagraph).append(RtfText(value));
+        rtf.append(kParagraph).append(Paragraphs(value));
     }
-    rtf.append(kNotesParagraph).append(NotesParagraphs(c.Notes)).append(kClosing);
+    rtf.append(kNotesParagraph).append(Paragraphs(c.Notes)).append(kClosing);
     return rtf;
 }
 

@@ -9,7 +9,7 @@ namespace orvantis::DesktopUtilities {
 
 // The note as an RTF document: a fixed Times New Roman A4 header, then the company's name,
 // street, "city, zip country", e-mail, fax and web site, an empty paragraph, and the notes in
-// colour 10, one paragraph per line. Values are RTF-escaped, so they can never become markup.
+// colour 10; each line of a value is a paragraph of its own. Values are RTF-escaped, so they can never become markup.
 std::wstring BuildContactRtf(const AgentContact& contact);
 
 // Writes the note (ANSI code page) into the current user's desktop folder, named after the
