@@ -101,16 +101,28 @@ std::pair<std::size_t, std::size_t> GroupBraces(std::wstring_view rtf) {
     return {open, close};
 }
 
+// LF, CR LF and a lone CR, each one break.
+std::size_t LineBreaks(std::wstring_view value) {
+    std::size_t breaks = 0;
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        if (value[i] == L'\r' && i + 1 < value.size() && value[i + 1] == L'\n') ++i;
+        breaks += value[i] == L'\r' || value[i] == L'\n';
+    }
+    return breaks;
+}
+
 std::optional<std::string> CheckRtf(const AgentContact& contact) {
     const std::wstring rtf = DesktopUtilities::BuildContactRtf(contact);
     if (!std::all_of(rtf.begin(), rtf.end(), [](wchar_t c) { return c <= 0x7F; })) {
         return "a character outside ASCII reached the RTF unescaped";
     }
     static const auto empty = GroupBraces(DesktopUtilities::BuildContactRtf(AgentContact()));
-    // Each line feed of the notes starts a paragraph: one group closed and one opened.
-    const auto lineFeeds =
-        static_cast<std::size_t>(std::count(contact.Notes.begin(), contact.Notes.end(), L'\n'));
-    if (GroupBraces(rtf) != std::pair{empty.first + lineFeeds, empty.second + lineFeeds}) {
+    // Each line break of a value starts a paragraph: one group closed and one opened.
+    std::size_t breaks = 0;
+    for (const auto& value : DesktopUtilities::ContactNoteValues(contact)) {
+        breaks += LineBreaks(value);
+    }
+    if (GroupBraces(rtf) != std::pair{empty.first + breaks, empty.second + breaks}) {
         return "a brace from a value became RTF markup";
     }
     return std::nullopt;

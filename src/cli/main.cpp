@@ -150,7 +150,9 @@ void ReportError(const AutomationError& error) {
 void ReportLoaded(const OrvantisAgent::LoadSummary& loaded) {
     std::cerr << "orvantis: loaded " << loaded.contacts << " contact(s), " << loaded.events
               << " event(s), " << loaded.todos << " task(s) into \""
-              << Utf8FromWide(EscapeControlCharacters(loaded.target)) << "\"\n";
+              << Utf8FromWide(EscapeControlCharacters(loaded.target)) << '"';
+    if (loaded.files) std::cerr << ", wrote " << *loaded.files << " file(s)";
+    std::cerr << '\n';
 }
 
 int Load(Host& host, const std::wstring& text) {

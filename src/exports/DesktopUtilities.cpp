@@ -4,9 +4,8 @@
 #include <cwctype>
 #include <string_view>
 
-#include "automation/AutomationError.hpp"
-#include "support/SafeFileName.hpp"
 #include "exports/RtfText.hpp"
+#include "platform/CodePage.hpp"
 
 namespace orvantis::DesktopUtilities {
 namespace {
@@ -70,27 +69,30 @@ std::wstring Paragraphs(const std::wstring& value) {
 
 }  // namespace
 
-std::wstring BuildContactRtf(const AgentContact& c) {
+std::array<std::wstring, 8> ContactNoteValues(const AgentContact& c) {
+    return {c.CompanyName,
+            c.CompanyAddressStreet,
+            c.CompanyAddressCity + L", " + c.CompanyAddressZip + L' ' + c.CompanyAddressCountry,
+            c.CompanyEmail.ToText(),
+            c.CompanyFax.ToText(),
+            c.SiteURL,
+            std::wstring(),
+            c.Notes};
+}
+
+std::wstring BuildContactRtf(const AgentContact& contact) {
     std::wstring rtf;
     for (const auto text : kHeader) rtf += text;
-    for (const std::wstring& value :
-         {c.CompanyName, c.CompanyAddressStreet,
-          c.CompanyAddressCity + L", " + c.CompanyAddressZip + L' ' + c.CompanyAddressCountry,
-          c.CompanyEmail.ToText(), c.CompanyFax.ToText(), c.SiteURL, std::wstring()}) {
-        rtf.append(kParagraph).append(Paragraphs(value));
+    const auto values = ContactNoteValues(contact);
+    for (std::size_t i = 0; i + 1 < values.size(); ++i) {
+        rtf.append(kParagraph).append(Paragraphs(values[i]));
     }
-    rtf.append(kNotesParagraph).append(Paragraphs(c.Notes)).append(kClosing);
+    rtf.append(kNotesParagraph).append(Paragraphs(values.back())).append(kClosing);
     return rtf;
 }
 
-void WriteDesktopContact(Host& host, const AgentContact& contact) {
-    const std::wstring folder = host.shell.SpecialFolderPath(folder::kDesktopDirectory);
-    // Without it the note would land in whatever folder the host runs in.
-    if (folder.empty()) {
-        throw AutomationError::Standard(errors::kPathNotFound, L"the desktop folder");
-    }
-    host.files.WriteAnsiText(folder + SafeFileName(contact.CompanyName, L".rtf", folder),
-                             BuildContactRtf(contact) + std::wstring(kClosing));
+std::string ContactNoteFile(const AgentContact& contact) {
+    return ToAnsi(BuildContactRtf(contact) + std::wstring(kClosing));
 }
 
 }  // namespace orvantis::DesktopUtilities
