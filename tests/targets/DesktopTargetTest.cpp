@@ -61,7 +61,7 @@ TEST_F(DesktopTargetTest, EachContactKeepsANoteOfItsOwnAndALoadAgainReplacesOnly
     EXPECT_TRUE(host_.shell.runs.empty());
 }
 
-TEST_F(DesktopTargetTest, WritesTheNoteAsBuiltAndKeepsALongNameInsideThePathLimit) {
+TEST_F(DesktopTargetTest, ALongNameIsCutToThePathLimitKeepingItsNumber) {
     ASSERT_EQ(Load(L"<contact><company>" + std::wstring(300, L'a') + L"</company></contact>"
                    L"<contact><company>" + std::wstring(300, L'a') + L"</company></contact>"),
               0);
