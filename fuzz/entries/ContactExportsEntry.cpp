@@ -31,9 +31,10 @@ AgentContact ContactOf(const std::wstring& text) {
     return contact;
 }
 
+// Parameters included; a character set's name may hold "_" (SHIFT_JIS on a Japanese machine).
 bool IsPropertyName(std::wstring_view name) {
     return !name.empty() && name.front() >= L'A' && name.front() <= L'Z' &&
-           name.find_first_not_of(L"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789-;=") == name.npos;
+           name.find_first_not_of(L"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789-_;=") == name.npos;
 }
 
 bool IsQuotedPrintableLine(std::wstring_view line) {  // a tab may stand as it is
