@@ -31,9 +31,10 @@ AgentContact ContactOf(const std::wstring& text) {
     return contact;
 }
 
+// Parameters included; a character set's name may hold "_" (SHIFT_JIS on a Japanese machine).
 bool IsPropertyName(std::wstring_view name) {
     return !name.empty() && name.front() >= L'A' && name.front() <= L'Z' &&
-           name.find_first_not_of(L"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789-;=") == name.npos;
+           name.find_first_not_of(L"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789-_;=") == name.npos;
 }
 
 bool IsQuotedPrintableLine(std::wstring_view line) {  // a tab may stand as it is
@@ -101,16 +102,28 @@ std::pair<std::size_t, std::size_t> GroupBraces(std::wstring_view rtf) {
     return {open, close};
 }
 
+// LF, CR LF and a lone CR, each one break.
+std::size_t LineBreaks(std::wstring_view value) {
+    std::size_t breaks = 0;
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        if (value[i] == L'\r' && i + 1 < value.size() && value[i + 1] == L'\n') ++i;
+        breaks += value[i] == L'\r' || value[i] == L'\n';
+    }
+    return breaks;
+}
+
 std::optional<std::string> CheckRtf(const AgentContact& contact) {
     const std::wstring rtf = DesktopUtilities::BuildContactRtf(contact);
     if (!std::all_of(rtf.begin(), rtf.end(), [](wchar_t c) { return c <= 0x7F; })) {
         return "a character outside ASCII reached the RTF unescaped";
     }
     static const auto empty = GroupBraces(DesktopUtilities::BuildContactRtf(AgentContact()));
-    // Each line feed of the notes starts a paragraph: one group closed and one opened.
-    const auto lineFeeds =
-        static_cast<std::size_t>(std::count(contact.Notes.begin(), contact.Notes.end(), L'\n'));
-    if (GroupBraces(rtf) != std::pair{empty.first + lineFeeds, empty.second + lineFeeds}) {
+    // Each line break of a value starts a paragraph: one group closed and one opened.
+    std::size_t breaks = 0;
+    for (const auto& value : DesktopUtilities::ContactNoteValues(contact)) {
+        breaks += LineBreaks(value);
+    }
+    if (GroupBraces(rtf) != std::pair{empty.first + breaks, empty.second + breaks}) {
         return "a brace from a value became RTF markup";
     }
     return std::nullopt;

@@ -190,7 +190,9 @@ void ReportError(const AutomationError& error) {
 void ReportLoaded(const OrvantisAgent::LoadSummary& loaded) {
     std::cerr << "orvantis: loaded " << loaded.contacts << " contact(s), " << loaded.events
               << " event(s), " << loaded.todos << " task(s) into \""
-              << Utf8FromWide(EscapeControlCharacters(loaded.target)) << "\"\n";
+              << Utf8FromWide(EscapeControlCharacters(loaded.target)) << '"';
+    if (loaded.files) std::cerr << ", wrote " << *loaded.files << " file(s)";
+    std::cerr << '\n';
 }
 
 // The load's summary, once it ran to its end; nothing when it did not.

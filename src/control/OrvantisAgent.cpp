@@ -28,37 +28,6 @@ private:
     bool& loaded_;
 };
 
-// The routers, counting the records that reached an inserter: a kind the target does not
-// take is read and dropped, and is not reported as loaded.
-class CountingSink : public RouterSink {
-public:
-    CountingSink(Host& host, const std::wstring& target)
-        : RouterSink(host, target), row_(FindTarget(target)) {
-        summary.target = target;
-    }
-    void Contact(AgentContactRef& contact) override {
-        RouterSink::Contact(contact);
-        Count(&Target::contact, summary.contacts);
-    }
-    void Event(AgentEventRef& event) override {
-        RouterSink::Event(event);
-        Count(&Target::event, summary.events);
-    }
-    void Todo(AgentTodoRef& todo) override {
-        RouterSink::Todo(todo);
-        Count(&Target::todo, summary.todos);
-    }
-    OrvantisAgent::LoadSummary summary;
-
-private:
-    template <class RecordRef>
-    void Count(Inserter<RecordRef> Target::*kind, std::size_t& count) const {
-        if (row_ && (row_->batch || row_->*kind)) ++count;
-    }
-
-    const Target* row_;
-};
-
 }  // namespace
 
 Variant OrvantisAgent::LoadXML(Variant& var) {
@@ -71,10 +40,11 @@ Variant OrvantisAgent::LoadXML(Variant& var) {
     auto request = ParseRequest(host_, *text);
     if (!request) return {};
     PrepareTarget(host_, request->target);
-    CountingSink counted(host_, request->target);
-    ReadItems(request->document, counted);
-    counted.Finish();
-    lastLoad_ = counted.summary;
+    RouterSink router(host_, request->target);
+    ReadItems(request->document, router);
+    const auto files = router.Finish();
+    const auto& taken = router.taken();
+    lastLoad_ = {request->target, taken.contacts, taken.events, taken.todos, files};
     active.finished = true;
     return {};
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "automation/Variant.hpp"
@@ -30,6 +31,8 @@ public:
         std::size_t contacts = 0;
         std::size_t events = 0;
         std::size_t todos = 0;
+        // The files a target that writes files wrote; none for a product's target.
+        std::optional<std::size_t> files;
     };
     const LoadSummary& LastLoad() const { return lastLoad_; }
 

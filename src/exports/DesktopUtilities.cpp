@@ -4,9 +4,8 @@
 #include <cwctype>
 #include <string_view>
 
-#include "automation/AutomationError.hpp"
-#include "support/SafeFileName.hpp"
 #include "exports/RtfText.hpp"
+#include "platform/CodePage.hpp"
 
 namespace orvantis::DesktopUtilities {
 namespace {
@@ -45,21 +44,22 @@ constexpr std::array<std::wstring_view, 26> kHeader = {
 
 constexpr std::wstring_view kParagraph = L"\\par }{\\fs16 ";
 constexpr std::wstring_view kNotesParagraph = L"\\par }{\\fs16\\cf10 ";
-constexpr std::wstring_view kNotesLineBreak = L"\\par }{\\fs16";
+constexpr std::wstring_view kLineBreak = L"\\par }{\\fs16";
 constexpr std::wstring_view kClosing = L"\\par }}";
 
-// Only line feeds start a new paragraph; a CR stays, and RTF readers ignore it. The paragraph
-// mark has no delimiter of its own, so a line that starts with a digit or a blank gets one:
-// "\fs16" followed by "2 pm" would read as font size 162 and lose the "2".
-std::wstring NotesParagraphs(const std::wstring& notes) {
-    const std::wstring text = RtfText(notes);
+// Every line break (LF, CR LF or a lone CR, as the vCard reads them) starts a new paragraph.
+// The paragraph mark has no delimiter of its own, so a line that starts with a digit or a
+// blank gets one: "\fs16" followed by "2 pm" would read as font size 162 and lose the "2".
+std::wstring Paragraphs(const std::wstring& value) {
+    const std::wstring text = RtfText(value);
     std::wstring rtf;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != L'\n') {
+        if (text[i] != L'\n' && text[i] != L'\r') {
             rtf += text[i];
             continue;
         }
-        rtf += kNotesLineBreak;
+        if (text[i] == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n') ++i;
+        rtf += kLineBreak;
         if (i + 1 < text.size() && (std::iswdigit(text[i + 1]) || text[i + 1] == L' ')) {
             rtf += L' ';
         }
@@ -69,27 +69,30 @@ std::wstring NotesParagraphs(const std::wstring& notes) {
 
 }  // namespace
 
-std::wstring BuildContactRtf(const AgentContact& c) {
+std::array<std::wstring, 8> ContactNoteValues(const AgentContact& c) {
+    return {c.CompanyName,
+            c.CompanyAddressStreet,
+            c.CompanyAddressCity + L", " + c.CompanyAddressZip + L' ' + c.CompanyAddressCountry,
+            c.CompanyEmail.ToText(),
+            c.CompanyFax.ToText(),
+            c.SiteURL,
+            std::wstring(),
+            c.Notes};
+}
+
+std::wstring BuildContactRtf(const AgentContact& contact) {
     std::wstring rtf;
     for (const auto text : kHeader) rtf += text;
-    for (const std::wstring& value :
-         {c.CompanyName, c.CompanyAddressStreet,
-          c.CompanyAddressCity + L", " + c.CompanyAddressZip + L' ' + c.CompanyAddressCountry,
-          c.CompanyEmail.ToText(), c.CompanyFax.ToText(), c.SiteURL, std::wstring()}) {
-        rtf.append(kParagraph).append(RtfText(value));
+    const auto values = ContactNoteValues(contact);
+    for (std::size_t i = 0; i + 1 < values.size(); ++i) {
+        rtf.append(kParagraph).append(Paragraphs(values[i]));
     }
-    rtf.append(kNotesParagraph).append(NotesParagraphs(c.Notes)).append(kClosing);
+    rtf.append(kNotesParagraph).append(Paragraphs(values.back())).append(kClosing);
     return rtf;
 }
 
-void WriteDesktopContact(Host& host, const AgentContact& contact) {
-    const std::wstring folder = host.shell.SpecialFolderPath(folder::kDesktopDirectory);
-    // Without it the note would land in whatever folder the host runs in.
-    if (folder.empty()) {
-        throw AutomationError::Standard(errors::kPathNotFound, L"the desktop folder");
-    }
-    host.files.WriteAnsiText(folder + SafeFileName(contact.CompanyName, L".rtf", folder),
-                             BuildContactRtf(contact) + std::wstring(kClosing));
+std::string ContactNoteFile(const AgentContact& contact) {
+    return ToAnsi(BuildContactRtf(contact) + std::wstring(kClosing));
 }
 
 }  // namespace orvantis::DesktopUtilities

@@ -1,20 +1,23 @@
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "items/AgentContact.hpp"
-#include "platform/Host.hpp"
 
 namespace orvantis::DesktopUtilities {
 
-// The note as an RTF document: a fixed Times New Roman A4 header, then the company's name,
-// street, "city, zip country", e-mail, fax and web site, an empty paragraph, and the notes in
-// colour 10, one paragraph per line. Values are RTF-escaped, so they can never become markup.
+// What the note shows, in order: the company's name, street, "city, zip country", e-mail, fax
+// and web site, an empty line, and last the notes.
+std::array<std::wstring, 8> ContactNoteValues(const AgentContact& contact);
+
+// The note as an RTF document: a fixed Times New Roman A4 header, then each of the values
+// above, the notes in colour 10. Every line break of a value (LF, CR LF or a lone CR)
+// starts a paragraph of its own. Values are RTF-escaped, so they can never become markup.
 std::wstring BuildContactRtf(const AgentContact& contact);
 
-// Writes the note (ANSI code page) into the current user's desktop folder, named after the
-// company (see SafeFileName, ".rtf"); an existing note of the same company is replaced. Raises 76
-// when the platform knows no desktop folder, and any file error.
-void WriteDesktopContact(Host& host, const AgentContact& contact);
+// The note's file as written (the ANSI code page, which keeps the escapes' ASCII as it is):
+// the document, then its closing "\par }}" once more.
+std::string ContactNoteFile(const AgentContact& contact);
 
 }  // namespace orvantis::DesktopUtilities

@@ -1,7 +1,11 @@
 #include "exports/OExpressUtilities.hpp"
 
+#include <algorithm>
+
 #include "automation/AutomationError.hpp"
+#include "automation/Unicode.hpp"
 #include "exports/QuotedPrintable.hpp"
+#include "platform/CodePage.hpp"
 #include "platform/CommandLine.hpp"
 #include "support/RegistreUtilities.hpp"
 #include "support/ShellUtilities.hpp"
@@ -9,24 +13,42 @@
 namespace orvantis::OExpressUtilities {
 namespace {
 
-constexpr std::wstring_view kQuotedPrintable = L";ENCODING=QUOTED-PRINTABLE";
+bool IsAscii(std::string_view bytes) {
+    return std::all_of(bytes.begin(), bytes.end(),
+                       [](char b) { return static_cast<unsigned char>(b) < 0x80; });
+}
 
 class Card {
 public:
     void Line(std::wstring_view text) { text_.append(text).append(L"\r\n"); }
 
-    // "name:value", or the quoted-printable form under encodedName when the value holds a
-    // line break and so cannot stand on one line.
+    // "name:value" as it stands when the code page holds the value on one line, which keeps
+    // the cards of code-page text as they always were; otherwise the encoded form under
+    // encodedName.
     void Property(std::wstring_view name, std::wstring_view encodedName,
                   const std::wstring& value) {
-        if (HasLineBreak(value)) {
-            Line(QuotedPrintableLine(encodedName, value));
-        } else {
+        if (!HasLineBreak(value) && FromAnsi(ToAnsi(value)) == value) {
             Line(std::wstring(name) + L':' + value);
+        } else {
+            Encoded(encodedName, value);
         }
     }
     void Property(std::wstring_view name, const std::wstring& value) {
-        Property(name, std::wstring(name) + std::wstring(kQuotedPrintable), value);
+        Property(name, name, value);
+    }
+
+    // Quoted-printable over the code page's bytes, or over UTF-8 when the code page lacks a
+    // character (which would become "?"), naming the character set of any byte above 127.
+    void Encoded(std::wstring_view name, const std::wstring& value) {
+        std::string bytes = ToAnsi(value);
+        std::wstring charset = AnsiCharsetName();
+        if (FromAnsi(bytes) != value) {
+            bytes = Utf8FromWide(value);
+            charset = L"UTF-8";
+        }
+        std::wstring parameters(name);
+        if (!IsAscii(bytes)) parameters.append(L";CHARSET=").append(charset);
+        Line(QuotedPrintableLine(parameters + L";ENCODING=QUOTED-PRINTABLE", bytes));
     }
 
     std::wstring Text() && { return std::move(text_); }
@@ -35,9 +57,21 @@ private:
     std::wstring text_;
 };
 
+// One component of a structured value (N, ADR, ORG): a ";" inside it would start the next
+// component and a "\" would escape what follows, so both get a backslash.
+std::wstring Component(std::wstring_view value) {
+    std::wstring escaped;
+    for (const wchar_t c : value) {
+        if (c == L';' || c == L'\\') escaped += L'\\';
+        escaped += c;
+    }
+    return escaped;
+}
+
 std::wstring Address(const std::wstring& street, const std::wstring& city, const std::wstring& zip,
                      const std::wstring& country) {
-    return L";;" + street + L';' + city + L";;" + zip + L';' + country;
+    return L";;" + Component(street) + L';' + Component(city) + L";;" + Component(zip) + L';' +
+           Component(country);
 }
 
 // The formatted address: street, then postal code and city, then country, one per line,
@@ -78,10 +112,10 @@ std::wstring BuildOExpressCard(const AgentContact& c) {
     Card card;
     card.Line(L"BEGIN:VCARD");
     card.Line(L"VERSION:2.1");
-    card.Property(L"N", c.Lastname + L';' + c.Firstname + L";;");
+    card.Property(L"N", Component(c.Lastname) + L';' + Component(c.Firstname) + L";;");
     card.Property(L"FN", c.Firstname + L' ' + c.Lastname);
-    card.Property(L"ORG", c.CompanyName);
-    card.Property(L"NOTE;ENCODING-PRINTEABLE", L"NOTE;ENCODING=QUOTED-PRINTABLE", c.Notes);
+    card.Property(L"ORG", Component(c.CompanyName));
+    card.Property(L"NOTE;ENCODING-PRINTEABLE", L"NOTE", c.Notes);
     card.Property(L"TEL;WORK", c.CompanyPhone);
     card.Property(L"TEL;HOME", c.PersonalPhone.ToText());
     card.Property(L"TEL;CELL", c.PersonalMobile);
@@ -89,14 +123,12 @@ std::wstring BuildOExpressCard(const AgentContact& c) {
     card.Property(L"TITLE", c.JobTitle);
     card.Property(L"ADR;WORK", Address(c.CompanyAddressStreet, c.CompanyAddressCity,
                                        c.CompanyAddressZip, c.CompanyAddressCountry));
-    card.Line(QuotedPrintableLine(L"LABEL;WORK;ENCODING=QUOTED-PRINTABLE",
-                                  Label(c.CompanyAddressStreet, c.CompanyAddressCity,
-                                        c.CompanyAddressZip, c.CompanyAddressCountry)));
+    card.Encoded(L"LABEL;WORK", Label(c.CompanyAddressStreet, c.CompanyAddressCity,
+                                    c.CompanyAddressZip, c.CompanyAddressCountry));
     card.Property(L"ADR;HOME", Address(c.HomeAddressStreet, c.HomeAddressCity, c.HomeAddressZip,
                                        c.HomeAddressCountry));
-    card.Line(QuotedPrintableLine(
-        L"LABEL;HOME;ENCODING=QUOTED-PRINTABLE",
-        Label(c.HomeAddressStreet, c.HomeAddressCity, c.HomeAddressZip, c.HomeAddressCountry)));
+    card.Encoded(L"LABEL;HOME", Label(c.HomeAddressStreet, c.HomeAddressCity, c.HomeAddressZip,
+                                    c.HomeAddressCountry));
     card.Property(L"EMAIL;PREF;INTERNET", c.Email);
     card.Property(L"URL", c.SiteURL);
     card.Line(L"END:VCARD");

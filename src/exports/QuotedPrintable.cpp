@@ -2,8 +2,6 @@
 
 #include <vector>
 
-#include "platform/CodePage.hpp"
-
 namespace orvantis {
 namespace {
 
@@ -21,8 +19,7 @@ bool IsBlank(std::wstring_view token) {
 }
 
 // The value as tokens that a soft break may not split: one character, "=XX" or "=0D=0A".
-std::vector<std::wstring> Tokens(std::wstring_view value) {
-    const std::string bytes = ToAnsi(value);
+std::vector<std::wstring> Tokens(std::string_view bytes) {
     std::vector<std::wstring> tokens;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         const auto byte = static_cast<unsigned char>(bytes[i]);
@@ -44,10 +41,10 @@ bool HasLineBreak(std::wstring_view text) {
     return text.find_first_of(L"\r\n") != text.npos;
 }
 
-std::wstring QuotedPrintableLine(std::wstring_view name, std::wstring_view value) {
+std::wstring QuotedPrintableLine(std::wstring_view name, std::string_view bytes) {
     std::wstring result;
     std::wstring line = std::wstring(name) + L':';
-    const std::vector<std::wstring> tokens = Tokens(value);
+    const std::vector<std::wstring> tokens = Tokens(bytes);
     for (std::size_t i = 0; i < tokens.size(); ++i) {
         const bool last = i + 1 == tokens.size();
         std::wstring token = tokens[i];

@@ -10,4 +10,8 @@ namespace orvantis {
 std::string ToAnsi(std::wstring_view text);
 std::wstring FromAnsi(std::string_view bytes);
 
+// The code page's name as MIME charsets spell it ("WINDOWS-1252"), for files that say which
+// character set their bytes are in.
+std::wstring AnsiCharsetName();
+
 }  // namespace orvantis

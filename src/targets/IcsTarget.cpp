@@ -38,17 +38,20 @@ public:
           stamp_(host.timeZone.NowUtc()),
           calendar_(host.timeZone, stamp_) {}
 
-    void Contact(const AgentContact& contact) override {
+    bool Contact(const AgentContact& contact) override {
         cards_ += VCard(contact, uids_.Of(contact), stamp_);
+        return true;
     }
-    void Event(const AgentEvent& event) override {
+    bool Event(const AgentEvent& event) override {
         components_.push_back(calendar_.Event(event, uids_.Of(event)));
+        return true;
     }
-    void Todo(const AgentTodo& todo) override {
+    bool Todo(const AgentTodo& todo) override {
         components_.push_back(calendar_.Todo(todo, uids_.Of(todo)));
+        return true;
     }
 
-    void Finish() override {
+    std::size_t Finish() override {
         std::vector<std::wstring> written;
         const std::wstring name = L"Orvantis " + uids_.Digest();
         if (!components_.empty()) {
@@ -67,6 +70,7 @@ public:
             host_.ui.MessageBox(L"No program is set to open these files:" + unopened, kAlertTitle,
                                 box::kOkOnly);
         }
+        return written.size();
     }
 
 private:

@@ -1,6 +1,5 @@
 #include "targets/InserterUtilities.hpp"
 
-#include "exports/DesktopUtilities.hpp"
 #include "exports/OExpressUtilities.hpp"
 #include "inserters/act/ActUtilities.hpp"
 #include "inserters/goldmine/GoldMineUtilities.hpp"
@@ -9,6 +8,7 @@
 #include "inserters/notes/LotusUtilities.hpp"
 #include "inserters/outlook/OutlookUtilities.hpp"
 #include "support/ConfigUtilities.hpp"
+#include "targets/DesktopTarget.hpp"
 #include "targets/IcsTarget.hpp"
 #include "targets/PlugInInserter.hpp"
 
@@ -54,11 +54,7 @@ const Target kTargets[] = {
              ActUtilities::WriteActContact(host, *contact,
                                            ConfigUtilities::GetActDatabasePath(host).ToText());
          }},
-    {.name = L"desktop",
-     .contact =
-         [](Host& host, AgentContactRef& contact) {
-             DesktopUtilities::WriteDesktopContact(host, *contact);
-         }},
+    {.name = L"desktop", .batch = CreateDesktopBatch},
     {.name = L"onenotes",
      .contact =
          [](Host& host, AgentContactRef& contact) {
@@ -77,11 +73,12 @@ const Target kTargets[] = {
 };
 
 template <class RecordRef>
-void Insert(Host& host, RecordRef& record, std::wstring_view target,
+bool Insert(Host& host, RecordRef& record, std::wstring_view target,
             Inserter<RecordRef> Target::*kind) {
     const Target* row = FindTarget(target);
-    if (!row) return;
-    if (const Inserter<RecordRef> insert = row->*kind) insert(host, record);
+    const Inserter<RecordRef> insert = row ? row->*kind : nullptr;
+    if (insert) insert(host, record);
+    return insert != nullptr;
 }
 
 }  // namespace
@@ -98,16 +95,16 @@ void PrepareTarget(Host& host, std::wstring_view target) {
     if (row && row->prepare) row->prepare(host);
 }
 
-void InsertContact(Host& host, AgentContactRef& contact, std::wstring_view target) {
-    Insert(host, contact, target, &Target::contact);
+bool InsertContact(Host& host, AgentContactRef& contact, std::wstring_view target) {
+    return Insert(host, contact, target, &Target::contact);
 }
 
-void InsertEvent(Host& host, AgentEventRef& event, std::wstring_view target) {
-    Insert(host, event, target, &Target::event);
+bool InsertEvent(Host& host, AgentEventRef& event, std::wstring_view target) {
+    return Insert(host, event, target, &Target::event);
 }
 
-void InsertTodo(Host& host, AgentTodoRef& todo, std::wstring_view target) {
-    Insert(host, todo, target, &Target::todo);
+bool InsertTodo(Host& host, AgentTodoRef& todo, std::wstring_view target) {
+    return Insert(host, todo, target, &Target::todo);
 }
 
 RouterSink::RouterSink(Host& host, std::wstring target) : host_(host), target_(std::move(target)) {
@@ -116,19 +113,20 @@ RouterSink::RouterSink(Host& host, std::wstring target) : host_(host), target_(s
 }
 
 void RouterSink::Contact(AgentContactRef& contact) {
-    batch_ ? batch_->Contact(*contact) : InsertContact(host_, contact, target_);
+    taken_.contacts += batch_ ? batch_->Contact(*contact) : InsertContact(host_, contact, target_);
 }
 
 void RouterSink::Event(AgentEventRef& event) {
-    batch_ ? batch_->Event(*event) : InsertEvent(host_, event, target_);
+    taken_.events += batch_ ? batch_->Event(*event) : InsertEvent(host_, event, target_);
 }
 
 void RouterSink::Todo(AgentTodoRef& todo) {
-    batch_ ? batch_->Todo(*todo) : InsertTodo(host_, todo, target_);
+    taken_.todos += batch_ ? batch_->Todo(*todo) : InsertTodo(host_, todo, target_);
 }
 
-void RouterSink::Finish() {
-    if (batch_) batch_->Finish();
+std::optional<std::size_t> RouterSink::Finish() {
+    if (!batch_) return std::nullopt;
+    return batch_->Finish();
 }
 
 }  // namespace orvantis

@@ -4,8 +4,6 @@
 #include "support/SafeFileName.hpp"
 #include "exports/DesktopUtilities.hpp"
 #include "exports/RtfText.hpp"
-#include "fakes/Errors.hpp"
-#include "fakes/TestHost.hpp"
 #include "platform/CodePage.hpp"
 
 namespace orvantis::DesktopUtilities {
@@ -18,7 +16,7 @@ TEST(ContactRtf, MatchesTheExpectedDocumentsByteForByte) {
     for (const auto& [contact, file] :
          {std::pair{testing::FullContact(), "full.rtf"}, std::pair{AgentContact(), "empty.rtf"},
           std::pair{testing::HostileContact(), "hostile.rtf"}}) {
-        EXPECT_EQ(ToAnsi(BuildContactRtf(contact)) + "\\par }}", ExpectedExport(file)) << file;
+        EXPECT_EQ(ContactNoteFile(contact), ExpectedExport(file)) << file;
     }
 }
 
@@ -58,40 +56,6 @@ TEST(DesktopFileName, CutsALongNameAlikeOnEveryPlatformKeepingTheExtension) {
     for (const auto& [company, where, file] : cases) {
         EXPECT_EQ(SafeFileName(company, L".rtf", where), file) << where.size();
     }
-}
-
-class WriteDesktop : public ::testing::Test {
-protected:
-    WriteDesktop() { test.shell.folders[folder::kDesktopDirectory] = L"C:\\Users\\C\\Desktop\\"; }
-    testing::TestHost test;
-    Host& host = test.Get();
-};
-
-TEST_F(WriteDesktop, WritesOneNotePerCompanyInTheUsersDesktopFolder) {
-    WriteDesktopContact(host, testing::HostileContact());
-    WriteDesktopContact(host, testing::FullContact());
-    AgentContact second = testing::FullContact();
-    second.Notes = L"second";
-    WriteDesktopContact(host, second);
-    ASSERT_EQ(test.files.files.size(), 2u);
-    EXPECT_EQ(
-        test.files.files.at(L"C:\\Users\\C\\Desktop\\.._.._Windows_System32_evil_______CON.rtf"),
-        ExpectedExport("hostile.rtf"));
-    EXPECT_NE(
-        test.files.files.at(L"C:\\Users\\C\\Desktop\\Durand & Fils.rtf").find("\\cf10 second"),
-        std::string::npos);
-    second.CompanyName = std::wstring(300, L'a');
-    WriteDesktopContact(host, second);
-    const std::wstring cut = L"C:\\Users\\C\\Desktop\\" + std::wstring(236, L'a') + L".rtf";
-    EXPECT_EQ(test.files.files.count(cut), 1u);  // 259 characters
-    EXPECT_TRUE(test.shell.runs.empty());
-}
-
-TEST_F(WriteDesktop, NoDesktopFolderIsAnErrorNotAFileElsewhere) {
-    test.shell.folders.clear();
-    EXPECT_EQ(testing::ErrorNumberOf([&] { WriteDesktopContact(host, testing::FullContact()); }),
-              errors::kPathNotFound);
-    EXPECT_TRUE(test.files.files.empty());
 }
 
 }  // namespace

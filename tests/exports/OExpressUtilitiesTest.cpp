@@ -46,7 +46,8 @@ TEST(QuotedPrintable, FoldsWithinTheLineLengthAndDecodesBackToTheValue) {
             std::wstring value;
             while (value.size() < length) value += fill;
             value.resize(length);
-            const std::wstring line = QuotedPrintableLine(L"NOTE;ENCODING=QUOTED-PRINTABLE", value);
+            const std::wstring line = QuotedPrintableLine(L"NOTE;ENCODING=QUOTED-PRINTABLE",
+                                                           ToAnsi(value));
             ASSERT_TRUE(line.starts_with(L"NOTE;ENCODING=QUOTED-PRINTABLE:"));
             // Line breaks of any kind come back as CR LF.
             EXPECT_EQ(DecodeQuotedPrintable(std::wstring_view(line).substr(31)),

@@ -69,6 +69,26 @@ for reader, script in (("python3-icalendar", "read_ics.py"), ("libical", "read_l
 node_read = read(["node", str(readers / "read_standards.js")] + sorted(files))
 check(node_read == expected, "ical.js read:\n" + "\n".join(map(str, node_read)))
 
+
+def as_ez_vcard_reads(card):
+    """The fields of an expected card in the shape tests/readers/ReadVCard.java prints them."""
+    types = lambda listed: listed.lower().replace(",", ";")
+    return {"version": "3.0", "N": card["n"][:2], "FN": card["fn"], "ORG": [card["org"]],
+            "TITLE": card.get("title"), "NOTE": card["note"],
+            "EMAIL": card["email"][0][1], "URL": card.get("url"),
+            "ADR": {types(kind): [a[2], a[3], a[5], a[6]] for kind, a in card.get("adr", [])},
+            "TEL": {types(kind): number for kind, number in card.get("tel", [])}}
+
+
+# ez-vcard too reads the cards, each field in its slot of N, ADR and ORG.
+jars = "/usr/share/java/ez-vcard.jar:/usr/share/java/vinnie.jar"
+java_read = read(["java", "-cp", jars, str(source / "tests/readers/ReadVCard.java"), "UTF-8"]
+                 + [f for f in files if f.endswith(".vcf")])
+for card, got in zip([e for e in expected if e["kind"] == "VCARD"], java_read, strict=True):
+    for field, value in as_ez_vcard_reads(card).items():
+        check(got[field] == value, f"ez-vcard read {field} {got[field]!r}, expected {value!r}")
+    check(got["warnings"] == [], f"ez-vcard warns: {got['warnings']}")
+
 for failure in failures:
     print("FAIL:", failure)
 sys.exit(1 if failures else 0)

@@ -27,4 +27,6 @@ std::wstring FromAnsi(std::string_view bytes) {
     return text;
 }
 
+std::wstring AnsiCharsetName() { return L"WINDOWS-1252"; }
+
 }  // namespace orvantis

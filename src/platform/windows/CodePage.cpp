@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <stdexcept>
+#include <string>
 
 #include "platform/CodePage.hpp"
 
@@ -54,6 +55,17 @@ std::wstring FromAnsi(std::string_view bytes) {
     std::wstring text(static_cast<std::size_t>(size), L'\0');
     MultiByteToWideChar(CP_ACP, 0, bytes.data(), Length(bytes.size()), text.data(), size);
     return text;
+}
+
+// The East Asian code pages are known to readers by their IANA names, the others by number.
+std::wstring AnsiCharsetName() {
+    switch (const UINT codePage = GetACP()) {
+        case 932: return L"SHIFT_JIS";
+        case 936: return L"GBK";
+        case 949: return L"KS_C_5601-1987";
+        case 950: return L"BIG5";
+        default: return L"WINDOWS-" + std::to_wstring(codePage);
+    }
 }
 
 }  // namespace orvantis
