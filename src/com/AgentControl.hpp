@@ -20,12 +20,14 @@ using windows::ComPtr;
 
 // The COM face of OrvantisAgent: its dual interface served through the type library, the
 // class information, the (empty) event source, the scripting-safety answers, and what a
-// container needs to embed it (Embedding, EmptyPersistence). Every AutomationError reaches
+// container needs to embed it (Embedding, EmptyPersistence). A load asks the sites for the
+// page's address, for the site lock. Every AutomationError reaches
 // a script as DISP_E_EXCEPTION with its number, source and text.
 class AgentControl final : public _OrvantisAgent,
                            public IProvideClassInfo2,
                            public IConnectionPointContainer,
                            public IObjectSafety,
+                           public IObjectWithSite,
                            public ISupportErrorInfo,
                            public Embedding,
                            public EmptyPersistence,
@@ -67,6 +69,10 @@ public:
     HRESULT STDMETHODCALLTYPE SetInterfaceSafetyOptions(REFIID iid, DWORD mask,
                                                         DWORD options) override;
 
+    // IObjectWithSite: how a browser sites an object that a page's script creates.
+    HRESULT STDMETHODCALLTYPE SetSite(IUnknown* site) override;
+    HRESULT STDMETHODCALLTYPE GetSite(REFIID iid, void** site) override;
+
     // ISupportErrorInfo
     HRESULT STDMETHODCALLTYPE InterfaceSupportsErrorInfo(REFIID iid) override;
 
@@ -89,6 +95,7 @@ private:
     OrvantisAgent agent_;
     ComPtr<ITypeInfo> agentInfo_;
     std::optional<AutomationError> lastError_;
+    ComPtr<IUnknown> objectSite_;
     std::map<DWORD, ComPtr<IUnknown>> sinks_;
     DWORD nextCookie_ = 1;
 };
