@@ -18,6 +18,7 @@
 #include "cli/SandboxLoad.hpp"
 #include "control/OrvantisAgent.hpp"
 #include "control/Request.hpp"
+#include "control/SiteAnswers.hpp"
 #include "inserters/groupwise/GroupWiseDialog.hpp"
 #include "inserters/outlook/OutlookDialog.hpp"
 #include "platform/NativeHost.hpp"
@@ -40,6 +41,9 @@ constexpr std::string_view kUsage =
     "                             the address book that GroupWise contacts go to\n"
     "       orvantis sandbox show DIR   print what the products' stand-ins in DIR hold\n"
     "       orvantis settings     print the stored per-user settings (the password masked)\n"
+    "                             and the sites allowed or refused for pages\n"
+    "       orvantis sites forget ORIGIN\n"
+    "                             forget the answer about a site (https://crm.example.com)\n"
     "       orvantis --help | --version\n"
     "Options:\n"
     "  --sandbox DIR              the products are answered by their stand-ins, whose worlds\n"
@@ -225,7 +229,24 @@ int PrintSettings() {
             const std::wstring value = EscapeControlCharacters(ReplaceAll(shown, L"\\", L"\\\\"));
             std::cout << Utf8FromWide(key) << '=' << Utf8FromWide(value) << '\n';
         }
+        for (const auto& site : RememberedSites(native->Get())) {
+            std::cout << "site " << Utf8FromWide(EscapeControlCharacters(site.origin)) << '='
+                      << (site.allowed ? "allowed" : "refused") << '\n';
+        }
         return kFinished;
+    } catch (const AutomationError& error) {
+        ReportError(error);
+        return kNotFinished;
+    }
+}
+
+int ForgetSite(const std::string& origin) {
+    ConsoleUserInterface console(std::cerr, nullptr);
+    const auto native = CreateNativeHost(console);
+    try {
+        if (ForgetSite(native->Get(), WideFromUtf8(origin).value_or(L""))) return kFinished;
+        std::cerr << "orvantis: no answer about " << origin << " is remembered\n";
+        return kNotFinished;
     } catch (const AutomationError& error) {
         ReportError(error);
         return kNotFinished;
@@ -253,6 +274,9 @@ int Main(int argc, char** argv) {
         return kFinished;
     }
     if (argc == 2 && first == "settings") return PrintSettings();
+    if (argc == 4 && first == "sites" && std::string_view(argv[2]) == "forget") {
+        return ForgetSite(argv[3]);
+    }
     if (argc == 4 && first == "sandbox" && std::string_view(argv[2]) == "show") {
         return ShowSandbox(argv[3]);
     }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "control/OrvantisAgent.hpp"
+#include "control/RememberedSitesDialog.hpp"
 #include "control/SiteAnswers.hpp"
 #include "control/SiteConsentDialog.hpp"
 #include "control/SitePolicy.hpp"
@@ -252,6 +253,19 @@ TEST_F(SiteLockTest, RememberedSitesAreReplacedAndForgottenByOrigin) {
     EXPECT_EQ(sites[0].origin, L"https://a.test");
     EXPECT_FALSE(sites[0].allowed);
     EXPECT_EQ(Remembered(), L"damaged;refuse https://a.test");
+}
+
+TEST_F(SiteLockTest, TheSitesDialogForgetsTheSelectedSiteAndShowsTheListAgain) {
+    Host& host = host_.Get();
+    ConfigUtilities::SaveSiteAnswers(host, std::wstring(L"allow https://a.test;refuse https://b.test"));
+    host_.ui.dialogAnswers = {PresetAnswer{Button::Ok, {}, {{L"List1", 1}}}, PresetAnswer{Button::Ok}};
+    ShowRememberedSites(host);
+    // Forget with no line selected forgets nothing, and ends the showing.
+    ASSERT_EQ(host_.ui.dialogs.size(), 2u);
+    EXPECT_EQ(host_.ui.dialogs[0].controls[1].items,
+              (std::vector<std::wstring>{L"https://a.test (allowed)", L"https://b.test (refused)"}));
+    EXPECT_EQ(host_.ui.dialogs[1].controls[1].items, std::vector<std::wstring>{L"https://a.test (allowed)"});
+    EXPECT_EQ(Remembered(), L"allow https://a.test");
 }
 
 }  // namespace
