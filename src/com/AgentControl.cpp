@@ -69,7 +69,7 @@ HRESULT AgentControl::QueryInterface(REFIID iid, void** object) {
         *object = static_cast<IConnectionPointContainer*>(this);
     } else if (iid == IID_IObjectSafety) {
         *object = static_cast<IObjectSafety*>(this);
-    } else if (iid == IID_IObjectWithSite) {
+    } else if (iid == IID_IObjectWithSite && madeSafeForScripting_) {
         *object = static_cast<IObjectWithSite*>(this);
     } else if (iid == IID_ISupportErrorInfo) {
         *object = static_cast<ISupportErrorInfo*>(this);
@@ -218,9 +218,13 @@ HRESULT AgentControl::GetInterfaceSafetyOptions(REFIID iid, DWORD* supported, DW
 }
 
 HRESULT AgentControl::SetInterfaceSafetyOptions(REFIID iid, DWORD mask, DWORD options) {
-    return AnswerSafety(iid, [&](const std::wstring_view* id) {
+    const HRESULT answer = AnswerSafety(iid, [&](const std::wstring_view* id) {
         return SafetyModule::SetInterfaceSafetyOptions(id, mask, options);
     });
+    if (SUCCEEDED(answer) && (mask & options & INTERFACESAFE_FOR_UNTRUSTED_CALLER)) {
+        madeSafeForScripting_ = true;
+    }
+    return answer;
 }
 
 HRESULT AgentControl::SetSite(IUnknown* site) {

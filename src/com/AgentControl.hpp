@@ -69,7 +69,11 @@ public:
     HRESULT STDMETHODCALLTYPE SetInterfaceSafetyOptions(REFIID iid, DWORD mask,
                                                         DWORD options) override;
 
-    // IObjectWithSite: how a browser sites an object that a page's script creates.
+    // IObjectWithSite: how a browser sites an object that a page's script creates. It is
+    // offered only once a caller has made the control safe for untrusted callers, as a
+    // browser's script engine does (through its security manager) before it sites an object.
+    // A script host that runs local code does neither: it needs no site, and Wine's VBScript
+    // cannot create an object with this interface at all when its host offers no services.
     HRESULT STDMETHODCALLTYPE SetSite(IUnknown* site) override;
     HRESULT STDMETHODCALLTYPE GetSite(REFIID iid, void** site) override;
 
@@ -96,6 +100,7 @@ private:
     ComPtr<ITypeInfo> agentInfo_;
     std::optional<AutomationError> lastError_;
     ComPtr<IUnknown> objectSite_;
+    bool madeSafeForScripting_ = false;
     std::map<DWORD, ComPtr<IUnknown>> sinks_;
     DWORD nextCookie_ = 1;
 };
