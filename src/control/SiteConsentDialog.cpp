@@ -15,7 +15,7 @@ std::wstring ProgramName(const std::wstring& target) {
         {L"oexpress", L"Outlook Express"}, {L"goldmine", L"GoldMine"},
         {L"msn", L"the MSN plug-in"},  {L"act", L"ACT!"},
         {L"desktop", L"your desktop"}, {L"onenotes", L"the OneNotes plug-in"},
-        {L"groupwise", L"GroupWise"},
+        {L"groupwise", L"GroupWise"},  {L"ics", L"iCalendar and vCard files"},
     };
     for (const auto& [name, shown] : kNames) {
         if (name == target) return std::wstring(shown);
@@ -31,13 +31,17 @@ std::wstring Counted(std::size_t count, const wchar_t* one, const wchar_t* many)
 
 std::wstring ConsentText(const std::wstring& origin, const Request& request) {
     const Target* row = FindTarget(request.target);
-    const auto count = [&](const wchar_t* element) {
-        return request.document.ElementsByTagName(element).size();
+    // A batch target takes every kind; a kind the target has no inserter for is not offered.
+    const auto count = [&](bool taken, const wchar_t* element) -> std::size_t {
+        return row && (row->batch || taken) ? request.document.ElementsByTagName(element).size() : 0;
     };
+    const std::size_t contacts = count(row && row->contact, L"contact");
+    const std::size_t events = count(row && row->event, L"event");
+    const std::size_t tasks = count(row && row->todo, L"todo");
     std::vector<std::wstring> parts;
-    if (row && row->contact && count(L"contact")) parts.push_back(Counted(count(L"contact"), L"contact", L"contacts"));
-    if (row && row->event && count(L"event")) parts.push_back(Counted(count(L"event"), L"event", L"events"));
-    if (row && row->todo && count(L"todo")) parts.push_back(Counted(count(L"todo"), L"task", L"tasks"));
+    if (contacts) parts.push_back(Counted(contacts, L"contact", L"contacts"));
+    if (events) parts.push_back(Counted(events, L"event", L"events"));
+    if (tasks) parts.push_back(Counted(tasks, L"task", L"tasks"));
     std::wstring what = parts.empty() ? L"nothing" : parts[0];
     for (std::size_t i = 1; i < parts.size(); ++i) {
         what += (i + 1 == parts.size() ? L" and " : L", ") + parts[i];

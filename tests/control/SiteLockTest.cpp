@@ -190,6 +190,7 @@ TEST_F(SiteLockTest, TheQuestionNamesTheSiteAndWhatTheTargetWouldReceive) {
         {L"<datas open='notes'><contact/><todo/></datas>", L"1 contact and 1 task to Lotus Notes."},
         // Kinds the target does not take are not offered to it.
         {L"<datas open='desktop'><contact/><contact/><event/></datas>", L"2 contacts to your desktop."},
+        {L"<datas open='ics'><event/><contact/></datas>", L"1 contact and 1 event to iCalendar and vCard files."},
         {L"<datas open='outlook'/>", L"nothing to Outlook."},
         {L"<datas open='Outlook'><contact/></datas>", L"nothing to \"Outlook\"."},
     };
