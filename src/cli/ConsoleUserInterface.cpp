@@ -122,7 +122,8 @@ DialogAnswer ConsoleUserInterface::AskAtTerminal(const DialogView& view) {
                 break;
             case Kind::ListBox: answered = AskLine(control); break;
             case Kind::OkButton:
-            case Kind::CancelButton: break;
+            case Kind::CancelButton:
+            case Kind::OtherButton: break;
         }
         if (!answered) return {Button::Close, view.controls};
     }
@@ -171,7 +172,8 @@ bool ConsoleUserInterface::AskLine(DialogControl& list) {
 std::optional<DialogAnswer::Button> ConsoleUserInterface::AskButton(const DialogView& view) {
     std::vector<std::pair<wchar_t, Button>> keys;
     std::string choices;
-    for (const auto& [key, button] : {std::pair{L'o', Button::Ok}, std::pair{L'c', Button::Cancel}}) {
+    for (const auto& [key, button] : {std::pair{L'o', Button::Ok}, std::pair{L'c', Button::Cancel},
+                                      std::pair{L'a', Button::Other}}) {
         if (!CanPress(view, button)) continue;
         keys.emplace_back(key, button);
         choices += std::string(1, static_cast<char>(key)) + " = " + PressedName(view, button) + ", ";

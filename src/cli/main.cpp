@@ -18,6 +18,7 @@
 #include "cli/SandboxLoad.hpp"
 #include "control/OrvantisAgent.hpp"
 #include "control/Request.hpp"
+#include "control/SiteAnswers.hpp"
 #include "inserters/groupwise/GroupWiseDialog.hpp"
 #include "inserters/outlook/OutlookDialog.hpp"
 #include "platform/NativeHost.hpp"
@@ -40,8 +41,11 @@ constexpr std::string_view kUsage =
     "                             the address book that GroupWise contacts go to\n"
     "       orvantis sandbox show DIR   print what the products' stand-ins in DIR hold\n"
     "       orvantis settings [--sandbox DIR]\n"
-    "                             print the stored per-user settings (the password masked),\n"
-    "                             or those the sandbox in DIR keeps for its own loads\n"
+    "                             print the stored per-user settings (the password masked)\n"
+    "                             and the sites allowed or refused for pages, or those the\n"
+    "                             sandbox in DIR keeps for its own loads\n"
+    "       orvantis sites forget ORIGIN\n"
+    "                             forget the answer about a site (https://crm.example.com)\n"
     "       orvantis --help | --version\n"
     "Options:\n"
     "  --sandbox DIR              the products are answered by their stand-ins, whose worlds\n"
@@ -295,6 +299,10 @@ void PrintSettingsOf(Host& host) {
         const std::wstring value = EscapeControlCharacters(ReplaceAll(shown, L"\\", L"\\\\"));
         std::cout << Utf8FromWide(key) << '=' << Utf8FromWide(value) << '\n';
     }
+    for (const auto& site : RememberedSites(host)) {
+        std::cout << "site " << Utf8FromWide(EscapeControlCharacters(site.origin)) << '='
+                  << (site.allowed ? "allowed" : "refused") << '\n';
+    }
 }
 
 // The user's settings, or those a sandbox keeps for its own loads.
@@ -312,6 +320,19 @@ int PrintSettings(const std::optional<std::filesystem::path>& sandbox) {
             PrintSettingsOf(inSandbox);
         }
         return kFinished;
+    } catch (const AutomationError& error) {
+        ReportError(error);
+        return kNotFinished;
+    }
+}
+
+int ForgetSite(const std::string& origin) {
+    ConsoleUserInterface console(std::cerr, nullptr);
+    const auto native = CreateNativeHost(console);
+    try {
+        if (ForgetSite(native->Get(), WideFromUtf8(origin).value_or(L""))) return kFinished;
+        std::cerr << "orvantis: no answer about " << origin << " is remembered\n";
+        return kNotFinished;
     } catch (const AutomationError& error) {
         ReportError(error);
         return kNotFinished;
@@ -346,6 +367,9 @@ int Main(int argc, char** argv) {
     if (argc == 2 && first == "settings") return PrintSettings(std::nullopt);
     if (argc == 4 && first == "settings" && std::string_view(argv[2]) == "--sandbox") {
         return PrintSettings(std::filesystem::path(argv[3]));
+    }
+    if (argc == 4 && first == "sites" && std::string_view(argv[2]) == "forget") {
+        return ForgetSite(argv[3]);
     }
     if (argc == 4 && first == "sandbox" && std::string_view(argv[2]) == "show") {
         return ShowSandbox(argv[3]);

@@ -5,6 +5,7 @@
 #include "com/ConnectionPointEnumerator.hpp"
 #include "com/EventConnectionPoint.hpp"
 #include "com/Module.hpp"
+#include "com/PageAddress.hpp"
 #include "control/SafetyModule.hpp"
 #include "platform/windows/ComErrors.hpp"
 #include "platform/windows/ComVariant.hpp"
@@ -68,6 +69,8 @@ HRESULT AgentControl::QueryInterface(REFIID iid, void** object) {
         *object = static_cast<IConnectionPointContainer*>(this);
     } else if (iid == IID_IObjectSafety) {
         *object = static_cast<IObjectSafety*>(this);
+    } else if (iid == IID_IObjectWithSite && madeSafeForScripting_) {
+        *object = static_cast<IObjectWithSite*>(this);
     } else if (iid == IID_ISupportErrorInfo) {
         *object = static_cast<ISupportErrorInfo*>(this);
     } else if (void* part = Embedding::Find(iid)) {
@@ -149,7 +152,10 @@ HRESULT AgentControl::LoadXML(VARIANT* var, VARIANT* result) {
     const ComPtr<_OrvantisAgent> self(this);
     return Guard([&] {
         Variant document = var ? windows::FromVariant(*var) : Variant();
-        agent_.LoadXML(document);  // the result is always empty, and var is not written back
+        // Asked at every load: a container may site the control anew between loads.
+        PageAddress page = PageAddressOf(ClientSite());
+        if (!page) page = PageAddressOf(objectSite_.Get());
+        agent_.LoadXML(document, page);  // the result is always empty, and var is not written back
     });
 }
 
@@ -212,9 +218,24 @@ HRESULT AgentControl::GetInterfaceSafetyOptions(REFIID iid, DWORD* supported, DW
 }
 
 HRESULT AgentControl::SetInterfaceSafetyOptions(REFIID iid, DWORD mask, DWORD options) {
-    return AnswerSafety(iid, [&](const std::wstring_view* id) {
+    const HRESULT answer = AnswerSafety(iid, [&](const std::wstring_view* id) {
         return SafetyModule::SetInterfaceSafetyOptions(id, mask, options);
     });
+    if (SUCCEEDED(answer) && (mask & options & INTERFACESAFE_FOR_UNTRUSTED_CALLER)) {
+        madeSafeForScripting_ = true;
+    }
+    return answer;
+}
+
+HRESULT AgentControl::SetSite(IUnknown* site) {
+    objectSite_ = site;
+    return S_OK;
+}
+
+HRESULT AgentControl::GetSite(REFIID iid, void** site) {
+    if (!site) return E_POINTER;
+    *site = nullptr;
+    return objectSite_ ? objectSite_->QueryInterface(iid, site) : E_FAIL;
 }
 
 HRESULT AgentControl::InterfaceSupportsErrorInfo(REFIID iid) {

@@ -20,12 +20,14 @@ using windows::ComPtr;
 
 // The COM face of OrvantisAgent: its dual interface served through the type library, the
 // class information, the (empty) event source, the scripting-safety answers, and what a
-// container needs to embed it (Embedding, EmptyPersistence). Every AutomationError reaches
+// container needs to embed it (Embedding, EmptyPersistence). A load asks the sites for the
+// page's address, for the site lock. Every AutomationError reaches
 // a script as DISP_E_EXCEPTION with its number, source and text.
 class AgentControl final : public _OrvantisAgent,
                            public IProvideClassInfo2,
                            public IConnectionPointContainer,
                            public IObjectSafety,
+                           public IObjectWithSite,
                            public ISupportErrorInfo,
                            public Embedding,
                            public EmptyPersistence,
@@ -67,6 +69,14 @@ public:
     HRESULT STDMETHODCALLTYPE SetInterfaceSafetyOptions(REFIID iid, DWORD mask,
                                                         DWORD options) override;
 
+    // IObjectWithSite: how a browser sites an object that a page's script creates. It is
+    // offered only once a caller has made the control safe for untrusted callers, as a
+    // browser's script engine does (through its security manager) before it sites an object.
+    // A script host that runs local code does neither: it needs no site, and Wine's VBScript
+    // cannot create an object with this interface at all when its host offers no services.
+    HRESULT STDMETHODCALLTYPE SetSite(IUnknown* site) override;
+    HRESULT STDMETHODCALLTYPE GetSite(REFIID iid, void** site) override;
+
     // ISupportErrorInfo
     HRESULT STDMETHODCALLTYPE InterfaceSupportsErrorInfo(REFIID iid) override;
 
@@ -89,6 +99,8 @@ private:
     OrvantisAgent agent_;
     ComPtr<ITypeInfo> agentInfo_;
     std::optional<AutomationError> lastError_;
+    ComPtr<IUnknown> objectSite_;
+    bool madeSafeForScripting_ = false;
     std::map<DWORD, ComPtr<IUnknown>> sinks_;
     DWORD nextCookie_ = 1;
 };

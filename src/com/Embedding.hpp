@@ -79,6 +79,8 @@ protected:
     Embedding() = default;
     ~Embedding() = default;
 
+    IOleClientSite* ClientSite() const { return site_.Get(); }
+
 private:
     // Holds the control for the length of a call that calls out to the container, which
     // may release it meanwhile.

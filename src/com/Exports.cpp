@@ -6,6 +6,7 @@
 #include "com/ClassFactory.hpp"
 #include "com/Module.hpp"
 #include "com/Registration.hpp"
+#include "control/RememberedSitesDialog.hpp"
 #include "control/SafetyModule.hpp"
 #include "inserters/outlook/OutlookDialog.hpp"
 #include "platform/NativeHost.hpp"
@@ -17,6 +18,21 @@ namespace {
 
 bool IsUserInstall(LPCWSTR commandLine) {
     return commandLine && EqualsIgnoringCase(commandLine, L"user");
+}
+
+// A dialog shown from rundll32, with a host of its own. Nothing may cross into rundll32: an
+// automation error is shown in a box, anything else means the dialog did not appear.
+void ShowFromRundll32(void (*show)(Host& host)) {
+    windows::ComApartment apartment;
+    windows::Win32UserInterface ui;
+    const auto native = CreateNativeHost(ui);
+    try {
+        show(native->Get());
+    } catch (const AutomationError& error) {
+        ui.MessageBox(L"Error " + std::to_wstring(error.Number()) + L": " + error.Description(),
+                      std::wstring(kComponentTitle), box::kExclamation);
+    } catch (const std::exception&) {
+    }
 }
 
 }  // namespace
@@ -58,17 +74,13 @@ HRESULT STDAPICALLTYPE DllInstall(BOOL install, LPCWSTR commandLine) {
 // rundll32 Orvantis.ocx,ChooseOutlookAddressBook: the Outlook address-book dialog on its own,
 // so that a user can choose the contact folder before any document arrives.
 void CALLBACK ChooseOutlookAddressBook(HWND, HINSTANCE, LPSTR, int) {
-    windows::ComApartment apartment;
-    windows::Win32UserInterface ui;
-    const auto native = CreateNativeHost(ui);
-    try {
-        ShowOutlookDialog(native->Get());
-    } catch (const AutomationError& error) {
-        ui.MessageBox(L"Error " + std::to_wstring(error.Number()) + L": " + error.Description(),
-                      std::wstring(kComponentTitle), box::kExclamation);
-    } catch (const std::exception&) {
-        // Nothing may cross into rundll32; the dialog simply did not appear.
-    }
+    ShowFromRundll32(ShowOutlookDialog);
+}
+
+// rundll32 Orvantis.ocx,ForgetSites: the sites the user allowed or refused for pages, to
+// forget one.
+void CALLBACK ForgetSites(HWND, HINSTANCE, LPSTR, int) {
+    ShowFromRundll32(ShowRememberedSites);
 }
 
 }  // extern "C"

@@ -30,8 +30,9 @@ private:
 
 }  // namespace
 
-Variant OrvantisAgent::LoadXML(Variant& var) {
+Variant OrvantisAgent::LoadXML(Variant& var, const PageAddress& page) {
     ActiveLoad active(activeLoads_, loaded_);
+    SiteLock lock(host_, page);
     // A text is read where it stands, not copied once more: nothing can change var before
     // ParseRequest has finished with it, since no box or program runs until then.
     std::wstring converted;
@@ -39,6 +40,7 @@ Variant OrvantisAgent::LoadXML(Variant& var) {
     if (!text) text = &(converted = var.ToText());
     auto request = ParseRequest(host_, *text);
     if (!request) return {};
+    lock.Confirm(*request);
     PrepareTarget(host_, request->target);
     RouterSink router(host_, request->target);
     ReadItems(request->document, router);

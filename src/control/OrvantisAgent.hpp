@@ -4,6 +4,7 @@
 #include <string>
 
 #include "automation/Variant.hpp"
+#include "control/SiteLock.hpp"
 #include "platform/Host.hpp"
 
 namespace orvantis {
@@ -22,8 +23,9 @@ public:
 
     // Loads the document in var (converted to text); the result is always empty. A document
     // that does not parse is reported in a message box; any other failure is raised, and the
-    // items inserted before it stay inserted.
-    Variant LoadXML(Variant& var);
+    // items inserted before it stay inserted. A page's document loads only where its site is
+    // allowed (SiteLock); a refused one raises 70 before anything is prepared or read.
+    Variant LoadXML(Variant& var, const PageAddress& page = std::nullopt);
 
     // What the last load that ran to its end handed to its target, for a host to report.
     struct LoadSummary {

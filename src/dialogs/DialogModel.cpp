@@ -50,6 +50,8 @@ private:
 
 DialogOutcome DialogModel::OnCancel(Host&) { return DialogOutcome::Hide; }
 
+DialogOutcome DialogModel::OnOther(Host&) { return DialogOutcome::Hide; }
+
 DialogOutcome DialogModel::OnClose(Host&) { return DialogOutcome::Unload; }
 
 DialogControl& DialogModel::Control(std::wstring_view id) {
@@ -74,6 +76,7 @@ void ShowModally(DialogModel& dialog, Host& host) {
     switch (answer.button) {
         case DialogAnswer::Button::Ok: outcome = dialog.OnOk(host); break;
         case DialogAnswer::Button::Cancel: outcome = dialog.OnCancel(host); break;
+        case DialogAnswer::Button::Other: outcome = dialog.OnOther(host); break;
         case DialogAnswer::Button::Close: outcome = dialog.OnClose(host); break;
     }
     if (outcome == DialogOutcome::Unload) dialog.view_.reset();

@@ -34,6 +34,8 @@ protected:
     virtual DialogOutcome OnOk(Host& host) = 0;
     // Not reached when the view marks its Cancel button inert. By default it only hides.
     virtual DialogOutcome OnCancel(Host& host);
+    // The third button, for a view that has one. By default it only hides.
+    virtual DialogOutcome OnOther(Host& host);
     // The window's close control: by default the dialog is discarded and nothing saved.
     virtual DialogOutcome OnClose(Host& host);
 

@@ -9,7 +9,8 @@ namespace orvantis {
 // it and reports what the user did. Controls are listed in tab order. Every member has a
 // default, so that a model names only what it sets ({.kind = ..., .id = ..., .text = ...}).
 struct DialogControl {
-    enum class Kind { Label, TextBox, ListBox, OkButton, CancelButton };
+    // OtherButton: a third button (at most one), which ends the showing like the other two.
+    enum class Kind { Label, TextBox, ListBox, OkButton, CancelButton, OtherButton };
     Kind kind = Kind::Label;
     std::wstring id{};                  // the control's name in the model: "Text1", "List1", ...
     std::wstring text{};                // caption, or the text box's content
@@ -26,8 +27,8 @@ struct DialogView {
 };
 
 struct DialogAnswer {
-    // Ok and Cancel are the two buttons; Close is the window's close control (and Esc).
-    enum class Button { Ok, Cancel, Close };
+    // Ok, Cancel and Other are the buttons; Close is the window's close control (and Esc).
+    enum class Button { Ok, Cancel, Other, Close };
     Button button = Button::Close;
     std::vector<DialogControl> controls{};  // the view's controls with the user's texts and selection
 };
@@ -35,8 +36,9 @@ struct DialogAnswer {
 // The view's control for a button; null for the close control and for a button it lacks.
 inline const DialogControl* FindButton(const DialogView& view, DialogAnswer::Button button) {
     if (button == DialogAnswer::Button::Close) return nullptr;
-    const auto kind = button == DialogAnswer::Button::Ok ? DialogControl::Kind::OkButton
-                                                         : DialogControl::Kind::CancelButton;
+    const auto kind = button == DialogAnswer::Button::Ok       ? DialogControl::Kind::OkButton
+                      : button == DialogAnswer::Button::Cancel ? DialogControl::Kind::CancelButton
+                                                               : DialogControl::Kind::OtherButton;
     for (const auto& control : view.controls) {
         if (control.kind == kind) return &control;
     }

@@ -15,6 +15,7 @@ constexpr wchar_t kGoldminePassword[] = L"GoldminePassword";
 constexpr wchar_t kGroupWiseAddressBook[] = L"GroupWiseAddressBook";
 constexpr wchar_t kOutlookAddressBook[] = L"OutlookAddressBook";
 constexpr wchar_t kIcsFolder[] = L"IcsFolder";
+constexpr wchar_t kSiteAnswers[] = L"SiteAnswers";
 
 std::wstring ReadSetting(Host& host, const wchar_t* key) {
     return host.settings.Read(kApplication, kSection, key).value_or(std::wstring());
@@ -83,6 +84,14 @@ Variant GetOutlookAddressBook(Host& host) {
 
 void SaveOutlookAddressBook(Host& host, const Variant& position) {
     SaveSetting(host, kOutlookAddressBook, position);
+}
+
+Variant GetSiteAnswers(Host& host) {
+    return ReadSetting(host, kSiteAnswers);
+}
+
+void SaveSiteAnswers(Host& host, const Variant& answers) {
+    SaveSetting(host, kSiteAnswers, answers);
 }
 
 std::vector<std::pair<std::wstring, std::wstring>> DescribeSettings(Host& host) {

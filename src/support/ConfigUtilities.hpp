@@ -32,6 +32,10 @@ void SaveOutlookAddressBook(Host& host, const Variant& position);
 // The folder that the "ics" target writes into; empty when never set (the documents folder).
 std::wstring GetIcsFolder(Host& host);
 
+// The user's answers about sites, as "allow ORIGIN" or "refuse ORIGIN" joined by ";".
+Variant GetSiteAnswers(Host& host);
+void SaveSiteAnswers(Host& host, const Variant& answers);
+
 // Every stored setting as (key, text to show), the password masked, for the command line.
 std::vector<std::pair<std::wstring, std::wstring>> DescribeSettings(Host& host);
 

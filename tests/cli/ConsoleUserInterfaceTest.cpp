@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "cli/ConsoleUserInterface.hpp"
+#include "control/SiteConsentDialog.hpp"
 #include "fakes/TestDialog.hpp"
 #include "fakes/TestHost.hpp"
 
@@ -41,6 +42,24 @@ std::string ShowOnce(TestDialog& dialog, Terminal* terminal, std::optional<Prese
     Host host = fakes.With(console);
     ShowModally(dialog, host);
     return messages.str();
+}
+
+// A third button is offered as "a"; an answer the terminal does not know is asked again.
+TEST(ConsoleUserInterfaceTest, TheThirdButtonIsAnsweredAtTheTerminal) {
+    TypedLines typed({L"z", L"A"});
+    std::ostringstream messages;
+    ConsoleUserInterface console(messages, &typed);
+    testing::TestHost fakes;
+    Host host = fakes.With(console);
+    SiteConsentDialog dialog(L"https://crm.example.com wants to add 1 contact to Outlook.");
+    ShowModally(dialog, host);
+    EXPECT_EQ(dialog.Given(), SiteConsentDialog::Answer::AlwaysAllow);
+    const std::string choices =
+        "o = Allow once, c = Refuse, a = Always allow this site, x = close the window [o]: ";
+    EXPECT_EQ(messages.str(), "[Orvantis Agent]\nhttps://crm.example.com wants to add 1 contact to Outlook.\n" +
+                                  choices + choices +
+                                  "[Orvantis Agent] https://crm.example.com wants to add 1 contact to "
+                                  "Outlook. -> Always allow this site\n");
 }
 
 TEST(ConsoleUserInterfaceTest, BoxesShowEveryCarriageReturnAsOneLineBreak) {

@@ -97,6 +97,12 @@ mkdir -p "${settings%/*}"
 note "settings: a user and a Base64 password"
 printf '[Configuration]\nGoldmineUser=jdupont\nGoldminePassword=c2VjcmV0\n' >"$settings"
 run settings
+note "settings: the sites a user allowed or refused; one forgotten by its address"
+printf '[Configuration]\nSiteAnswers=allow https://crm.example.com;refuse https://ads.test:8443\n' >"$settings"
+run settings
+run sites forget HTTPS://ads.test:8443/page.html
+run sites forget https://ads.test:8443
+run settings
 note "settings: a BOM, a user holding backslash escapes"
 printf '\xef\xbb\xbf[Configuration]\nGoldmineUser=two\\nlines \\\\ \\t\n' >"$settings"
 run settings

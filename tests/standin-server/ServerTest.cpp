@@ -3,11 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <objsafe.h>
+#include <ocidl.h>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "com/Library.hpp"
+#include "com/PageSite.hpp"
 #include "fakes/DialogDriver.hpp"
 #include "platform/windows/ComErrors.hpp"
 #include "platform/windows/ComObjectFactory.hpp"
@@ -257,6 +261,102 @@ TEST_F(ServerTest, TheControlAsksForTheGroupWiseAddressBookBeforeEachContact) {
     const auto& books = saved.GroupWise().addressBooks;
     EXPECT_EQ(books[1].entries.size(), 3u);
     EXPECT_TRUE(books[2].entries.empty());
+}
+
+}  // namespace
+}  // namespace orvantis::testing
+
+namespace orvantis::testing {
+namespace {
+
+constexpr wchar_t kPolicy[] = L"Software\\Policies\\OrvantisAgent\\SiteLock";
+
+void SetText(HKEY root, const wchar_t* key, const wchar_t* name, const std::wstring& text) {
+    RegSetKeyValueW(root, key, name, REG_SZ, text.c_str(), static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+}
+
+// How the page holds the control: an <object> element (the container's client site) or an
+// object its script created (sited by the script engine once the browser made it safe).
+enum class Placed { ByElement, ByScript };
+
+// Sites a fresh control on the page and loads the document through IDispatch, as the page's
+// script would; the EXCEPINFO's scode, S_OK when none.
+HRESULT LoadOnPage(PageSite& site, Placed placed, const std::wstring& document) {
+    CLSID control{};
+    EXPECT_EQ(CLSIDFromProgID(L"Orvantis.OrvantisAgent", &control), S_OK);
+    windows::ComPtr<IDispatch> script;
+    EXPECT_EQ(CoCreateInstance(control, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
+                               reinterpret_cast<void**>(script.GetAddressOf())), S_OK);
+    windows::ComPtr<IOleObject> element;
+    windows::ComPtr<IObjectWithSite> created;
+    if (placed == Placed::ByElement) {
+        script.As(&element);
+        EXPECT_EQ(element->SetClientSite(&site), S_OK);
+    } else {
+        windows::ComPtr<IObjectSafety> safety;
+        script->QueryInterface(IID_IObjectSafety, reinterpret_cast<void**>(safety.GetAddressOf()));
+        EXPECT_EQ(safety->SetInterfaceSafetyOptions(IID_IDispatch, INTERFACESAFE_FOR_UNTRUSTED_CALLER,
+                                                    INTERFACESAFE_FOR_UNTRUSTED_CALLER), S_OK);
+        EXPECT_EQ(script->QueryInterface(IID_IObjectWithSite, reinterpret_cast<void**>(created.GetAddressOf())), S_OK);
+        if (created) {
+            EXPECT_EQ(created->SetSite(static_cast<IOleClientSite*>(&site)), S_OK);
+        }
+    }
+    DISPID loadXml = 0;
+    auto* name = const_cast<LPOLESTR>(L"LoadXML");
+    EXPECT_EQ(script->GetIDsOfNames(IID_NULL, &name, 1, 0, &loadXml), S_OK);
+    windows::OwnedVariant argument;
+    VARIANT* text = argument.Put();  // once: each Put frees what the variant holds
+    text->vt = VT_BSTR;
+    text->bstrVal = SysAllocString(document.c_str());
+    DISPPARAMS one{text, nullptr, 1, 0};
+    windows::OwnedVariant result;
+    EXCEPINFO exception{};
+    const HRESULT invoked = script->Invoke(loadXml, IID_NULL, 0, DISPATCH_METHOD, &one, result.Put(), &exception, nullptr);
+    const HRESULT code = invoked == DISP_E_EXCEPTION ? exception.scode : invoked;
+    windows::FreeExcepInfo(exception);
+    if (element) element->SetClientSite(nullptr);
+    if (created) created->SetSite(nullptr);
+    return code;
+}
+
+// The machine's policy allows one host, refuses the rest of its domain and leaves other
+// sites to the user, who is asked in the Win32 dialog.
+TEST_F(ServerTest, APageLoadsOnlyWhereItsSiteIsAllowed) {
+    SetText(HKEY_LOCAL_MACHINE, kPolicy, L"1", L"allow https =crm.example.com");
+    SetText(HKEY_LOCAL_MACHINE, kPolicy, L"2", L"refuse https example.com");
+    const auto contact = [](const wchar_t* name) {
+        return std::wstring(L"<datas open='outlook'><contact><lastname>") + name + L"</lastname></contact></datas>";
+    };
+    // Answers any box or dialog that the test does not expect, instead of waiting for a user.
+    DialogDriver driver;
+    {
+        PageSite site(L"https://CRM.example.com/agent/page.html", PageSite::Tells::ByMoniker);
+        EXPECT_EQ(LoadOnPage(site, Placed::ByElement, contact(L"Allowed")), S_OK);
+    }
+    EXPECT_EQ(server_.Call("DllCanUnloadNow"), S_OK);
+    const std::string before = Saved("outlook.json");
+    EXPECT_NE(before.find("Allowed"), std::string::npos) << before;
+    {
+        PageSite site(L"https://shop.example.com/", PageSite::Tells::ByBrowser);
+        EXPECT_EQ(LoadOnPage(site, Placed::ByScript, contact(L"Refused")), static_cast<HRESULT>(0x800A0000 | 70));
+    }
+    EXPECT_EQ(Saved("outlook.json"), before);
+    EXPECT_TRUE(driver.shown.empty());
+    driver.actions.push_back([](const ShownDialog& dialog) {
+        Click(DialogDriver::Named(dialog, L"Always allow this site"));
+    });
+    {
+        PageSite site(L"https://partner.test/", PageSite::Tells::ByBrowser);
+        EXPECT_EQ(LoadOnPage(site, Placed::ByElement, contact(L"Asked")), S_OK);
+    }
+    ASSERT_EQ(driver.shown.size(), 1u);
+    EXPECT_TRUE(DialogDriver::Named(driver.shown[0], L"https://partner.test wants to add 1 contact to Outlook."));
+    EXPECT_TRUE(driver.boxes.empty());
+    EXPECT_NE(Saved("outlook.json").find("Asked"), std::string::npos);
+    EXPECT_EQ(Setting(L"SiteAnswers"), L"allow https://partner.test");
+    RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"Software\\Policies\\OrvantisAgent");
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\OrvantisAgent\\Configuration", L"SiteAnswers");
 }
 
 }  // namespace

@@ -100,6 +100,11 @@ private:
         }
         for (std::size_t i = 0; i < view_.controls.size(); ++i) {
             const auto& control = view_.controls[i];
+            if (ControlId(control, i) == id && control.kind == Kind::OtherButton &&
+                notification == BN_CLICKED) {
+                Finish(dialog, Button::Other);
+                return TRUE;
+            }
             if (ControlId(control, i) == id && notification == LBN_DBLCLK &&
                 control.kind == Kind::ListBox && control.doubleClickIsOk) {
                 Finish(dialog, Button::Ok);

@@ -39,7 +39,8 @@ int LabelHeight(std::wstring_view text) {
 }
 
 bool IsButton(const DialogControl& control) {
-    return control.kind == Kind::OkButton || control.kind == Kind::CancelButton;
+    return control.kind == Kind::OkButton || control.kind == Kind::CancelButton ||
+           control.kind == Kind::OtherButton;
 }
 
 class TemplateWriter {
@@ -78,7 +79,8 @@ DWORD StyleOf(const DialogControl& control) {
         case Kind::ListBox:  // never LBS_SORT: the lines keep the model's order
             return LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_BORDER | WS_TABSTOP;
         case Kind::OkButton: return BS_DEFPUSHBUTTON | WS_TABSTOP;
-        case Kind::CancelButton: return BS_PUSHBUTTON | WS_TABSTOP;
+        case Kind::CancelButton:
+        case Kind::OtherButton: return BS_PUSHBUTTON | WS_TABSTOP;
     }
     return 0;
 }
@@ -89,9 +91,15 @@ WORD ClassOf(Kind kind) {
         case Kind::TextBox: return kEditClass;
         case Kind::ListBox: return kListBoxClass;
         case Kind::OkButton:
-        case Kind::CancelButton: return kButtonClass;
+        case Kind::CancelButton:
+        case Kind::OtherButton: return kButtonClass;
     }
     return kStaticClass;
+}
+
+// Wide enough for its caption, at about 4 units a character.
+int ButtonWidth(const DialogControl& button) {
+    return std::max(kButtonWidth, 4 * static_cast<int>(button.text.size()) + 12);
 }
 
 // The controls stacked in view order, then the buttons in a row under them; sets the
@@ -109,12 +117,15 @@ std::vector<Placement> Layout(const DialogView& view, int& height) {
         y += controlHeight + (control.kind == Kind::Label ? 2 : kGap);
     }
     const int row = y + kGap;
-    const auto buttons = static_cast<int>(std::count_if(view.controls.begin(), view.controls.end(), IsButton));
-    int x = kWidth - kMargin - buttons * kButtonWidth - (buttons - 1) * kGap;
+    int rowWidth = -kGap;
+    for (const auto& control : view.controls) {
+        if (IsButton(control)) rowWidth += ButtonWidth(control) + kGap;
+    }
+    int x = kWidth - kMargin - rowWidth;
     for (std::size_t i = 0; i < view.controls.size(); ++i) {
         if (!IsButton(view.controls[i])) continue;
-        placements[i] = {x, row, kButtonWidth, kButtonHeight};
-        x += kButtonWidth + kGap;
+        placements[i] = {x, row, ButtonWidth(view.controls[i]), kButtonHeight};
+        x += placements[i].width + kGap;
     }
     height = row + kButtonHeight + kMargin;
     return placements;
