@@ -31,6 +31,8 @@ namespace {
 constexpr int kFinished = 0;
 constexpr int kNotFinished = 1;
 constexpr int kUsageError = 2;
+// The load ran to its end, but the product did not store every item it was handed.
+constexpr int kNotAllStored = 4;
 
 constexpr std::string_view kUsage =
     "usage: orvantis check FILE   read FILE and print its item records as JSON lines\n"
@@ -65,7 +67,8 @@ constexpr std::string_view kUsage =
     "A dialog no option answers is asked at the terminal; without one it is closed, saving\n"
     "nothing.\n"
     "Exit status: 0 the load ran to its end, 1 it did not, 2 usage or file error,\n"
-    "3 a stand-in object was left alive (an internal error).\n";
+    "3 a stand-in object was left alive (an internal error), 4 the load ran to its end\n"
+    "but the product did not store every item.\n";
 
 // What the options after the command say.
 struct Options {
@@ -196,6 +199,7 @@ void ReportLoaded(const OrvantisAgent::LoadSummary& loaded) {
               << " event(s), " << loaded.todos << " task(s) into \""
               << Utf8FromWide(EscapeControlCharacters(loaded.target)) << '"';
     if (loaded.files) std::cerr << ", wrote " << *loaded.files << " file(s)";
+    if (loaded.passedOver) std::cerr << "; " << loaded.passedOver << " item(s) not stored";
     std::cerr << '\n';
 }
 
@@ -211,7 +215,7 @@ std::optional<OrvantisAgent::LoadSummary> Load(Host& host, const std::wstring& t
 int Reported(const std::optional<OrvantisAgent::LoadSummary>& loaded) {
     if (!loaded) return kNotFinished;
     ReportLoaded(*loaded);
-    return kFinished;
+    return loaded->passedOver ? kNotAllStored : kFinished;
 }
 
 // `work` on `host`, with the "ics" folder that --output names read in place of the setting.

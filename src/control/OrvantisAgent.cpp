@@ -46,7 +46,7 @@ Variant OrvantisAgent::LoadXML(Variant& var, const PageAddress& page) {
     ReadItems(request->document, router);
     const auto files = router.Finish();
     const auto& taken = router.taken();
-    lastLoad_ = {request->target, taken.contacts, taken.events, taken.todos, files};
+    lastLoad_ = {request->target, taken.contacts, taken.events, taken.todos, taken.passedOver, files};
     active.finished = true;
     return {};
 }

@@ -33,6 +33,9 @@ public:
         std::size_t contacts = 0;
         std::size_t events = 0;
         std::size_t todos = 0;
+        // Records the product was handed but did not store (a session that would not start,
+        // a failed save), which its inserter passes over as the product's users expect.
+        std::size_t passedOver = 0;
         // The files a target that writes files wrote; none for a product's target.
         std::optional<std::size_t> files;
     };

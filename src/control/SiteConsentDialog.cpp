@@ -31,13 +31,14 @@ std::wstring Counted(std::size_t count, const wchar_t* one, const wchar_t* many)
 
 std::wstring ConsentText(const std::wstring& origin, const Request& request) {
     const Target* row = FindTarget(request.target);
-    // A batch target takes every kind; a kind the target has no inserter for is not offered.
-    const auto count = [&](bool taken, const wchar_t* element) -> std::size_t {
-        return row && (row->batch || taken) ? request.document.ElementsByTagName(element).size() : 0;
+    // A kind the target does not take is read and dropped, so it is not offered.
+    const RecordKinds taken = row ? KindsTakenBy(*row) : RecordKinds{false, false, false};
+    const auto count = [&](bool takes, const wchar_t* element) -> std::size_t {
+        return takes ? request.document.ElementsByTagName(element).size() : 0;
     };
-    const std::size_t contacts = count(row && row->contact, L"contact");
-    const std::size_t events = count(row && row->event, L"event");
-    const std::size_t tasks = count(row && row->todo, L"todo");
+    const std::size_t contacts = count(taken.contacts, L"contact");
+    const std::size_t events = count(taken.events, L"event");
+    const std::size_t tasks = count(taken.todos, L"todo");
     std::vector<std::wstring> parts;
     if (contacts) parts.push_back(Counted(contacts, L"contact", L"contacts"));
     if (events) parts.push_back(Counted(events, L"event", L"events"));

@@ -13,12 +13,7 @@ class DesktopBatch : public ItemBatch {
 public:
     explicit DesktopBatch(Host& host) : host_(host) {}
 
-    bool Contact(const AgentContact& contact) override {
-        contacts_.push_back(contact);
-        return true;
-    }
-    bool Event(const AgentEvent&) override { return false; }
-    bool Todo(const AgentTodo&) override { return false; }
+    void Contact(const AgentContact& contact) override { contacts_.push_back(contact); }
 
     std::size_t Finish() override {
         if (contacts_.empty()) return 0;

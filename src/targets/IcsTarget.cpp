@@ -38,17 +38,14 @@ public:
           stamp_(host.timeZone.NowUtc()),
           calendar_(host.timeZone, stamp_) {}
 
-    bool Contact(const AgentContact& contact) override {
+    void Contact(const AgentContact& contact) override {
         cards_ += VCard(contact, uids_.Of(contact), stamp_);
-        return true;
     }
-    bool Event(const AgentEvent& event) override {
+    void Event(const AgentEvent& event) override {
         components_.push_back(calendar_.Event(event, uids_.Of(event)));
-        return true;
     }
-    bool Todo(const AgentTodo& todo) override {
+    void Todo(const AgentTodo& todo) override {
         components_.push_back(calendar_.Todo(todo, uids_.Of(todo)));
-        return true;
     }
 
     std::size_t Finish() override {

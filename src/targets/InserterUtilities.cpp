@@ -1,5 +1,7 @@
 #include "targets/InserterUtilities.hpp"
 
+#include <type_traits>
+
 #include "exports/OExpressUtilities.hpp"
 #include "inserters/act/ActUtilities.hpp"
 #include "inserters/goldmine/GoldMineUtilities.hpp"
@@ -15,70 +17,64 @@
 namespace orvantis {
 namespace {
 
+// A procedure that writes one record, as the table holds it: one that says whether the
+// product took the record says so; any other raises when the record was not written.
+template <auto Write, class RecordRef>
+bool Written(Host& host, RecordRef& record) {
+    if constexpr (std::is_same_v<decltype(Write(host, *record)), bool>) {
+        return Write(host, *record);
+    } else {
+        Write(host, *record);
+        return true;
+    }
+}
+
 const Target kTargets[] = {
     {.name = L"notes",
      .prepare = [](Host& host) { LotusUtilities::RegisterNotesLibrary(host); },
-     .contact = [](Host& host,
-                   AgentContactRef& contact) { LotusUtilities::WriteNotesContact(host, *contact); },
-     .event = [](Host& host,
-                 AgentEventRef& event) { LotusUtilities::WriteNotesAppointment(host, *event); },
-     .todo = [](Host& host, AgentTodoRef& todo) { LotusUtilities::WriteNotesTask(host, *todo); }},
+     .contact = Written<LotusUtilities::WriteNotesContact>,
+     .event = Written<LotusUtilities::WriteNotesAppointment>,
+     .todo = Written<LotusUtilities::WriteNotesTask>},
     {.name = L"outlook",
-     .contact =
-         [](Host& host, AgentContactRef& contact) {
-             OutlookUtilities::WriteOutlookContact(host, *contact);
-         },
-     .event = [](Host& host,
-                 AgentEventRef& event) { OutlookUtilities::WriteOutlookAppointment(host, *event); },
-     .todo = [](Host& host,
-                AgentTodoRef& todo) { OutlookUtilities::WriteOutlookTask(host, *todo); }},
-    {.name = L"oexpress",
-     .contact =
-         [](Host& host, AgentContactRef& contact) {
-             OExpressUtilities::WriteOExpressContact(host, *contact);
-         }},
+     .contact = Written<OutlookUtilities::WriteOutlookContact>,
+     .event = Written<OutlookUtilities::WriteOutlookAppointment>,
+     .todo = Written<OutlookUtilities::WriteOutlookTask>},
+    {.name = L"oexpress", .contact = Written<OExpressUtilities::WriteOExpressContact>},
     {.name = L"goldmine",
      .prepare = [](Host& host) { ShowGoldmineDialog(host); },
-     .contact =
-         [](Host& host, AgentContactRef& contact) {
-             GoldMineUtilities::WriteGoldMineContact(host, *contact);
-         }},
+     .contact = Written<GoldMineUtilities::WriteGoldMineContact>},
     {.name = L"msn",
      .contact =
          [](Host& host, AgentContactRef& contact) {
              WriteContactLateBound(host, contact, L"Orvantis.MsnInserter", L"msn");
+             return true;
          }},
     {.name = L"act",
      .contact =
          [](Host& host, AgentContactRef& contact) {
-             ActUtilities::WriteActContact(host, *contact,
-                                           ConfigUtilities::GetActDatabasePath(host).ToText());
+             return ActUtilities::WriteActContact(
+                 host, *contact, ConfigUtilities::GetActDatabasePath(host).ToText());
          }},
-    {.name = L"desktop", .batch = CreateDesktopBatch},
+    {.name = L"desktop", .batch = CreateDesktopBatch, .batchTakes = {.events = false, .todos = false}},
     {.name = L"onenotes",
      .contact =
          [](Host& host, AgentContactRef& contact) {
              WriteContactLateBound(host, contact, L"Orvantis.OneNotesInserter", L"onenotes");
+             return true;
          }},
     {.name = L"groupwise",
-     .contact =
-         [](Host& host, AgentContactRef& contact) {
-             GroupWiseUtilities::WriteGroupWiseContact(host, *contact);
-         },
-     .event =
-         [](Host& host, AgentEventRef& event) {
-             GroupWiseUtilities::WriteGroupWiseAppointment(host, *event);
-         }},
+     .contact = Written<GroupWiseUtilities::WriteGroupWiseContact>,
+     .event = Written<GroupWiseUtilities::WriteGroupWiseAppointment>},
     {.name = L"ics", .batch = CreateIcsBatch},
 };
 
 template <class RecordRef>
-bool Insert(Host& host, RecordRef& record, std::wstring_view target,
-            Inserter<RecordRef> Target::*kind) {
+Routed Insert(Host& host, RecordRef& record, std::wstring_view target,
+              Inserter<RecordRef> Target::*kind) {
     const Target* row = FindTarget(target);
     const Inserter<RecordRef> insert = row ? row->*kind : nullptr;
-    if (insert) insert(host, record);
-    return insert != nullptr;
+    if (!insert) return Routed::Dropped;
+    return insert(host, record) ? Routed::Stored : Routed::PassedOver;
 }
 
 }  // namespace
@@ -95,33 +91,63 @@ void PrepareTarget(Host& host, std::wstring_view target) {
     if (row && row->prepare) row->prepare(host);
 }
 
-bool InsertContact(Host& host, AgentContactRef& contact, std::wstring_view target) {
+Routed InsertContact(Host& host, AgentContactRef& contact, std::wstring_view target) {
     return Insert(host, contact, target, &Target::contact);
 }
 
-bool InsertEvent(Host& host, AgentEventRef& event, std::wstring_view target) {
+Routed InsertEvent(Host& host, AgentEventRef& event, std::wstring_view target) {
     return Insert(host, event, target, &Target::event);
 }
 
-bool InsertTodo(Host& host, AgentTodoRef& todo, std::wstring_view target) {
+Routed InsertTodo(Host& host, AgentTodoRef& todo, std::wstring_view target) {
     return Insert(host, todo, target, &Target::todo);
+}
+
+RecordKinds KindsTakenBy(const Target& row) {
+    if (row.batch) return row.batchTakes;
+    return {.contacts = row.contact != nullptr,
+            .events = row.event != nullptr,
+            .todos = row.todo != nullptr};
 }
 
 RouterSink::RouterSink(Host& host, std::wstring target) : host_(host), target_(std::move(target)) {
     const Target* row = FindTarget(target_);
-    if (row && row->batch) batch_ = row->batch(host_);
+    if (row && row->batch) {
+        batch_ = row->batch(host_);
+        batchTakes_ = row->batchTakes;
+    }
+}
+
+void RouterSink::Count(Routed routed, std::size_t& stored) {
+    if (routed == Routed::Stored) ++stored;
+    if (routed == Routed::PassedOver) ++taken_.passedOver;
 }
 
 void RouterSink::Contact(AgentContactRef& contact) {
-    taken_.contacts += batch_ ? batch_->Contact(*contact) : InsertContact(host_, contact, target_);
+    if (!batch_) {
+        Count(InsertContact(host_, contact, target_), taken_.contacts);
+    } else if (batchTakes_.contacts) {
+        batch_->Contact(*contact);
+        ++taken_.contacts;
+    }
 }
 
 void RouterSink::Event(AgentEventRef& event) {
-    taken_.events += batch_ ? batch_->Event(*event) : InsertEvent(host_, event, target_);
+    if (!batch_) {
+        Count(InsertEvent(host_, event, target_), taken_.events);
+    } else if (batchTakes_.events) {
+        batch_->Event(*event);
+        ++taken_.events;
+    }
 }
 
 void RouterSink::Todo(AgentTodoRef& todo) {
-    taken_.todos += batch_ ? batch_->Todo(*todo) : InsertTodo(host_, todo, target_);
+    if (!batch_) {
+        Count(InsertTodo(host_, todo, target_), taken_.todos);
+    } else if (batchTakes_.todos) {
+        batch_->Todo(*todo);
+        ++taken_.todos;
+    }
 }
 
 std::optional<std::size_t> RouterSink::Finish() {

@@ -11,22 +11,31 @@
 
 namespace orvantis {
 
-// The procedure that writes one record of a kind into a target; none: the target takes no
-// record of that kind, which is then read and dropped.
+// The procedure that writes one record of a kind into a target: true when the product took
+// it, false when the product passed it over (and the user was told, or nothing is said, as
+// the inserter's own rules have it); none: the target takes no record of that kind, which is
+// then read and dropped.
 template <class RecordRef>
-using Inserter = void (*)(Host& host, RecordRef& record);
+using Inserter = bool (*)(Host& host, RecordRef& record);
 
 // A target that takes a document's records together: it is made before the first record is
-// read, takes each in document order (false: it takes no record of that kind, which is then
-// dropped), and finishes once all were read, saying how many files it wrote. A load that
-// ends in an error never finishes it, so nothing of a half-read document is written.
+// read, takes each record of the kinds its row names in document order, and finishes once all
+// were read, saying how many files it wrote. A load that ends in an error never finishes it,
+// so nothing of a half-read document is written.
 class ItemBatch {
 public:
     virtual ~ItemBatch() = default;
-    virtual bool Contact(const AgentContact& contact) = 0;
-    virtual bool Event(const AgentEvent& event) = 0;
-    virtual bool Todo(const AgentTodo& todo) = 0;
+    virtual void Contact(const AgentContact&) {}
+    virtual void Event(const AgentEvent&) {}
+    virtual void Todo(const AgentTodo&) {}
     virtual std::size_t Finish() = 0;
+};
+
+// Which kinds of record a target takes; the others are read and dropped.
+struct RecordKinds {
+    bool contacts = true;
+    bool events = true;
+    bool todos = true;
 };
 
 // One row of the target table: what a document's "open" name does before its items are read,
@@ -37,9 +46,14 @@ struct Target {
     Inserter<AgentContactRef> contact = nullptr;
     Inserter<AgentEventRef> event = nullptr;
     Inserter<AgentTodoRef> todo = nullptr;
-    // Set for a target that takes every kind of record as a batch instead of inserters.
+    // Set for a target that takes its records as a batch instead of inserters, with the kinds
+    // of record it takes.
     std::unique_ptr<ItemBatch> (*batch)(Host& host) = nullptr;
+    RecordKinds batchTakes = {};
 };
+
+// What a target takes: its batch's kinds, or the kinds it has an inserter for.
+RecordKinds KindsTakenBy(const Target& row);
 
 // The row of a target name, compared exactly (case and blanks count); null for any other name,
 // which then routes nothing.
@@ -48,14 +62,16 @@ const Target* FindTarget(std::wstring_view name);
 // Runs the target's preparation, if it has one. It traps nothing.
 void PrepareTarget(Host& host, std::wstring_view target);
 
-// The routers: each hands one record to its target's inserter and traps nothing. False when
-// the target has no inserter for the record, which is then dropped.
-bool InsertContact(Host& host, AgentContactRef& contact, std::wstring_view target);
-bool InsertEvent(Host& host, AgentEventRef& event, std::wstring_view target);
-bool InsertTodo(Host& host, AgentTodoRef& todo, std::wstring_view target);
+// What became of a record handed to a target.
+enum class Routed { Dropped, Stored, PassedOver };
+
+// The routers: each hands one record to its target's inserter and traps nothing.
+Routed InsertContact(Host& host, AgentContactRef& contact, std::wstring_view target);
+Routed InsertEvent(Host& host, AgentEventRef& event, std::wstring_view target);
+Routed InsertTodo(Host& host, AgentTodoRef& todo, std::wstring_view target);
 
 // Hands each record to its router for one target, or to the target's batch, counting the
-// records the target took.
+// records the target took and those its product passed over.
 class RouterSink : public RecordSink {
 public:
     RouterSink(Host& host, std::wstring target);
@@ -70,13 +86,17 @@ public:
         std::size_t contacts = 0;
         std::size_t events = 0;
         std::size_t todos = 0;
+        std::size_t passedOver = 0;
     };
     const Taken& taken() const { return taken_; }
 
 private:
+    void Count(Routed routed, std::size_t& stored);
+
     Host& host_;
     std::wstring target_;
     std::unique_ptr<ItemBatch> batch_;
+    RecordKinds batchTakes_;
     Taken taken_;
 };
 

@@ -113,14 +113,17 @@ TEST_F(OutlookTest, AFailedContactStepIsPassedOverAndAnyOtherReachesTheCaller) {
     Fail(L"NameSpace", L"Logoff");
     AgentContact contact = Contact(L"", L"Kept");
     contact.JobTitle = L"lost";
-    EXPECT_EQ(ErrorNumberOf([&] { WriteOutlookContact(host(), contact); }), 0);
+    bool stored = false;
+    EXPECT_EQ(ErrorNumberOf([&] { stored = WriteOutlookContact(host(), contact); }), 0);
+    EXPECT_TRUE(stored);
     ASSERT_EQ(Folder(10).size(), 1u);
     EXPECT_EQ(FieldText(Folder(10)[0], L"JobTitle"), L"(not written)");
     EXPECT_EQ(FieldText(Folder(10)[0], L"CustomerID"), L"");
 
-    // A refused save stores nothing, silently.
+    // A refused save stores nothing, silently, and says so to the load's count.
     Fail(L"ContactItem", L"Save");
-    EXPECT_EQ(ErrorNumberOf([&] { WriteOutlookContact(host(), contact); }), 0);
+    EXPECT_EQ(ErrorNumberOf([&] { stored = WriteOutlookContact(host(), contact); }), 0);
+    EXPECT_FALSE(stored);
     EXPECT_EQ(Folder(10).size(), 1u);
 
     // Appointments and tasks catch nothing: Outlook's own error reaches the caller unchanged.
