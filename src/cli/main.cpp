@@ -13,6 +13,7 @@
 #include "automation/Unicode.hpp"
 #include "cli/ConsoleUserInterface.hpp"
 #include "cli/DocumentFile.hpp"
+#include "cli/Options.hpp"
 #include "cli/OutputFolderSetting.hpp"
 #include "cli/RecordPrinter.hpp"
 #include "cli/SandboxLoad.hpp"
@@ -30,7 +31,6 @@ namespace {
 
 constexpr int kFinished = 0;
 constexpr int kNotFinished = 1;
-constexpr int kUsageError = 2;
 // The load ran to its end, but the product did not store every item it was handed.
 constexpr int kNotAllStored = 4;
 
@@ -70,127 +70,17 @@ constexpr std::string_view kUsage =
     "3 a stand-in object was left alive (an internal error), 4 the load ran to its end\n"
     "but the product did not store every item.\n";
 
-// What the options after the command say.
-struct Options {
-    std::optional<std::filesystem::path> sandbox;
-    std::optional<std::filesystem::path> output;
-    std::optional<PresetAnswer> answer;
-    std::vector<std::string> operands;
-    std::vector<std::string_view> given;  // the options named, in order
-};
-
-// A list line by position (digits, or -1 for none) or else by its text.
-void AnswerAddressBook(PresetAnswer& answer, const std::string& choice) {
-    const bool number = !choice.empty() && choice != "-" &&
-                        choice.find_first_not_of("0123456789", choice[0] == '-' ? 1 : 0) ==
-                            std::string::npos &&
-                        choice.size() < 10;
-    const auto wide = WideFromUtf8(choice).value_or(L"");
-    if (number) {
-        answer.selections[L"List1"] = std::stoi(choice);
-    } else {
-        answer.namedSelections[L"List1"] = wide;
+// Runs a command's work; an automation error ends the command, said with its number and text.
+template <class Work>
+int Reporting(const Work& work) {
+    try {
+        return work();
+    } catch (const AutomationError& error) {
+        std::cout.flush();
+        std::cerr << "orvantis: error " << error.Number() << ": "
+                  << Utf8FromWide(error.Description()) << '\n';
+        return kNotFinished;
     }
-}
-
-// Every option that answers a dialog adds to one answer, OK; each dialog takes its own ids.
-PresetAnswer& Answer(Options& options) {
-    if (!options.answer) options.answer = PresetAnswer{DialogAnswer::Button::Ok};
-    return *options.answer;
-}
-
-// A password is read from a file, never taken on the command line where others can see it:
-// the file's first line, without its line break.
-std::optional<std::wstring> PasswordFromFile(const std::string& path) {
-    const auto bytes = ReadAllBytes(path);
-    if (!bytes) return std::nullopt;
-    std::string line = bytes->substr(0, bytes->find('\n'));
-    if (line.ends_with('\r')) line.pop_back();
-    return WideFromUtf8(line);
-}
-
-// The text boxes of the login dialogs that an option answers, by option.
-struct LoginOption {
-    std::string_view option;
-    const wchar_t* textBox;
-    bool password;
-};
-constexpr LoginOption kLoginOptions[] = {
-    {"--goldmine-user", L"Text1", false},
-    {"--goldmine-password-file", L"Text2", true},
-    {"--act-user", L"txtUserName", false},
-    {"--act-password-file", L"txtPassword", true},
-};
-
-// The one target whose load reads each option; a load into any other would ignore it.
-struct OptionTarget {
-    std::string_view option;
-    std::wstring_view target;
-};
-constexpr OptionTarget kOptionTargets[] = {
-    {"--output", L"ics"},
-    {"--address-book", L"groupwise"},
-    {"--goldmine-user", L"goldmine"},
-    {"--goldmine-password-file", L"goldmine"},
-    {"--act-user", L"act"},
-    {"--act-password-file", L"act"},
-};
-
-// The first option given that a load into `target` would not use.
-std::optional<std::string_view> IgnoredOption(const Options& options, std::wstring_view target) {
-    for (const std::string_view option : options.given) {
-        for (const auto& [name, reader] : kOptionTargets) {
-            if (name == option && reader != target) return option;
-        }
-    }
-    return std::nullopt;
-}
-
-// A usage error says what was wrong and where the help is, rather than the whole help.
-int UsageError(std::string_view wrong) {
-    std::cerr << "orvantis: " << wrong << "\nRun orvantis --help to see how it is used.\n";
-    return kUsageError;
-}
-
-// Options, or nothing once a reason has been said.
-std::optional<Options> ParseOptions(int argc, char** argv, int start) {
-    Options options;
-    for (int i = start; i < argc; ++i) {
-        const std::string_view argument = argv[i];
-        const bool hasValue = i + 1 < argc;
-        const auto login = std::find_if(std::begin(kLoginOptions), std::end(kLoginOptions),
-                                        [&](const LoginOption& o) { return o.option == argument; });
-        if (argument.starts_with("--") && hasValue) options.given.push_back(argument);
-        if (argument == "--sandbox" && hasValue) {
-            options.sandbox = argv[++i];
-        } else if (argument == "--output" && hasValue) {
-            options.output = argv[++i];
-        } else if (argument == "--address-book" && hasValue) {
-            AnswerAddressBook(Answer(options), argv[++i]);
-        } else if (login != std::end(kLoginOptions) && hasValue) {
-            const std::string value = argv[++i];
-            const auto text = login->password ? PasswordFromFile(value) : WideFromUtf8(value);
-            if (!text) {
-                std::cerr << "orvantis: cannot read " << value << " as UTF-8 text\n";
-                return std::nullopt;
-            }
-            Answer(options).texts[login->textBox] = *text;
-        } else if (argument.starts_with("--") || (argument.starts_with("-") && argument != "-")) {
-            const bool known = argument == "--sandbox" || argument == "--address-book" ||
-                               login != std::end(kLoginOptions);
-            UsageError(known ? std::string(argument) + " needs a value"
-                             : "unknown option " + std::string(argument));
-            return std::nullopt;
-        } else {
-            options.operands.emplace_back(argument);
-        }
-    }
-    return options;
-}
-
-void ReportError(const AutomationError& error) {
-    std::cerr << "orvantis: error " << error.Number() << ": " << Utf8FromWide(error.Description())
-              << '\n';
 }
 
 // One line on standard error after a load that ran to its end: what was read, and where to.
@@ -239,7 +129,7 @@ int Run(std::string_view command, const std::wstring& text, const Options& optio
     const auto load = [&](Host& target) {
         return WithOutputFolder(target, options, [&](Host& h) { return Load(h, text); });
     };
-    try {
+    return Reporting([&] {
         // An option meant for another target's dialog is refused before anything is loaded.
         if (command == "load" && (options.answer || options.output)) {
             const auto request = ParseRequest(host, text);
@@ -264,11 +154,7 @@ int Run(std::string_view command, const std::wstring& text, const Options& optio
         RecordPrinter printer(std::cout, request->target);
         ReadItems(request->document, printer);
         return kFinished;
-    } catch (const AutomationError& error) {
-        std::cout.flush();
-        ReportError(error);
-        return kNotFinished;
-    }
+    });
 }
 
 // Shows a product's address-book dialog, so that a user can choose before loading.
@@ -288,13 +174,10 @@ int ChooseAddressBook(const Options& options) {
         outlook ? ShowOutlookDialog(host) : ShowGroupWiseDialog(host);
         return kFinished;
     };
-    try {
+    return Reporting([&] {
         return options.sandbox ? LoadInSandbox(*options.sandbox, native->Get(), choose)
                                : choose(native->Get());
-    } catch (const AutomationError& error) {
-        ReportError(error);
-        return kNotFinished;
-    }
+    });
 }
 
 void PrintSettingsOf(Host& host) {
@@ -314,7 +197,7 @@ int PrintSettings(const std::optional<std::filesystem::path>& sandbox) {
     ConsoleUserInterface console(std::cerr, nullptr);
     const auto native = CreateNativeHost(console);
     Host& host = native->Get();
-    try {
+    return Reporting([&] {
         if (!sandbox) {
             PrintSettingsOf(host);
         } else {
@@ -324,23 +207,17 @@ int PrintSettings(const std::optional<std::filesystem::path>& sandbox) {
             PrintSettingsOf(inSandbox);
         }
         return kFinished;
-    } catch (const AutomationError& error) {
-        ReportError(error);
-        return kNotFinished;
-    }
+    });
 }
 
 int ForgetSite(const std::string& origin) {
     ConsoleUserInterface console(std::cerr, nullptr);
     const auto native = CreateNativeHost(console);
-    try {
+    return Reporting([&] {
         if (ForgetSite(native->Get(), WideFromUtf8(origin).value_or(L""))) return kFinished;
         std::cerr << "orvantis: no answer about " << origin << " is remembered\n";
         return kNotFinished;
-    } catch (const AutomationError& error) {
-        ReportError(error);
-        return kNotFinished;
-    }
+    });
 }
 
 int ShowSandbox(const std::filesystem::path& directory) {
@@ -349,13 +226,10 @@ int ShowSandbox(const std::filesystem::path& directory) {
         std::cerr << "orvantis: " << directory.string() << " is not a sandbox folder\n";
         return kUsageError;
     }
-    try {
+    return Reporting([&] {
         std::cout << standins::Sandbox(directory).Describe();
         return kFinished;
-    } catch (const AutomationError& error) {
-        ReportError(error);
-        return kNotFinished;
-    }
+    });
 }
 
 int Main(int argc, char** argv) {

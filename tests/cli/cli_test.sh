@@ -128,6 +128,8 @@ record ls -A "$work/cwd"
 printf '<r>\xc3\x28</r>' >"$work/bad-utf8.xml"
 run check "$work/bad-utf8.xml"
 run frobnicate x
+run load --output
+run load --verbose "$examples/desktop.xml"
 # The version changes with every release; that it is one is what matters.
 record -x 's/^(orvantis )[0-9]+\.[0-9]+\.[0-9]+$/\1X.Y.Z/' "$orvantis" --version
 run --help

@@ -1,0 +1,36 @@
+#pragma once
+
+// The command line's options: what follows a command, read once for every command.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/ConsoleUserInterface.hpp"
+
+namespace orvantis::cli {
+
+inline constexpr int kUsageError = 2;
+
+// What the options after the command say.
+struct Options {
+    std::optional<std::filesystem::path> sandbox;
+    std::optional<std::filesystem::path> output;
+    std::optional<PresetAnswer> answer;
+    std::vector<std::string> operands;
+    std::vector<std::string_view> given;  // the options named, in order
+};
+
+// Options, or nothing once a reason has been said (a usage error, or a password file that
+// cannot be read).
+std::optional<Options> ParseOptions(int argc, char** argv, int start);
+
+// The first option given that a load into `target` would not read.
+std::optional<std::string_view> IgnoredOption(const Options& options, std::wstring_view target);
+
+// Says what was wrong and where the help is, rather than the whole help; kUsageError.
+int UsageError(std::string_view wrong);
+
+}  // namespace orvantis::cli
