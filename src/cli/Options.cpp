@@ -5,6 +5,9 @@
 
 #include "automation/Unicode.hpp"
 #include "cli/DocumentFile.hpp"
+#include "dialogs/AddressBookView.hpp"
+#include "inserters/act/ActLoginDialog.hpp"
+#include "inserters/goldmine/GoldmineDialog.hpp"
 
 namespace orvantis::cli {
 namespace {
@@ -17,9 +20,9 @@ void AnswerAddressBook(PresetAnswer& answer, const std::string& choice) {
                         choice.size() < 10;
     const auto wide = WideFromUtf8(choice).value_or(L"");
     if (number) {
-        answer.selections[L"List1"] = std::stoi(choice);
+        answer.selections[kAddressBookList] = std::stoi(choice);
     } else {
-        answer.namedSelections[L"List1"] = wide;
+        answer.namedSelections[kAddressBookList] = wide;
     }
 }
 
@@ -46,10 +49,10 @@ struct LoginOption {
     bool password;
 };
 constexpr LoginOption kLoginOptions[] = {
-    {"--goldmine-user", L"Text1", false},
-    {"--goldmine-password-file", L"Text2", true},
-    {"--act-user", L"txtUserName", false},
-    {"--act-password-file", L"txtPassword", true},
+    {"--goldmine-user", GoldmineDialog::kUserBox, false},
+    {"--goldmine-password-file", GoldmineDialog::kPasswordBox, true},
+    {"--act-user", ActLoginDialog::kUserBox, false},
+    {"--act-password-file", ActLoginDialog::kPasswordBox, true},
 };
 
 // The one target whose load reads each option; a load into any other would ignore it.

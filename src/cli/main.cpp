@@ -157,10 +157,24 @@ int Run(std::string_view command, const std::wstring& text, const Options& optio
     });
 }
 
+// The products whose address-book dialog a user may open before loading.
+struct AddressBookChooser {
+    std::string_view product;
+    void (*show)(Host& host);
+};
+constexpr AddressBookChooser kAddressBookChoosers[] = {
+    {"outlook", ShowOutlookDialog},
+    {"groupwise", ShowGroupWiseDialog},
+};
+
 // Shows a product's address-book dialog, so that a user can choose before loading.
 int ChooseAddressBook(const Options& options) {
-    const bool outlook = options.operands == std::vector<std::string>{"outlook"};
-    if (!outlook && options.operands != std::vector<std::string>{"groupwise"}) {
+    const auto named = [&](const AddressBookChooser& c) {
+        return options.operands.size() == 1 && options.operands[0] == c.product;
+    };
+    const auto chooser =
+        std::find_if(std::begin(kAddressBookChoosers), std::end(kAddressBookChoosers), named);
+    if (chooser == std::end(kAddressBookChoosers)) {
         return UsageError("choose-address-book takes outlook or groupwise");
     }
     // The address-book dialog reads only --address-book, as a GroupWise load does.
@@ -170,8 +184,8 @@ int ChooseAddressBook(const Options& options) {
     const auto terminal = OpenTerminal();
     ConsoleUserInterface console(std::cerr, terminal.get(), options.answer);
     const auto native = CreateNativeHost(console);
-    const auto choose = [outlook](Host& host) {
-        outlook ? ShowOutlookDialog(host) : ShowGroupWiseDialog(host);
+    const auto choose = [&](Host& host) {
+        chooser->show(host);
         return kFinished;
     };
     return Reporting([&] {

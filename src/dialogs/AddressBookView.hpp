@@ -7,7 +7,10 @@
 
 namespace orvantis {
 
-// The products' address-book choosers look alike: a label, the list "List1" of the product's
+// The list of a product's address books, by its identifier (which a scripted answer names).
+inline constexpr const wchar_t* kAddressBookList = L"List1";
+
+// The products' address-book choosers look alike: a label, the list of the product's
 // address books in its order, nothing selected, OK and "Annuler".
 inline DialogView AddressBookView(std::wstring caption, std::vector<std::wstring> addressBooks,
                                   bool doubleClickIsOk) {
@@ -16,7 +19,7 @@ inline DialogView AddressBookView(std::wstring caption, std::vector<std::wstring
             {
                 {.kind = Kind::Label, .id = L"Label1", .text = L"Available Address book:"},
                 {.kind = Kind::ListBox,
-                 .id = L"List1",
+                 .id = kAddressBookList,
                  .items = std::move(addressBooks),
                  .doubleClickIsOk = doubleClickIsOk},
                 {.kind = Kind::OkButton, .id = L"OKButton", .text = L"OK"},

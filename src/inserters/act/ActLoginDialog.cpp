@@ -9,17 +9,17 @@ DialogView ActLoginDialog::Load(Host&) {
     return {L"ACT! login",
             {
                 {.kind = Kind::Label, .id = L"lblUserName", .text = L"User name:"},
-                {.kind = Kind::TextBox, .id = L"txtUserName"},
+                {.kind = Kind::TextBox, .id = kUserBox},
                 {.kind = Kind::Label, .id = L"lblPassword", .text = L"Password:"},
-                {.kind = Kind::TextBox, .id = L"txtPassword", .password = true},
+                {.kind = Kind::TextBox, .id = kPasswordBox, .password = true},
                 {.kind = Kind::OkButton, .id = L"cmdOK", .text = L"OK"},
                 {.kind = Kind::CancelButton, .id = L"cmdCancel", .text = L"Cancel"},
             }};
 }
 
 DialogOutcome ActLoginDialog::OnOk(Host&) {
-    userName_ = Control(L"txtUserName").text;
-    password_ = Control(L"txtPassword").text;
+    userName_ = Control(kUserBox).text;
+    password_ = Control(kPasswordBox).text;
     return DialogOutcome::Unload;
 }
 

@@ -11,6 +11,10 @@ namespace orvantis {
 // other than OK answers an empty user name and password, which ACT! refuses.
 class ActLoginDialog : public DialogModel {
 public:
+    // The text boxes, by the identifiers a scripted answer names.
+    static constexpr const wchar_t* kUserBox = L"txtUserName";
+    static constexpr const wchar_t* kPasswordBox = L"txtPassword";
+
     const std::wstring& UserName() const { return userName_; }
     const std::wstring& Password() const { return password_; }
 

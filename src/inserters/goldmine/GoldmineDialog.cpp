@@ -28,10 +28,10 @@ DialogView GoldmineDialog::Load(Host& host) {
                  .id = L"Label1",
                  .text = L"An username and a password are required to access to Goldmine"},
                 {.kind = Kind::Label, .id = L"Label2", .text = L"Username:"},
-                {.kind = Kind::TextBox, .id = L"Text1", .text = user},
+                {.kind = Kind::TextBox, .id = kUserBox, .text = user},
                 {.kind = Kind::Label, .id = L"Label3", .text = L"Password:"},
                 {.kind = Kind::TextBox,
-                 .id = L"Text2",
+                 .id = kPasswordBox,
                  .text = StoredPasswordOrEmpty(host),
                  .password = true},
                 {.kind = Kind::OkButton, .id = L"OKButton", .text = L"OK"},
@@ -41,8 +41,8 @@ DialogView GoldmineDialog::Load(Host& host) {
 
 DialogOutcome GoldmineDialog::OnOk(Host& host) {
     // The password first: one that cannot be stored leaves the stored login as it was.
-    ConfigUtilities::SaveGoldminePassword(host, Control(L"Text2").text);
-    ConfigUtilities::SaveGoldmineUser(host, Control(L"Text1").text);
+    ConfigUtilities::SaveGoldminePassword(host, Control(kPasswordBox).text);
+    ConfigUtilities::SaveGoldmineUser(host, Control(kUserBox).text);
     return DialogOutcome::Hide;
 }
 

@@ -9,6 +9,11 @@ namespace orvantis {
 // texts for the next document of the thread. Annuler, Esc and the close control store
 // nothing and discard the dialog, so that the load goes on with the stored login.
 class GoldmineDialog : public DialogModel {
+public:
+    // The text boxes, by the identifiers a scripted answer names.
+    static constexpr const wchar_t* kUserBox = L"Text1";
+    static constexpr const wchar_t* kPasswordBox = L"Text2";
+
 protected:
     DialogView Load(Host& host) override;
     DialogOutcome OnOk(Host& host) override;

@@ -14,7 +14,7 @@ DialogView GroupWiseDialog::Load(Host& host) {
 }
 
 DialogOutcome GroupWiseDialog::OnOk(Host& host) {
-    ConfigUtilities::SaveGroupWiseAddressBook(host, std::to_wstring(Control(L"List1").selection));
+    ConfigUtilities::SaveGroupWiseAddressBook(host, std::to_wstring(Control(kAddressBookList).selection));
     return DialogOutcome::Hide;
 }
 

@@ -12,7 +12,7 @@ DialogView OutlookDialog::Load(Host& host) {
 }
 
 DialogOutcome OutlookDialog::OnOk(Host& host) {
-    ConfigUtilities::SaveOutlookAddressBook(host, std::to_wstring(Control(L"List1").selection));
+    ConfigUtilities::SaveOutlookAddressBook(host, std::to_wstring(Control(kAddressBookList).selection));
     return DialogOutcome::Hide;
 }
 
