@@ -6,7 +6,7 @@
 namespace orvantis::fuzz {
 
 std::optional<std::string> LoadXmlEntry(Bytes input) {
-    testing::TestHost host;
+    test::TestHost host;
     OrvantisAgent agent(host.Get());
     const Variant original(TextFromBytes(input));
     Variant document = original;

@@ -9,7 +9,7 @@
 namespace orvantis {
 namespace {
 
-using testing::ErrorNumberOf;
+using test::ErrorNumberOf;
 
 TEST(TextToInteger, ReadsBlanksSignsAndRoundsHalvesToEven) {
     const std::pair<const wchar_t*, std::int16_t> cases[] = {

@@ -15,7 +15,7 @@ namespace orvantis::cli {
 namespace {
 
 using Button = DialogAnswer::Button;
-using testing::TestDialog;
+using test::TestDialog;
 
 // Lines typed in advance; records whether each was read with echo.
 class TypedLines : public Terminal {
@@ -38,7 +38,7 @@ private:
 std::string ShowOnce(TestDialog& dialog, Terminal* terminal, std::optional<PresetAnswer> preset) {
     std::ostringstream messages;
     ConsoleUserInterface console(messages, terminal, std::move(preset));
-    testing::TestHost fakes;
+    test::TestHost fakes;
     Host host = fakes.With(console);
     ShowModally(dialog, host);
     return messages.str();
@@ -49,7 +49,7 @@ TEST(ConsoleUserInterfaceTest, TheThirdButtonIsAnsweredAtTheTerminal) {
     TypedLines typed({L"z", L"A"});
     std::ostringstream messages;
     ConsoleUserInterface console(messages, &typed);
-    testing::TestHost fakes;
+    test::TestHost fakes;
     Host host = fakes.With(console);
     SiteConsentDialog dialog(L"https://crm.example.com wants to add 1 contact to Outlook.");
     ShowModally(dialog, host);

@@ -16,7 +16,7 @@
 #include "com/TestInserter.hpp"
 #include "platform/windows/ComObjectFactory.hpp"
 
-namespace orvantis::testing {
+namespace orvantis::test {
 namespace {
 
 using windows::ComPtr;
@@ -209,4 +209,4 @@ TEST_F(ControlTest, MayBeUnloadedOnlyWhenNothingOfItLives) {
 }
 
 }  // namespace
-}  // namespace orvantis::testing
+}  // namespace orvantis::test

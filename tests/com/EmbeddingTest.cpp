@@ -16,7 +16,7 @@
 #include "platform/windows/ComHandles.hpp"
 #include "platform/windows/WindowHandles.hpp"
 
-namespace orvantis::testing {
+namespace orvantis::test {
 namespace {
 
 using windows::ComPtr;
@@ -163,4 +163,4 @@ TEST_F(EmbeddingTest, TheAtlHostSitesActivatesDrawsAndReleasesIt) {
 }
 
 }  // namespace
-}  // namespace orvantis::testing
+}  // namespace orvantis::test

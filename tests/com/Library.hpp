@@ -2,7 +2,7 @@
 
 #include "platform/windows/Win32.hpp"
 
-namespace orvantis::testing {
+namespace orvantis::test {
 
 // A COM server's library loaded in this process, for its entry points.
 class Library {
@@ -24,4 +24,4 @@ private:
     HMODULE module_;
 };
 
-}  // namespace orvantis::testing
+}  // namespace orvantis::test

@@ -11,7 +11,7 @@
 #include <servprov.h>
 #include <urlmon.h>
 
-namespace orvantis::testing {
+namespace orvantis::test {
 
 // Lives on the test's stack, longer than the control that holds it: no reference counting.
 class PageBrowser : public IDispatch {
@@ -92,4 +92,4 @@ private:
     PageBrowser browser_;
 };
 
-}  // namespace orvantis::testing
+}  // namespace orvantis::test

@@ -21,7 +21,7 @@ LRESULT CALLBACK PageProcedure(HWND window, UINT message, WPARAM wParam, LPARAM 
 
 int wmain(int argc, wchar_t** argv) {
     const windows::ComApartment apartment;
-    testing::Library atl(L"atl.dll");
+    test::Library atl(L"atl.dll");
     if (!atl.Call<BOOL>("AtlAxWinInit")) return 2;
     WNDCLASSW page{};
     page.lpfnWndProc = PageProcedure;

@@ -9,7 +9,7 @@
 
 #include "platform/windows/DispatchObject.hpp"
 
-namespace orvantis::testing {
+namespace orvantis::test {
 
 class TestInserter final : public IDispatch, public IClassFactory {
 public:
@@ -92,4 +92,4 @@ private:
     DWORD cookie_ = 0;
 };
 
-}  // namespace orvantis::testing
+}  // namespace orvantis::test

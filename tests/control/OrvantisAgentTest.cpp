@@ -9,7 +9,7 @@
 namespace orvantis {
 namespace {
 
-using testing::ErrorNumberOf;
+using test::ErrorNumberOf;
 
 // Counts the contacts that reach a plug-in target, to see what was routed.
 class CountingInserter : public Object {
@@ -31,7 +31,7 @@ protected:
         return ErrorNumberOf([&] { EXPECT_TRUE(agent_.LoadXML(var).IsEmpty()); });
     }
 
-    testing::TestHost host_;
+    test::TestHost host_;
     std::shared_ptr<CountingInserter> inserter_ = std::make_shared<CountingInserter>();
     OrvantisAgent agent_{host_.Get()};
 };

@@ -118,7 +118,7 @@ protected:
 
     static constexpr const wchar_t* kDocument =
         L"<datas open='msn'><contact><id>1</id></contact><contact><id>2</id></contact></datas>";
-    testing::TestHost host_;
+    test::TestHost host_;
     std::shared_ptr<CountingInserter> inserter_ = std::make_shared<CountingInserter>();
     OrvantisAgent agent_{host_.Get()};
     std::wstring description;

@@ -12,8 +12,8 @@
 namespace orvantis {
 namespace {
 
-using testing::ErrorNumberOf;
-using testing::TestDialog;
+using test::ErrorNumberOf;
+using test::TestDialog;
 using Button = DialogAnswer::Button;
 
 struct Shown {
@@ -28,7 +28,7 @@ Shown ShownIn(const DialogView& view) {
 }
 
 TEST(DialogModelTest, LoadsOnceKeepsWhatTheUserLeftAndLoadsAgainAfterTheCloseControl) {
-    testing::TestHost host;
+    test::TestHost host;
     TestDialog dialog;
     host.ui.dialogAnswers = {{Button::Ok, {{L"Text1", L"bob"}}, {{L"List1", 2}}},
                              {Button::Cancel, {{L"Text2", L"n\u00E9w"}}, {}},
@@ -52,7 +52,7 @@ TEST(DialogModelTest, LoadsOnceKeepsWhatTheUserLeftAndLoadsAgainAfterTheCloseCon
 }
 
 TEST(DialogModelTest, AnInertCancelLeavesTheDialogUpUntilAnotherButton) {
-    testing::TestHost host;
+    test::TestHost host;
     TestDialog dialog;
     dialog.cancelIsInert = true;
     host.ui.dialogAnswers = {{Button::Cancel, {{L"Text1", L"kept"}}, {}}, {Button::Ok}};
@@ -66,7 +66,7 @@ TEST(DialogModelTest, AnInertCancelLeavesTheDialogUpUntilAnotherButton) {
 // A failed load and a showing nested in the dialog's own (400) are the inserters' dialog
 // tests; a preset line that the list lacks is refused rather than stored.
 TEST(DialogModelTest, APresetLineTheListLacksIsRefused) {
-    testing::TestHost host;
+    test::TestHost host;
     TestDialog dialog;
     host.ui.dialogAnswers = {{Button::Ok, {}, {{L"List1", 3}}}};
     EXPECT_EQ(ErrorNumberOf([&] { ShowModally(dialog, host.Get()); }), 5);

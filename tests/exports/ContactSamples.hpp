@@ -7,7 +7,7 @@
 
 #include "items/AgentContact.hpp"
 
-namespace orvantis::testing {
+namespace orvantis::test {
 
 // The contacts whose exports are kept byte for byte under exports/data.
 
@@ -70,4 +70,4 @@ inline std::string ExpectedExport(const std::string& name) {
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-}  // namespace orvantis::testing
+}  // namespace orvantis::test

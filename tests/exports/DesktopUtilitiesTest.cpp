@@ -9,13 +9,13 @@
 namespace orvantis::DesktopUtilities {
 namespace {
 
-using testing::ExpectedExport;
+using test::ExpectedExport;
 
 // The files hold what the control writes: the document, then its closing "\par }}" once more.
 TEST(ContactRtf, MatchesTheExpectedDocumentsByteForByte) {
     for (const auto& [contact, file] :
-         {std::pair{testing::FullContact(), "full.rtf"}, std::pair{AgentContact(), "empty.rtf"},
-          std::pair{testing::HostileContact(), "hostile.rtf"}}) {
+         {std::pair{test::FullContact(), "full.rtf"}, std::pair{AgentContact(), "empty.rtf"},
+          std::pair{test::HostileContact(), "hostile.rtf"}}) {
         EXPECT_EQ(ContactNoteFile(contact), ExpectedExport(file)) << file;
     }
 }

@@ -13,14 +13,14 @@
 namespace orvantis::OExpressUtilities {
 namespace {
 
-using testing::ExpectedExport;
+using test::ExpectedExport;
 
 constexpr wchar_t kAppPaths[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\wab.exe";
 
 TEST(OExpressCard, MatchesTheExpectedFilesByteForByte) {
-    EXPECT_EQ(ToAnsi(BuildOExpressCard(testing::FullContact())), ExpectedExport("full.vcf"));
+    EXPECT_EQ(ToAnsi(BuildOExpressCard(test::FullContact())), ExpectedExport("full.vcf"));
     EXPECT_EQ(ToAnsi(BuildOExpressCard(AgentContact())), ExpectedExport("empty.vcf"));
-    EXPECT_EQ(ToAnsi(BuildOExpressCard(testing::HostileContact())), ExpectedExport("hostile.vcf"));
+    EXPECT_EQ(ToAnsi(BuildOExpressCard(test::HostileContact())), ExpectedExport("hostile.vcf"));
 }
 
 // Undoes the quoted-printable form: soft breaks vanish, =XX becomes its byte.
@@ -69,7 +69,7 @@ protected:
     WriteOExpress() {
         test.shell.folders[folder::kInternetCache] = L"C:\\Temporary Internet Files\\";
     }
-    testing::TestHost test;
+    test::TestHost test;
     Host& host = test.Get();
     const std::wstring cardPath = L"C:\\Temporary Internet Files\\orvantis.gif";
 };
@@ -78,7 +78,7 @@ TEST_F(WriteOExpress, WritesTheCardThenOpensItInTheAddressBookOrReportsWhyNot) {
     test.shell.onRun = [&](const std::wstring&) {
         EXPECT_EQ(test.files.files.at(cardPath), ExpectedExport("full.vcf"));  // already complete
     };
-    EXPECT_TRUE(WriteOExpressContact(host, testing::FullContact()).IsEmpty());
+    EXPECT_TRUE(WriteOExpressContact(host, test::FullContact()).IsEmpty());
     ASSERT_EQ(test.shell.runs.size(), 1u);
     EXPECT_EQ(test.shell.runs[0].second, 1);
     EXPECT_EQ(SplitCommandLine(test.shell.runs[0].first),
@@ -89,7 +89,7 @@ TEST_F(WriteOExpress, WritesTheCardThenOpensItInTheAddressBookOrReportsWhyNot) {
     // A program that does not start is reported, and the card stays.
     test.files.files.clear();
     test.shell.failWith = errors::kFileNotFound;
-    WriteOExpressContact(host, testing::FullContact());
+    WriteOExpressContact(host, test::FullContact());
     ASSERT_EQ(test.ui.boxes.size(), 1u);
     EXPECT_TRUE(test.ui.boxes[0].text.starts_with(L"Last Error Number was: 53\r\n"));
     EXPECT_TRUE(test.files.files.count(cardPath));
@@ -112,18 +112,18 @@ TEST_F(WriteOExpress, TakesTheProgramFromAppPathsAndQuotesBothPaths) {
 
 TEST_F(WriteOExpress, NoFolderOrAFileThatCannotBeWrittenStartsNoProgram) {
     test.shell.folders.clear();  // not "orvantis.gif" in whatever folder the host runs in
-    EXPECT_EQ(testing::ErrorNumberOf([&] { WriteOExpressContact(host, testing::FullContact()); }),
+    EXPECT_EQ(test::ErrorNumberOf([&] { WriteOExpressContact(host, test::FullContact()); }),
               errors::kPathNotFound);
     EXPECT_TRUE(test.files.files.empty());
 
     test.shell.folders[folder::kInternetCache] = L"C:\\Temporary Internet Files\\";
-    struct FailingFiles : testing::FakeFiles {
+    struct FailingFiles : test::FakeFiles {
         void WriteBytes(const std::wstring& path, std::string_view) override {
             throw AutomationError::Standard(errors::kPermissionDenied, path);
         }
     } files;
     Host failing{host.xml, host.objects, host.ui, host.registry, host.shell, files, host.settings};
-    EXPECT_THROW(WriteOExpressContact(failing, testing::FullContact()), AutomationError);
+    EXPECT_THROW(WriteOExpressContact(failing, test::FullContact()), AutomationError);
     EXPECT_TRUE(test.shell.runs.empty());
 }
 

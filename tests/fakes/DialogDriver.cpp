@@ -2,7 +2,7 @@
 
 #include "platform/windows/DialogPresenter.hpp"
 
-namespace orvantis::testing {
+namespace orvantis::test {
 namespace {
 
 thread_local DialogDriver* current = nullptr;
@@ -133,4 +133,4 @@ void PressEscape(HWND control) { PostMessageW(control, WM_KEYDOWN, VK_ESCAPE, 0)
 
 void PressCloseControl(HWND dialog) { PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); }
 
-}  // namespace orvantis::testing
+}  // namespace orvantis::test

@@ -10,7 +10,7 @@
 #include "platform/windows/Win32.hpp"
 #include "platform/windows/WindowsHook.hpp"
 
-namespace orvantis::testing {
+namespace orvantis::test {
 
 // A dialog as it appeared: read from its window, not from the view it was built from.
 struct ShownDialog {
@@ -68,4 +68,4 @@ void DoubleClickLine(HWND list, int line);
 void PressEscape(HWND control);
 void PressCloseControl(HWND dialog);
 
-}  // namespace orvantis::testing
+}  // namespace orvantis::test

@@ -4,7 +4,7 @@
 
 #include "automation/AutomationError.hpp"
 
-namespace orvantis::testing {
+namespace orvantis::test {
 
 // The number of the AutomationError the action raises, 0 when it raises none.
 template <class Action>
@@ -17,4 +17,4 @@ std::int32_t ErrorNumberOf(Action&& action) {
     return 0;
 }
 
-}  // namespace orvantis::testing
+}  // namespace orvantis::test

@@ -6,7 +6,7 @@
 #include "automation/AutomationError.hpp"
 #include "dialogs/DialogModel.hpp"
 
-namespace orvantis::testing {
+namespace orvantis::test {
 
 // A dialog with a control of every kind, for the dialog machinery and its presenters. Each
 // button records what the controls held when it was pressed.
@@ -59,4 +59,4 @@ private:
     }
 };
 
-}  // namespace orvantis::testing
+}  // namespace orvantis::test

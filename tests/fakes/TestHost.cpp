@@ -2,7 +2,7 @@
 
 #include "automation/DateTime.hpp"
 
-namespace orvantis::testing {
+namespace orvantis::test {
 
 void FakeFiles::WriteBytes(const std::wstring& path, std::string_view bytes) {
     files[path] = std::string(bytes);
@@ -46,4 +46,4 @@ void FakeFiles::DeleteFolder(const std::wstring& path) {
     folders.erase(path);
 }
 
-}  // namespace orvantis::testing
+}  // namespace orvantis::test

@@ -17,7 +17,7 @@
 #include "platform/NativeHost.hpp"
 #include "platform/ObjectCatalog.hpp"
 
-namespace orvantis::testing {
+namespace orvantis::test {
 
 struct ShownBox {
     std::wstring text;
@@ -167,4 +167,4 @@ private:
     Host host_;
 };
 
-}  // namespace orvantis::testing
+}  // namespace orvantis::test

@@ -9,7 +9,7 @@
 
 #include "StandInTest.hpp"
 
-namespace orvantis::testing {
+namespace orvantis::test {
 namespace {
 
 using ActUtilities::WriteActContact;
@@ -136,4 +136,4 @@ TEST_F(ActTest, ALoginWindowNestedInItsOwnShowingIs400) {
 }
 
 }  // namespace
-}  // namespace orvantis::testing
+}  // namespace orvantis::test

@@ -11,7 +11,7 @@
 #include "inserters/goldmine/GoldmineDialog.hpp"
 #include "support/ConfigUtilities.hpp"
 
-namespace orvantis::testing {
+namespace orvantis::test {
 namespace {
 
 using GoldMineUtilities::WriteGoldMineContact;
@@ -115,4 +115,4 @@ TEST_F(GoldMineTest, TheDialogStoresOnlyOnOkAndKeepsItsTextsUntilDiscarded) {
 }
 
 }  // namespace
-}  // namespace orvantis::testing
+}  // namespace orvantis::test

@@ -10,7 +10,7 @@
 #include "inserters/groupwise/GroupWiseUtilities.hpp"
 #include "support/ConfigUtilities.hpp"
 
-namespace orvantis::testing {
+namespace orvantis::test {
 namespace {
 
 using namespace GroupWiseUtilities;
@@ -179,4 +179,4 @@ TEST_F(GroupWiseTest, AListThatFailsPartWayIsNotKeptAndANestedShowingIsRefused) 
 }
 
 }  // namespace
-}  // namespace orvantis::testing
+}  // namespace orvantis::test

@@ -10,7 +10,7 @@
 #include "automation/DateTime.hpp"
 #include "inserters/notes/LotusUtilities.hpp"
 
-namespace orvantis::testing {
+namespace orvantis::test {
 namespace {
 
 using namespace LotusUtilities;
@@ -269,4 +269,4 @@ TEST_F(NotesTest, TheLibraryIsRegisteredOnlyWhereThereIsAComponentRegistry) {
 }
 
 }  // namespace
-}  // namespace orvantis::testing
+}  // namespace orvantis::test

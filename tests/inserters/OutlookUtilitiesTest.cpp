@@ -10,7 +10,7 @@
 #include "StandInTest.hpp"
 #include "support/ConfigUtilities.hpp"
 
-namespace orvantis::testing {
+namespace orvantis::test {
 namespace {
 
 using namespace OutlookUtilities;
@@ -213,4 +213,4 @@ TEST_F(OutlookTest, TaskImportanceAndStatusOnlyFromTheValuesOutlookKnows) {
 }
 
 }  // namespace
-}  // namespace orvantis::testing
+}  // namespace orvantis::test

@@ -6,7 +6,7 @@
 #include "fakes/TestHost.hpp"
 #include "standins/Sandbox.hpp"
 
-namespace orvantis::testing {
+namespace orvantis::test {
 
 // The machine's files, since a stand-in reads a picture from the disk as its product does,
 // with the files written and folders made recorded (to see them gone afterwards), and writes
@@ -69,4 +69,4 @@ protected:
     standins::Sandbox sandbox;
 };
 
-}  // namespace orvantis::testing
+}  // namespace orvantis::test

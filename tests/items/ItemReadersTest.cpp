@@ -10,7 +10,7 @@
 namespace orvantis {
 namespace {
 
-using testing::ErrorNumberOf;
+using test::ErrorNumberOf;
 
 // Collects the records in the order the readers deliver them.
 class CollectingSink : public RecordSink {
@@ -41,7 +41,7 @@ protected:
         });
     }
 
-    testing::TestHost host_;
+    test::TestHost host_;
 };
 
 // Absent fields read as empty in the golden outputs; here, a repeated field, an unknown one,

@@ -9,7 +9,7 @@
 namespace orvantis {
 namespace {
 
-using testing::ErrorNumberOf;
+using test::ErrorNumberOf;
 
 TEST(Record, PutStoresExactlyAndConvertsToThePropertyType) {
     AgentContact contact;

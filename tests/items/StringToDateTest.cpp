@@ -8,7 +8,7 @@
 namespace orvantis {
 namespace {
 
-using testing::ErrorNumberOf;
+using test::ErrorNumberOf;
 
 CivilTime Read(const wchar_t* text) { return SplitDate(StringToDate(text).days); }
 

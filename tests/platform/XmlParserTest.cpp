@@ -27,7 +27,7 @@ protected:
         return std::move(std::get<XmlDocument>(result));
     }
 
-    testing::RecordingUserInterface ui_;
+    test::RecordingUserInterface ui_;
     std::unique_ptr<NativeHost> native_ = CreateNativeHost(ui_);
 };
 

@@ -10,7 +10,7 @@
 namespace orvantis {
 namespace {
 
-using testing::ErrorNumberOf;
+using test::ErrorNumberOf;
 
 DateValue At(int year, int month, int day, int hour = 0, int minute = 0) {
     return {*MakeDate({year, month, day, hour, minute, 0})};
@@ -22,7 +22,7 @@ bool Has(const std::string& text, const std::string& line) {
 
 class WritersTest : public ::testing::Test {
 protected:
-    testing::FakeTimeZone zone_;  // UTC+1, +2 from April to September
+    test::FakeTimeZone zone_;  // UTC+1, +2 from April to September
     ICalendarWriter writer_{zone_, *MakeDate({2026, 12, 7, 6, 30, 5})};
 };
 

@@ -19,7 +19,7 @@
 #include "platform/windows/ObjectDispatch.hpp"
 #include "standins/Sandbox.hpp"
 
-namespace orvantis::testing {
+namespace orvantis::test {
 namespace {
 
 using windows::OwnedVariant;
@@ -264,9 +264,9 @@ TEST_F(ServerTest, TheControlAsksForTheGroupWiseAddressBookBeforeEachContact) {
 }
 
 }  // namespace
-}  // namespace orvantis::testing
+}  // namespace orvantis::test
 
-namespace orvantis::testing {
+namespace orvantis::test {
 namespace {
 
 constexpr wchar_t kPolicy[] = L"Software\\Policies\\OrvantisAgent\\SiteLock";
@@ -360,4 +360,4 @@ TEST_F(ServerTest, APageLoadsOnlyWhereItsSiteIsAllowed) {
 }
 
 }  // namespace
-}  // namespace orvantis::testing
+}  // namespace orvantis::test

@@ -12,7 +12,7 @@
 #include "platform/ObjectCatalog.hpp"
 #include "standins/Sandbox.hpp"
 
-namespace orvantis::testing {
+namespace orvantis::test {
 namespace {
 
 constexpr std::int32_t kNotesError = -2147217504;
@@ -106,4 +106,4 @@ TEST_F(NotesStandInTest, RefusesWhatNotesRefuses) {
 }
 
 }  // namespace
-}  // namespace orvantis::testing
+}  // namespace orvantis::test

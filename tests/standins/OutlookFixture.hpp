@@ -6,7 +6,7 @@
 #include "platform/ObjectCatalog.hpp"
 #include "standins/Sandbox.hpp"
 
-namespace orvantis::testing {
+namespace orvantis::test {
 
 // Outlook's stand-in as an inserter reaches it: through the catalog, by name. Every test
 // ends with all its handles released.
@@ -27,4 +27,4 @@ protected:
     ObjectCatalog catalog;
 };
 
-}  // namespace orvantis::testing
+}  // namespace orvantis::test

@@ -8,7 +8,7 @@
 #include "OutlookFixture.hpp"
 #include "fakes/Errors.hpp"
 
-namespace orvantis::testing {
+namespace orvantis::test {
 namespace {
 
 using OutlookStandInTest = OutlookFixture;
@@ -71,4 +71,4 @@ TEST_F(OutlookStandInTest, AddPictureFromVersion11ReadsTheFileDuringTheCall) {
 }
 
 }  // namespace
-}  // namespace orvantis::testing
+}  // namespace orvantis::test

@@ -6,7 +6,7 @@
 #include "OutlookFixture.hpp"
 #include "fakes/Errors.hpp"
 
-namespace orvantis::testing {
+namespace orvantis::test {
 namespace {
 
 using StrictMembersTest = OutlookFixture;
@@ -70,4 +70,4 @@ TEST_F(StrictMembersTest, FailsTheNthCallAsConfigured) {
 }
 
 }  // namespace
-}  // namespace orvantis::testing
+}  // namespace orvantis::test

@@ -13,7 +13,7 @@
 #include "standins/Sandbox.hpp"
 #include "standins/WorldFile.hpp"
 
-namespace orvantis::testing {
+namespace orvantis::test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -170,4 +170,4 @@ TEST_F(WorldFileTest, ListingShowsBidirectionalControlsEscaped) {
 }
 
 }  // namespace
-}  // namespace orvantis::testing
+}  // namespace orvantis::test

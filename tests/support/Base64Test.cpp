@@ -51,7 +51,7 @@ TEST(Base64, DecodingRaisesItsOwnErrors) {
         {L"Zm9v-_==", 2},  // not the URL-safe alphabet
         {L"Zm9v====", 5}};
     for (const auto& [text, number] : cases) {
-        EXPECT_EQ(testing::ErrorNumberOf([&] { Base64Decode(Variant(text)); }), number) << text;
+        EXPECT_EQ(test::ErrorNumberOf([&] { Base64Decode(Variant(text)); }), number) << text;
     }
     for (const auto& [text, description] :
          {std::pair{L"Zm9", L"Bad Base64 string."},

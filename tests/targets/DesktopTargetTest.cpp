@@ -11,7 +11,7 @@
 namespace orvantis {
 namespace {
 
-using testing::ErrorNumberOf;
+using test::ErrorNumberOf;
 
 constexpr wchar_t kDesktop[] = L"C:\\Users\\C\\Desktop\\";
 
@@ -30,7 +30,7 @@ protected:
         return names;
     }
 
-    testing::TestHost host_;
+    test::TestHost host_;
     OrvantisAgent agent_{host_.Get()};
 };
 

@@ -9,7 +9,7 @@
 namespace orvantis {
 namespace {
 
-using testing::ErrorNumberOf;
+using test::ErrorNumberOf;
 
 constexpr wchar_t kDocument[] =
     L"<datas open='ics'><contact><id>C-1</id><lastname>Martin</lastname></contact>"
@@ -27,7 +27,7 @@ protected:
         return paths;
     }
 
-    testing::TestHost host_;
+    test::TestHost host_;
     OrvantisAgent agent_{host_.Get()};
 };
 

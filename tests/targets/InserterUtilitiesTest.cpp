@@ -8,10 +8,10 @@
 namespace orvantis {
 namespace {
 
-using testing::ErrorNumberOf;
+using test::ErrorNumberOf;
 
 TEST(Routing, UnlistedNamesRouteNothing) {
-    testing::TestHost host;
+    test::TestHost host;
     auto contact = std::make_shared<AgentContact>();
     auto event = std::make_shared<AgentEvent>();
     auto todo = std::make_shared<AgentTodo>();
@@ -30,7 +30,7 @@ TEST(Routing, UnlistedNamesRouteNothing) {
 
 // Without the product nothing can be stored, and the caller hears of it for every item.
 TEST(Routing, AProductThatIsNotThereIs429ForEveryItemItTakes) {
-    testing::TestHost bare;
+    test::TestHost bare;
     auto contact = std::make_shared<AgentContact>();
     auto event = std::make_shared<AgentEvent>();
     auto todo = std::make_shared<AgentTodo>();
@@ -69,7 +69,7 @@ protected:
     std::int32_t Insert(AgentContactRef& contact) {
         return ErrorNumberOf([&] { InsertContact(host_.Get(), contact, GetParam().first); });
     }
-    testing::TestHost host_;
+    test::TestHost host_;
     std::shared_ptr<FakePlugIn> plugIn_ = std::make_shared<FakePlugIn>();
 };
 
@@ -91,7 +91,7 @@ TEST_P(LateBoundRouteTest, HandsTheRecordByReferenceAndTakesBackOnlyAContact) {
 }
 
 TEST_P(LateBoundRouteTest, WithoutAnInstalledInserterFailsWithObjectRequiredNamingTheTarget) {
-    testing::TestHost bare;
+    test::TestHost bare;
     auto contact = std::make_shared<AgentContact>();
     try {
         InsertContact(bare.Get(), contact, GetParam().first);

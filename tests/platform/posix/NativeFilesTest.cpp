@@ -14,7 +14,7 @@
 namespace orvantis {
 namespace {
 
-using testing::ErrorNumberOf;
+using test::ErrorNumberOf;
 
 class NativeFilesTest : public ::testing::Test {
 protected:

@@ -15,7 +15,7 @@ namespace orvantis {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::ErrorNumberOf;
+using test::ErrorNumberOf;
 
 constexpr wchar_t kApp[] = L"OrvantisAgent";
 constexpr wchar_t kSection[] = L"Configuration";

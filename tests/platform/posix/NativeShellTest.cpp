@@ -13,7 +13,7 @@
 namespace orvantis {
 namespace {
 
-using testing::ErrorNumberOf;
+using test::ErrorNumberOf;
 
 // A fresh HOME, with no XDG variable, for each test (each runs in a process of its own).
 class NativeShellTest : public ::testing::Test {

@@ -10,9 +10,9 @@
 namespace orvantis::windows {
 namespace {
 
-using testing::DialogDriver;
-using testing::ShownDialog;
-using testing::TestDialog;
+using test::DialogDriver;
+using test::ShownDialog;
+using test::TestDialog;
 using Button = DialogAnswer::Button;
 
 BOOL CALLBACK CountWindow(HWND, LPARAM counted) {
@@ -36,7 +36,7 @@ protected:
         EXPECT_EQ(ThreadWindowCount(), before);
     }
 
-    testing::TestHost fakes_;
+    test::TestHost fakes_;
     Win32UserInterface ui_;
     DialogDriver driver_;
 };
@@ -48,9 +48,9 @@ TEST_F(DialogPresenterTest, ShowsTheViewAsAFixedDialogModalToTheThreadsWindows) 
     bool otherEnabled = true;
     driver_.actions.push_back([&](const ShownDialog& shown) {
         otherEnabled = IsWindowEnabled(other);
-        testing::TypeText(shown.controls[1].window, L"b\u00F6b");
-        testing::SelectLine(shown.controls[5].window, 2);
-        testing::Click(shown.controls[6].window);
+        test::TypeText(shown.controls[1].window, L"b\u00F6b");
+        test::SelectLine(shown.controls[5].window, 2);
+        test::Click(shown.controls[6].window);
     });
     TestDialog dialog;
     Show(dialog);
@@ -100,24 +100,24 @@ TEST_F(DialogPresenterTest, EachWayOutAnswersItsButton) {
         int line;
     };
     const Case cases[] = {
-        {"Annuler", false, true, [](const ShownDialog& d) { testing::Click(d.controls[7].window); },
+        {"Annuler", false, true, [](const ShownDialog& d) { test::Click(d.controls[7].window); },
          Button::Cancel, -1},
-        {"close control", false, true, [](const ShownDialog& d) { testing::PressCloseControl(d.window); },
+        {"close control", false, true, [](const ShownDialog& d) { test::PressCloseControl(d.window); },
          Button::Close, -1},
-        {"Esc", false, true, [](const ShownDialog& d) { testing::PressEscape(d.controls[1].window); },
+        {"Esc", false, true, [](const ShownDialog& d) { test::PressEscape(d.controls[1].window); },
          Button::Close, -1},
         {"double-click", false, true,
-         [](const ShownDialog& d) { testing::DoubleClickLine(d.controls[5].window, 1); }, Button::Ok, 1},
+         [](const ShownDialog& d) { test::DoubleClickLine(d.controls[5].window, 1); }, Button::Ok, 1},
         {"double-click that is no OK", false, false,
          [](const ShownDialog& d) {
-             testing::DoubleClickLine(d.controls[5].window, 1);
-             if (IsWindow(d.window)) testing::PressCloseControl(d.window);
+             test::DoubleClickLine(d.controls[5].window, 1);
+             if (IsWindow(d.window)) test::PressCloseControl(d.window);
          },
          Button::Close, 1},
         {"inert Annuler", true, true,
          [](const ShownDialog& d) {
-             testing::Click(d.controls[7].window);
-             if (IsWindow(d.window)) testing::PressCloseControl(d.window);
+             test::Click(d.controls[7].window);
+             if (IsWindow(d.window)) test::PressCloseControl(d.window);
          },
          Button::Close, -1},
     };

@@ -19,7 +19,7 @@
 namespace orvantis::windows {
 namespace {
 
-using testing::ErrorNumberOf;
+using test::ErrorNumberOf;
 
 const wchar_t* const kTestKey = L"Software\\OrvantisAdapterTest";
 
