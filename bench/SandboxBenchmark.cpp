@@ -1,12 +1,17 @@
-// Contacts with identifiers loaded into Outlook's stand-in, then loaded again as updates,
-// against the bare load of the same document with no target in the same run: items per second,
-// the ratio to the bare load, and the automation calls the inserter makes per item.
-// usage: sandbox_benchmark [CONTACTS]   (10,000 by default)
+// Contacts with identifiers loaded into each product's stand-in, then loaded again (updates
+// where the product finds them), against the bare load of the same contacts with no target in
+// the same run: seconds, the ratio to the bare load, and the peak resident memory against the
+// document's size. Each product starts from a fresh world in memory: nothing is written.
+// usage: sandbox_benchmark [CONTACTS [PRODUCT...]]   (10,000 and all five products by default)
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "control/OrvantisAgent.hpp"
 #include "platform/NativeHost.hpp"
@@ -16,14 +21,27 @@
 namespace orvantis::bench {
 namespace {
 
-class SilentUserInterface : public UserInterface {
+// Answers every dialog with OK: the first line of a list chosen when none is (GroupWise's
+// address book), GoldMine's login typed into its empty boxes.
+class AnsweringUserInterface : public UserInterface {
 public:
     int MessageBox(const std::wstring&, const std::wstring&, int) override { return box::kOk; }
-    DialogAnswer ShowDialog(const DialogView&) override { return {}; }
+    DialogAnswer ShowDialog(const DialogView& view) override {
+        DialogAnswer answer{DialogAnswer::Button::Ok, view.controls};
+        for (auto& control : answer.controls) {
+            if (control.kind == DialogControl::Kind::ListBox && control.selection < 0 && !control.items.empty()) {
+                control.selection = 0;
+            }
+            if (control.kind == DialogControl::Kind::TextBox && control.text.empty()) {
+                control.text = control.password ? L"secret" : L"jdupont";
+            }
+        }
+        return answer;
+    }
 };
 
-std::wstring ContactDocument(std::size_t contacts, const wchar_t* target) {
-    std::wstring text = std::wstring(L"<datas open=\"") + target + L"\">";
+std::wstring ContactDocument(std::size_t contacts, const std::wstring& target) {
+    std::wstring text = L"<datas open=\"" + target + L"\">";
     for (std::size_t i = 0; i < contacts; ++i) {
         const auto n = std::to_wstring(i);
         text += L"<contact><id>C-" + n + L"</id><firstname>Ann</firstname><lastname>Lee " + n +
@@ -34,15 +52,27 @@ std::wstring ContactDocument(std::size_t contacts, const wchar_t* target) {
     return text + L"</datas>";
 }
 
+// VmHWM of this process in bytes, after ResetPeak: the most it has held since.
+long long PeakBytes() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmHWM:", 0) == 0) return std::stoll(line.substr(6)) * 1024;
+    }
+    return -1;
+}
+
+void ResetPeak() { std::ofstream("/proc/self/clear_refs") << "5"; }
+
 struct Run {
     double seconds = 0;
-    std::size_t calls = 0;
+    long long peakBytes = 0;
 };
 
-Run Time(Host& host, const std::wstring& document, standins::Sandbox* sandbox) {
-    const std::size_t callsBefore = sandbox ? sandbox->Outlook().ledger.calls.size() : 0;
+Run Time(Host& host, const std::wstring& document) {
     OrvantisAgent agent(host);
     Variant text(document);
+    ResetPeak();
     const auto start = std::chrono::steady_clock::now();
     agent.LoadXML(text);
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
@@ -50,7 +80,22 @@ Run Time(Host& host, const std::wstring& document, standins::Sandbox* sandbox) {
         std::fprintf(stderr, "the load did not finish\n");
         std::exit(1);
     }
-    return {elapsed.count(), sandbox ? sandbox->Outlook().ledger.calls.size() - callsBefore : 0};
+    return {elapsed.count(), PeakBytes()};
+}
+
+std::size_t ItemsIn(const std::vector<standins::Container>& containers) {
+    std::size_t count = 0;
+    for (const auto& container : containers) count += container.items.size() + ItemsIn(container.containers);
+    return count;
+}
+
+// Every item the product's world holds, in whatever containers it keeps them.
+std::size_t ItemsHeld(standins::Sandbox& sandbox, const std::wstring& product) {
+    if (product == L"outlook") return ItemsIn(sandbox.Outlook().stores);
+    if (product == L"notes") return ItemsIn(sandbox.Notes().databases);
+    if (product == L"act") return ItemsIn(sandbox.Act().databases);
+    if (product == L"goldmine") return sandbox.GoldMine().contacts.size();
+    return ItemsIn(sandbox.GroupWise().ToData().containers);
 }
 
 }  // namespace
@@ -60,32 +105,43 @@ int main(int argc, char** argv) {
     using namespace orvantis;
     using namespace orvantis::bench;
     const std::size_t contacts = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 10'000;
-    SilentUserInterface ui;
-    const auto native = CreateNativeHost(ui);
-    standins::Sandbox sandbox;  // in memory: nothing is written
-    ObjectCatalog products;
-    sandbox.Register(products);
-    Host& machine = native->Get();
-    Host host{machine.xml, products, ui, machine.registry, machine.shell, machine.files,
-              machine.settings};
+    std::vector<std::string> products(argv + std::min(argc, 2), argv + argc);
+    if (products.empty()) products = {"outlook", "notes", "act", "goldmine", "groupwise"};
 
-    const Run bare = Time(host, ContactDocument(contacts, L""), nullptr);
-    const std::wstring document = ContactDocument(contacts, L"outlook");
-    const Run added = Time(host, document, &sandbox);
-    const Run updated = Time(host, document, &sandbox);
-    if (sandbox.LiveObjects() != 0 || sandbox.Outlook().DefaultFolderContainer(10).items.size() != contacts) {
-        std::fprintf(stderr, "the stand-in does not hold one contact per identifier\n");
-        return 1;
-    }
+    AnsweringUserInterface ui;
+    const auto native = CreateNativeHost(ui);
+    Host& machine = native->Get();
+    const std::wstring bareDocument = ContactDocument(contacts, L"");
+    const auto documentBytes = static_cast<double>(bareDocument.size());  // ASCII: one byte a character
+    const Run bare = Time(machine, bareDocument);
+
     const auto n = static_cast<double>(contacts);
-    std::printf("%zu contacts with identifiers\n%-28s %10s %12s %8s %12s\n", contacts, "", "seconds",
-                "items/s", "ratio", "calls/item");
-    const auto row = [&](const char* name, const Run& run) {
-        std::printf("%-28s %10.3f %12.0f %8.1f %12.1f\n", name, run.seconds, n / run.seconds,
-                    run.seconds / bare.seconds, static_cast<double>(run.calls) / n);
+    std::printf("%zu contacts with identifiers, document %.1f MB\n%-26s %9s %10s %7s %9s %9s %9s\n", contacts,
+                documentBytes / 1e6, "", "seconds", "items/s", "ratio", "peak MB", "peak/doc", "held");
+    const auto row = [&](const std::string& name, const Run& run, std::size_t held) {
+        std::printf("%-26s %9.3f %10.0f %7.1f %9.0f %9.1f %9zu\n", name.c_str(), run.seconds, n / run.seconds,
+                    run.seconds / bare.seconds, static_cast<double>(run.peakBytes) / 1e6,
+                    static_cast<double>(run.peakBytes) / documentBytes, held);
     };
-    row("bare load (no target)", bare);
-    row("into Outlook (all new)", added);
-    row("again (all updates)", updated);
+    row("bare load (no target)", bare, 0);
+    for (const auto& product : products) {
+        standins::Sandbox sandbox;  // in memory, fresh for each product
+        ObjectCatalog catalog;
+        sandbox.Register(catalog);
+        const auto registry = sandbox.InstalledOver(machine.registry);
+        Host host{machine.xml, catalog, ui, *registry, machine.shell, machine.files, sandbox.Settings(),
+                  machine.timeZone};
+        const std::wstring target(product.begin(), product.end());  // ASCII
+        const std::wstring document = ContactDocument(contacts, target);
+        const std::string& name = product;
+        const Run first = Time(host, document);
+        row("into " + name + " (first)", first, ItemsHeld(sandbox, target));
+        const Run second = Time(host, document);
+        row("into " + name + " (again)", second, ItemsHeld(sandbox, target));
+        if (sandbox.LiveObjects() != 0) {
+            std::fprintf(stderr, "%s: stand-in objects still alive after the loads\n", name.c_str());
+            return 1;
+        }
+    }
     return 0;
 }
