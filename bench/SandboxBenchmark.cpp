@@ -1,8 +1,10 @@
 // Contacts with identifiers loaded into each product's stand-in, then loaded again (updates
 // where the product finds them), against the bare load of the same contacts with no target in
-// the same run: seconds, the ratio to the bare load, and the peak resident memory against the
-// document's size. Each product starts from a fresh world in memory: nothing is written.
+// the same run: seconds, the ratio to the bare load, and the peak resident memory the load
+// took on top of what the process held before it, against the document's size. Each product starts from a fresh world in memory: nothing is written.
 // usage: sandbox_benchmark [CONTACTS [PRODUCT...]]   (10,000 and all five products by default)
+
+#include <malloc.h>
 
 #include <algorithm>
 #include <chrono>
@@ -10,6 +12,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -52,27 +55,36 @@ std::wstring ContactDocument(std::size_t contacts, const std::wstring& target) {
     return text + L"</datas>";
 }
 
-// VmHWM of this process in bytes, after ResetPeak: the most it has held since.
-long long PeakBytes() {
+// VmRSS or VmHWM of this process, in bytes.
+long long StatusBytes(const std::string& field) {
     std::ifstream status("/proc/self/status");
     std::string line;
     while (std::getline(status, line)) {
-        if (line.rfind("VmHWM:", 0) == 0) return std::stoll(line.substr(6)) * 1024;
+        if (line.rfind(field + ":", 0) == 0) return std::stoll(line.substr(field.size() + 1)) * 1024;
     }
     return -1;
 }
 
-void ResetPeak() { std::ofstream("/proc/self/clear_refs") << "5"; }
+// What the process holds now, with what earlier loads freed given back, and the peak reset to
+// it: from here on, VmHWM less this is what the process took on top.
+long long ResetPeak() {
+    malloc_trim(0);
+    std::ofstream("/proc/self/clear_refs") << "5";
+    return StatusBytes("VmRSS");
+}
 
 struct Run {
     double seconds = 0;
     long long peakBytes = 0;
 };
 
-Run Time(Host& host, const std::wstring& document) {
+// `held`: what the process held before the product's first load, so that the second load's
+// peak counts the world the first one left.
+Run Time(Host& host, const std::wstring& document, std::optional<long long> held = std::nullopt) {
     OrvantisAgent agent(host);
     Variant text(document);
-    ResetPeak();
+    const long long now = ResetPeak();
+    const long long before = held.value_or(now);
     const auto start = std::chrono::steady_clock::now();
     agent.LoadXML(text);
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
@@ -80,7 +92,7 @@ Run Time(Host& host, const std::wstring& document) {
         std::fprintf(stderr, "the load did not finish\n");
         std::exit(1);
     }
-    return {elapsed.count(), PeakBytes()};
+    return {elapsed.count(), StatusBytes("VmHWM") - before};
 }
 
 std::size_t ItemsIn(const std::vector<standins::Container>& containers) {
@@ -117,7 +129,7 @@ int main(int argc, char** argv) {
 
     const auto n = static_cast<double>(contacts);
     std::printf("%zu contacts with identifiers, document %.1f MB\n%-26s %9s %10s %7s %9s %9s %9s\n", contacts,
-                documentBytes / 1e6, "", "seconds", "items/s", "ratio", "peak MB", "peak/doc", "held");
+                documentBytes / 1e6, "", "seconds", "items/s", "ratio", "+peak MB", "+peak/doc", "held");
     const auto row = [&](const std::string& name, const Run& run, std::size_t held) {
         std::printf("%-26s %9.3f %10.0f %7.1f %9.0f %9.1f %9zu\n", name.c_str(), run.seconds, n / run.seconds,
                     run.seconds / bare.seconds, static_cast<double>(run.peakBytes) / 1e6,
@@ -134,9 +146,10 @@ int main(int argc, char** argv) {
         const std::wstring target(product.begin(), product.end());  // ASCII
         const std::wstring document = ContactDocument(contacts, target);
         const std::string& name = product;
-        const Run first = Time(host, document);
+        const long long held = ResetPeak();
+        const Run first = Time(host, document, held);
         row("into " + name + " (first)", first, ItemsHeld(sandbox, target));
-        const Run second = Time(host, document);
+        const Run second = Time(host, document, held);
         row("into " + name + " (again)", second, ItemsHeld(sandbox, target));
         if (sandbox.LiveObjects() != 0) {
             std::fprintf(stderr, "%s: stand-in objects still alive after the loads\n", name.c_str());
