@@ -1,7 +1,8 @@
 // Contacts with identifiers loaded into each product's stand-in, then loaded again (updates
 // where the product finds them), against the bare load of the same contacts with no target in
-// the same run: seconds, the ratio to the bare load, and the peak resident memory the load
-// took on top of what the process held before it, against the document's size. Each product starts from a fresh world in memory: nothing is written.
+// the same run: seconds, the ratio to the bare load, the peak resident memory the load took
+// on top of what the process held before it against the document's size, the items the
+// product then holds and the automation calls it answered per contact. Each product starts from a fresh world in memory: nothing is written.
 // usage: sandbox_benchmark [CONTACTS [PRODUCT...]]   (10,000 and all five products by default)
 
 #include <malloc.h>
@@ -101,13 +102,19 @@ std::size_t ItemsIn(const std::vector<standins::Container>& containers) {
     return count;
 }
 
-// Every item the product's world holds, in whatever containers it keeps them.
-std::size_t ItemsHeld(standins::Sandbox& sandbox, const std::wstring& product) {
-    if (product == L"outlook") return ItemsIn(sandbox.Outlook().stores);
-    if (product == L"notes") return ItemsIn(sandbox.Notes().databases);
-    if (product == L"act") return ItemsIn(sandbox.Act().databases);
-    if (product == L"goldmine") return sandbox.GoldMine().contacts.size();
-    return ItemsIn(sandbox.GroupWise().ToData().containers);
+// Every item the product's world holds, in whatever containers it keeps them, and the
+// automation calls the product answered (its call log).
+struct Held {
+    std::size_t items = 0;
+    std::size_t calls = 0;
+};
+
+Held HeldBy(standins::Sandbox& sandbox, const std::wstring& product) {
+    if (product == L"outlook") return {ItemsIn(sandbox.Outlook().stores), sandbox.Outlook().ledger.calls.size()};
+    if (product == L"notes") return {ItemsIn(sandbox.Notes().databases), sandbox.Notes().ledger.calls.size()};
+    if (product == L"act") return {ItemsIn(sandbox.Act().databases), sandbox.Act().ledger.calls.size()};
+    if (product == L"goldmine") return {sandbox.GoldMine().contacts.size(), sandbox.GoldMine().ledger.calls.size()};
+    return {ItemsIn(sandbox.GroupWise().ToData().containers), sandbox.GroupWise().ledger.calls.size()};
 }
 
 }  // namespace
@@ -128,14 +135,15 @@ int main(int argc, char** argv) {
     const Run bare = Time(machine, bareDocument);
 
     const auto n = static_cast<double>(contacts);
-    std::printf("%zu contacts with identifiers, document %.1f MB\n%-26s %9s %10s %7s %9s %9s %9s\n", contacts,
-                documentBytes / 1e6, "", "seconds", "items/s", "ratio", "+peak MB", "+peak/doc", "held");
-    const auto row = [&](const std::string& name, const Run& run, std::size_t held) {
-        std::printf("%-26s %9.3f %10.0f %7.1f %9.0f %9.1f %9zu\n", name.c_str(), run.seconds, n / run.seconds,
-                    run.seconds / bare.seconds, static_cast<double>(run.peakBytes) / 1e6,
-                    static_cast<double>(run.peakBytes) / documentBytes, held);
+    std::printf("%zu contacts with identifiers, document %.1f MB\n%-26s %9s %10s %7s %9s %9s %9s %11s\n", contacts,
+                documentBytes / 1e6, "", "seconds", "items/s", "ratio", "+peak MB", "+peak/doc", "held", "calls/item");
+    const auto row = [&](const std::string& name, const Run& run, Held held, std::size_t callsBefore) {
+        std::printf("%-26s %9.3f %10.0f %7.1f %9.0f %9.1f %9zu %11.1f\n", name.c_str(), run.seconds,
+                    n / run.seconds, run.seconds / bare.seconds, static_cast<double>(run.peakBytes) / 1e6,
+                    static_cast<double>(run.peakBytes) / documentBytes, held.items,
+                    static_cast<double>(held.calls - callsBefore) / n);
     };
-    row("bare load (no target)", bare, 0);
+    row("bare load (no target)", bare, {}, 0);
     for (const auto& product : products) {
         standins::Sandbox sandbox;  // in memory, fresh for each product
         ObjectCatalog catalog;
@@ -148,9 +156,10 @@ int main(int argc, char** argv) {
         const std::string& name = product;
         const long long held = ResetPeak();
         const Run first = Time(host, document, held);
-        row("into " + name + " (first)", first, ItemsHeld(sandbox, target));
+        const Held afterFirst = HeldBy(sandbox, target);
+        row("into " + name + " (first)", first, afterFirst, 0);
         const Run second = Time(host, document, held);
-        row("into " + name + " (again)", second, ItemsHeld(sandbox, target));
+        row("into " + name + " (again)", second, HeldBy(sandbox, target), afterFirst.calls);
         if (sandbox.LiveObjects() != 0) {
             std::fprintf(stderr, "%s: stand-in objects still alive after the loads\n", name.c_str());
             return 1;
