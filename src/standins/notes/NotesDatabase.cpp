@@ -3,7 +3,6 @@
 #include <cwctype>
 
 #include "automation/Text.hpp"
-
 #include "standins/notes/NotesHandle.hpp"
 #include "standins/notes/SearchFormula.hpp"
 

@@ -1,7 +1,6 @@
 #include <array>
 
 #include "automation/Text.hpp"
-
 #include "standins/WorldFile.hpp"
 #include "standins/outlook/OutlookHandle.hpp"
 #include "standins/outlook/OutlookItemKinds.hpp"
