@@ -1,12 +1,21 @@
-// Contacts with identifiers loaded into Outlook's stand-in, then loaded again as updates,
-// against the bare load of the same document with no target in the same run: items per second,
-// the ratio to the bare load, and the automation calls the inserter makes per item.
-// usage: sandbox_benchmark [CONTACTS]   (10,000 by default)
+// Contacts with identifiers loaded into each product's stand-in, then loaded again (updates
+// where the product finds them), against the bare load of the same contacts with no target in
+// the same run: seconds, the ratio to the bare load, the peak resident memory the load took
+// on top of what the process held before it against the document's size, the items the
+// product then holds and the automation calls it answered per contact. Each product starts from a fresh world in memory: nothing is written.
+// usage: sandbox_benchmark [CONTACTS [PRODUCT...]]   (10,000 and all five products by default)
 
+#include <malloc.h>
+
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "control/OrvantisAgent.hpp"
 #include "platform/NativeHost.hpp"
@@ -16,14 +25,27 @@
 namespace orvantis::bench {
 namespace {
 
-class SilentUserInterface : public UserInterface {
+// Answers every dialog with OK: the first line of a list chosen when none is (GroupWise's
+// address book), GoldMine's login typed into its empty boxes.
+class AnsweringUserInterface : public UserInterface {
 public:
     int MessageBox(const std::wstring&, const std::wstring&, int) override { return box::kOk; }
-    DialogAnswer ShowDialog(const DialogView&) override { return {}; }
+    DialogAnswer ShowDialog(const DialogView& view) override {
+        DialogAnswer answer{DialogAnswer::Button::Ok, view.controls};
+        for (auto& control : answer.controls) {
+            if (control.kind == DialogControl::Kind::ListBox && control.selection < 0 && !control.items.empty()) {
+                control.selection = 0;
+            }
+            if (control.kind == DialogControl::Kind::TextBox && control.text.empty()) {
+                control.text = control.password ? L"secret" : L"jdupont";
+            }
+        }
+        return answer;
+    }
 };
 
-std::wstring ContactDocument(std::size_t contacts, const wchar_t* target) {
-    std::wstring text = std::wstring(L"<datas open=\"") + target + L"\">";
+std::wstring ContactDocument(std::size_t contacts, const std::wstring& target) {
+    std::wstring text = L"<datas open=\"" + target + L"\">";
     for (std::size_t i = 0; i < contacts; ++i) {
         const auto n = std::to_wstring(i);
         text += L"<contact><id>C-" + n + L"</id><firstname>Ann</firstname><lastname>Lee " + n +
@@ -34,15 +56,36 @@ std::wstring ContactDocument(std::size_t contacts, const wchar_t* target) {
     return text + L"</datas>";
 }
 
+// VmRSS or VmHWM of this process, in bytes.
+long long StatusBytes(const std::string& field) {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind(field + ":", 0) == 0) return std::stoll(line.substr(field.size() + 1)) * 1024;
+    }
+    return -1;
+}
+
+// What the process holds now, with what earlier loads freed given back, and the peak reset to
+// it: from here on, VmHWM less this is what the process took on top.
+long long ResetPeak() {
+    malloc_trim(0);
+    std::ofstream("/proc/self/clear_refs") << "5";
+    return StatusBytes("VmRSS");
+}
+
 struct Run {
     double seconds = 0;
-    std::size_t calls = 0;
+    long long peakBytes = 0;
 };
 
-Run Time(Host& host, const std::wstring& document, standins::Sandbox* sandbox) {
-    const std::size_t callsBefore = sandbox ? sandbox->Outlook().ledger.calls.size() : 0;
+// `held`: what the process held before the product's first load, so that the second load's
+// peak counts the world the first one left.
+Run Time(Host& host, const std::wstring& document, std::optional<long long> held = std::nullopt) {
     OrvantisAgent agent(host);
     Variant text(document);
+    const long long now = ResetPeak();
+    const long long before = held.value_or(now);
     const auto start = std::chrono::steady_clock::now();
     agent.LoadXML(text);
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
@@ -50,7 +93,28 @@ Run Time(Host& host, const std::wstring& document, standins::Sandbox* sandbox) {
         std::fprintf(stderr, "the load did not finish\n");
         std::exit(1);
     }
-    return {elapsed.count(), sandbox ? sandbox->Outlook().ledger.calls.size() - callsBefore : 0};
+    return {elapsed.count(), StatusBytes("VmHWM") - before};
+}
+
+std::size_t ItemsIn(const std::vector<standins::Container>& containers) {
+    std::size_t count = 0;
+    for (const auto& container : containers) count += container.items.size() + ItemsIn(container.containers);
+    return count;
+}
+
+// Every item the product's world holds, in whatever containers it keeps them, and the
+// automation calls the product answered (its call log).
+struct Held {
+    std::size_t items = 0;
+    std::size_t calls = 0;
+};
+
+Held HeldBy(standins::Sandbox& sandbox, const std::wstring& product) {
+    if (product == L"outlook") return {ItemsIn(sandbox.Outlook().stores), sandbox.Outlook().ledger.calls.size()};
+    if (product == L"notes") return {ItemsIn(sandbox.Notes().databases), sandbox.Notes().ledger.calls.size()};
+    if (product == L"act") return {ItemsIn(sandbox.Act().databases), sandbox.Act().ledger.calls.size()};
+    if (product == L"goldmine") return {sandbox.GoldMine().contacts.size(), sandbox.GoldMine().ledger.calls.size()};
+    return {ItemsIn(sandbox.GroupWise().ToData().containers), sandbox.GroupWise().ledger.calls.size()};
 }
 
 }  // namespace
@@ -60,32 +124,46 @@ int main(int argc, char** argv) {
     using namespace orvantis;
     using namespace orvantis::bench;
     const std::size_t contacts = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 10'000;
-    SilentUserInterface ui;
-    const auto native = CreateNativeHost(ui);
-    standins::Sandbox sandbox;  // in memory: nothing is written
-    ObjectCatalog products;
-    sandbox.Register(products);
-    Host& machine = native->Get();
-    Host host{machine.xml, products, ui, machine.registry, machine.shell, machine.files,
-              machine.settings};
+    std::vector<std::string> products(argv + std::min(argc, 2), argv + argc);
+    if (products.empty()) products = {"outlook", "notes", "act", "goldmine", "groupwise"};
 
-    const Run bare = Time(host, ContactDocument(contacts, L""), nullptr);
-    const std::wstring document = ContactDocument(contacts, L"outlook");
-    const Run added = Time(host, document, &sandbox);
-    const Run updated = Time(host, document, &sandbox);
-    if (sandbox.LiveObjects() != 0 || sandbox.Outlook().DefaultFolderContainer(10).items.size() != contacts) {
-        std::fprintf(stderr, "the stand-in does not hold one contact per identifier\n");
-        return 1;
-    }
+    AnsweringUserInterface ui;
+    const auto native = CreateNativeHost(ui);
+    Host& machine = native->Get();
+    const std::wstring bareDocument = ContactDocument(contacts, L"");
+    const auto documentBytes = static_cast<double>(bareDocument.size());  // ASCII: one byte a character
+    const Run bare = Time(machine, bareDocument);
+
     const auto n = static_cast<double>(contacts);
-    std::printf("%zu contacts with identifiers\n%-28s %10s %12s %8s %12s\n", contacts, "", "seconds",
-                "items/s", "ratio", "calls/item");
-    const auto row = [&](const char* name, const Run& run) {
-        std::printf("%-28s %10.3f %12.0f %8.1f %12.1f\n", name, run.seconds, n / run.seconds,
-                    run.seconds / bare.seconds, static_cast<double>(run.calls) / n);
+    std::printf("%zu contacts with identifiers, document %.1f MB\n%-26s %9s %10s %7s %9s %9s %9s %11s\n", contacts,
+                documentBytes / 1e6, "", "seconds", "items/s", "ratio", "+peak MB", "+peak/doc", "held", "calls/item");
+    const auto row = [&](const std::string& name, const Run& run, Held held, std::size_t callsBefore) {
+        std::printf("%-26s %9.3f %10.0f %7.1f %9.0f %9.1f %9zu %11.1f\n", name.c_str(), run.seconds,
+                    n / run.seconds, run.seconds / bare.seconds, static_cast<double>(run.peakBytes) / 1e6,
+                    static_cast<double>(run.peakBytes) / documentBytes, held.items,
+                    static_cast<double>(held.calls - callsBefore) / n);
     };
-    row("bare load (no target)", bare);
-    row("into Outlook (all new)", added);
-    row("again (all updates)", updated);
+    row("bare load (no target)", bare, {}, 0);
+    for (const auto& product : products) {
+        standins::Sandbox sandbox;  // in memory, fresh for each product
+        ObjectCatalog catalog;
+        sandbox.Register(catalog);
+        const auto registry = sandbox.InstalledOver(machine.registry);
+        Host host{machine.xml, catalog, ui, *registry, machine.shell, machine.files, sandbox.Settings(),
+                  machine.timeZone};
+        const std::wstring target(product.begin(), product.end());  // ASCII
+        const std::wstring document = ContactDocument(contacts, target);
+        const std::string& name = product;
+        const long long held = ResetPeak();
+        const Run first = Time(host, document, held);
+        const Held afterFirst = HeldBy(sandbox, target);
+        row("into " + name + " (first)", first, afterFirst, 0);
+        const Run second = Time(host, document, held);
+        row("into " + name + " (again)", second, HeldBy(sandbox, target), afterFirst.calls);
+        if (sandbox.LiveObjects() != 0) {
+            std::fprintf(stderr, "%s: stand-in objects still alive after the loads\n", name.c_str());
+            return 1;
+        }
+    }
     return 0;
 }

@@ -11,6 +11,12 @@ bool EqualsIgnoringCase(std::wstring_view a, std::wstring_view b) {
     });
 }
 
+std::wstring FoldCase(std::wstring_view text) {
+    std::wstring folded(text);
+    for (wchar_t& c : folded) c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
+    return folded;
+}
+
 std::wstring ReplaceAll(std::wstring_view text, std::wstring_view piece,
                         std::wstring_view replacement) {
     std::wstring result;

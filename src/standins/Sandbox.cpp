@@ -120,10 +120,21 @@ World& Sandbox::Find() {
     throw std::logic_error("no such product in the sandbox");
 }
 
-OutlookWorld& Sandbox::Outlook() { return Find<OutlookWorld>(); }
+// Whoever is handed a world may change its items in place: the searches' indexes are then
+// built again from what the items hold.
+OutlookWorld& Sandbox::Outlook() {
+    auto& world = Find<OutlookWorld>();
+    ForgetIndexes(world.stores);
+    return world;
+}
+
 ActWorld& Sandbox::Act() { return Find<ActWorld>(); }
 GoldMineWorld& Sandbox::GoldMine() { return Find<GoldMineWorld>(); }
 GroupWiseWorld& Sandbox::GroupWise() { return Find<GroupWiseWorld>(); }
-NotesWorld& Sandbox::Notes() { return Find<NotesWorld>(); }
+NotesWorld& Sandbox::Notes() {
+    auto& world = Find<NotesWorld>();
+    ForgetIndexes(world.databases);
+    return world;
+}
 
 }  // namespace orvantis::standins

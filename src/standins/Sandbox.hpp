@@ -53,7 +53,8 @@ public:
     // The settings that loads and dialogs in this sandbox read and store, instead of the user's.
     SettingsStore& Settings() { return *settings_; }
 
-    // The worlds, for tests and benchmarks.
+    // The worlds, for tests and benchmarks, who may change them: Outlook's and Notes' indexes
+    // are dropped, to be built again from what their items then hold.
     OutlookWorld& Outlook();
     ActWorld& Act();
     GoldMineWorld& GoldMine();

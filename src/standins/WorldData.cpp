@@ -32,4 +32,32 @@ const Variant* Container::Attribute(std::wstring_view attributeName) const {
     return field ? &field->value : nullptr;
 }
 
+const Item* Container::ItemWithId(std::uint64_t id) const {
+    const auto found = std::ranges::lower_bound(items, id, {}, &Item::id);
+    return found != items.end() && found->id == id ? &*found : nullptr;
+}
+
+void Container::Save(Item& item, std::uint64_t& lastId) {
+    if (item.id != 0) {
+        const auto stored = std::ranges::lower_bound(items, item.id, {}, &Item::id);
+        if (stored != items.end() && stored->id == item.id) {
+            index.Replacing(*stored, item);
+            *stored = item;
+            stored->writes.clear();
+            return;
+        }
+    }
+    item.id = ++lastId;
+    items.push_back(item);
+    items.back().writes.clear();
+    index.Added(items, items.back());
+}
+
+void ForgetIndexes(std::vector<Container>& containers) {
+    for (auto& container : containers) {
+        container.index = ItemIndex();
+        ForgetIndexes(container.containers);
+    }
+}
+
 }  // namespace orvantis::standins

@@ -8,6 +8,7 @@
 #include <nlohmann/json.hpp>
 
 #include "automation/Variant.hpp"
+#include "standins/ItemIndex.hpp"
 
 namespace orvantis::standins {
 
@@ -35,10 +36,19 @@ struct Container {
     std::wstring name;
     std::vector<Field> attributes;  // the product's own: a folder's type, ...
     std::vector<Container> containers;
-    std::vector<Item> items;
+    std::vector<Item> items;  // their ids ascending; not saved
+    ItemIndex index;          // the items by what searches find them by; not saved
 
     const Variant* Attribute(std::wstring_view attributeName) const;
+    // The saved item of that id; null when there is none.
+    const Item* ItemWithId(std::uint64_t id) const;
+    // Replaces the saved version of `item` (of the same id) or appends it under a new id,
+    // which `item` then takes.
+    void Save(Item& item, std::uint64_t& lastId);
 };
+
+// Drops the indexes of these containers and of all they hold, to be built again when searched.
+void ForgetIndexes(std::vector<Container>& containers);
 
 struct WorldData {
     nlohmann::ordered_json configuration = nlohmann::ordered_json::object();

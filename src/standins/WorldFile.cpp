@@ -112,7 +112,7 @@ Json EncodeContainer(const Container& container) {
 
 Container DecodeContainer(const Json& json) {
     if (!json.is_object()) throw DamagedWorld("not a container: " + json.dump());
-    Container container{TextOf(json.at("name")), {}, {}, {}};
+    Container container{TextOf(json.at("name")), {}, {}, {}, {}};
     for (const auto& [key, value] : json.items()) {
         if (key == "containers") {
             for (const auto& child : value) container.containers.push_back(DecodeContainer(child));

@@ -55,6 +55,36 @@ TEST_F(OutlookStandInTest, RestrictTakesOnlyOneEqualityWithItsApostrophesDoubled
     }
 }
 
+// A search sees what the saves since the last one changed: an identifier rewritten is found
+// under its new value only, and the items found keep the folder's order.
+TEST_F(OutlookStandInTest, RestrictFindsWhatTheLastSavesWrote) {
+    const auto items = DefaultItems(10);
+    SaveContact(*items, L"A1", L"First");
+    SaveContact(*items, L"A2", L"Second");
+    const auto restrict = [&](const wchar_t* filter) { return items->Call(L"Restrict", {filter}).ToObject(); };
+    EXPECT_EQ(restrict(L"[CustomerID] = 'A1'")->Get(L"Count").ToLong(), 1);
+    const auto first = restrict(L"[CustomerID] = 'A1'")->Call(L"Item", {std::int32_t{1}}).ToObject();
+    first->Put(L"CustomerID", L"a2");
+    first->Call(L"Save");
+    SaveContact(*items, L"A1", L"Third");
+    const struct {
+        const wchar_t* filter;
+        std::vector<std::wstring> lastNames;
+    } cases[] = {
+        {L"[CustomerID] = 'A1'", {L"Third"}},
+        {L"[CustomerID] = 'A2'", {L"First", L"Second"}},
+        {L"[CustomerID] = ''", {}},
+    };
+    for (const auto& c : cases) {
+        const auto found = restrict(c.filter);
+        std::vector<std::wstring> lastNames;
+        for (std::int32_t i = 1; i <= found->Get(L"Count").ToLong(); ++i) {
+            lastNames.push_back(found->Call(L"Item", {i}).ToObject()->Get(L"LastName").ToText());
+        }
+        EXPECT_EQ(lastNames, c.lastNames) << c.filter;
+    }
+}
+
 // Outlook reads the picture during the call; before version 11 there is no AddPicture.
 TEST_F(OutlookStandInTest, AddPictureFromVersion11ReadsTheFileDuringTheCall) {
     const auto picture = std::filesystem::temp_directory_path() / "orvantis-standin-picture.gif";

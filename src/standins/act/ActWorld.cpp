@@ -22,7 +22,7 @@ void CheckRecord(const Item& record) {
 
 }  // namespace
 
-ActWorld::ActWorld() : databases{Container{kDefaultDatabase, {}, {}, {}}}, lastDatabase(kDefaultDatabase) {}
+ActWorld::ActWorld() : databases{Container{kDefaultDatabase, {}, {}, {}, {}}}, lastDatabase(kDefaultDatabase) {}
 
 ActWorld ActWorld::FromData(const WorldData& data) {
     ActWorld world;

@@ -14,7 +14,7 @@ void GoldMineProduct::Register(ObjectCatalog& catalog) {
 
 std::string GoldMineProduct::Describe() const {
     return "GoldMine in \"" + Utf8FromWide(world_->programFolder) + "\"\n" +
-           ListContainers({Container{L"Contacts", {}, {}, world_->contacts}}, 1);
+           ListContainers({Container{L"Contacts", {}, {}, world_->contacts, {}}}, 1);
 }
 
 std::optional<std::wstring> GoldMineProduct::RegistryValue(RegistryRoot root, const std::wstring& key,

@@ -62,7 +62,7 @@ WorldData GoldMineWorld::ToData() const {
     auto& list = data.configuration["Users"] = nlohmann::ordered_json::object();
     for (const auto& [user, password] : users) list[JsonText(user)] = JsonText(password);
     WriteFailureRules(ledger.failures, data.configuration);
-    data.containers.push_back(Container{kContacts, {}, {}, contacts});
+    data.containers.push_back(Container{kContacts, {}, {}, contacts, {}});
     return data;
 }
 

@@ -73,13 +73,14 @@ Container WriteBook(const GroupWiseAddressBook& book) {
     for (const auto& definition : book.fieldDefinitions) {
         definitions.productValue[std::to_string(definition.number)] = JsonText(definition.name);
     }
-    Container container{book.name, {std::move(definitions)}, {}, {}};
+    Container container{book.name, {std::move(definitions)}, {}, {}, {}};
     for (const auto& entry : book.entries) {
         container.containers.push_back({entry.displayName,
                                         {{std::wstring(kEmailAddress), entry.emailAddress, {}},
                                          {std::wstring(kFinalCalls), entry.finalCalls, {}}},
                                         {},
-                                        {Item{std::wstring(kFields), entry.fields, 0, {}}}});
+                                        {Item{std::wstring(kFields), entry.fields, 0, {}}},
+                                        {}});
     }
     return container;
 }
@@ -150,9 +151,9 @@ GroupWiseWorld GroupWiseWorld::FromData(const WorldData& data) {
 WorldData GroupWiseWorld::ToData() const {
     WorldData data;
     WriteFailureRules(ledger.failures, data.configuration);
-    Container books{std::wstring(kAddressBooks), {}, {}, {}};
+    Container books{std::wstring(kAddressBooks), {}, {}, {}, {}};
     for (const auto& book : addressBooks) books.containers.push_back(WriteBook(book));
-    data.containers = {std::move(books), Container{std::wstring(kMailbox), {}, {}, appointments}};
+    data.containers = {std::move(books), Container{std::wstring(kMailbox), {}, {}, appointments, {}}};
     return data;
 }
 

@@ -2,6 +2,7 @@
 #include <array>
 #include <cwctype>
 
+#include "automation/Text.hpp"
 #include "standins/notes/NotesHandle.hpp"
 #include "standins/notes/SearchFormula.hpp"
 
@@ -72,12 +73,14 @@ private:
         const auto formula = ParseSearchFormula(text);
         if (!formula) throw NotesError(L"Formula Error (" + text + L")");
         CheckCutoff(cutoff);
-        std::vector<std::uint64_t> ids;
-        for (const auto& document : world_->databases[database_].items) {
-            if (maxDocs > 0 && ids.size() == static_cast<std::size_t>(maxDocs)) break;
-            if (TextForFormula(document, formula->item) == formula->literal)
-                ids.push_back(document.id);
-        }
+        const IndexKey key{L"= " + FoldCase(formula->item), [item = formula->item](const Item& document) {
+                               return TextForFormula(document, item);
+                           }};
+        auto& database = world_->databases[database_];
+        const auto& found = database.index.Find(database.items, key, formula->literal);
+        const std::size_t count =
+            maxDocs > 0 ? std::min(found.size(), static_cast<std::size_t>(maxDocs)) : found.size();
+        std::vector<std::uint64_t> ids(found.begin(), found.begin() + static_cast<std::ptrdiff_t>(count));
         return ObjectRef(std::make_shared<DocumentCollection>(world_, database_, std::move(ids)));
     }
 

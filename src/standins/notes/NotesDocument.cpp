@@ -203,17 +203,7 @@ private:
         return std::make_shared<RichTextItem>(world_, document_, itemName, ordinal);
     }
 
-    void Save() {
-        auto& documents = world_->databases[database_].items;
-        for (auto& stored : documents) {
-            if (document_->id != 0 && stored.id == document_->id) {
-                stored = *document_;
-                return;
-            }
-        }
-        document_->id = ++world_->lastDocumentId;
-        documents.push_back(*document_);
-    }
+    void Save() { world_->databases[database_].Save(*document_, world_->lastDocumentId); }
 
     std::size_t database_;
     OpenDocument document_;
@@ -228,10 +218,8 @@ ObjectRef MakeNewDocument(std::shared_ptr<NotesWorld> world, std::size_t databas
 
 ObjectRef MakeStoredDocument(std::shared_ptr<NotesWorld> world, std::size_t database,
                              std::uint64_t id) {
-    for (const auto& document : world->databases[database].items) {
-        if (document.id == id) return std::make_shared<Document>(world, database, document);
-    }
-    return nullptr;
+    const Item* document = world->databases[database].ItemWithId(id);
+    return document ? std::make_shared<Document>(world, database, *document) : nullptr;
 }
 
 }  // namespace orvantis::standins

@@ -14,7 +14,7 @@ constexpr char kAccept[] = "accept";
 constexpr char kWithoutArgument[] = "without argument";
 
 std::vector<Container> DefaultDatabases() {
-    return {Container{L"names.nsf", {}, {}, {}}, Container{L"mail.nsf", {}, {}, {}}};
+    return {Container{L"names.nsf", {}, {}, {}, {}}, Container{L"mail.nsf", {}, {}, {}, {}}};
 }
 
 bool IsText(const Json& json) {

@@ -1,5 +1,6 @@
 #include <array>
 
+#include "automation/Text.hpp"
 #include "standins/WorldFile.hpp"
 #include "standins/outlook/OutlookHandle.hpp"
 #include "standins/outlook/OutlookItemKinds.hpp"
@@ -37,17 +38,7 @@ private:
         return {};
     }
 
-    void Save() {
-        auto& items = world_->FolderAt(folder_).items;
-        for (auto& stored : items) {
-            if (item_.id != 0 && stored.id == item_.id) {
-                stored = item_;
-                return;
-            }
-        }
-        item_.id = ++world_->lastItemId;
-        items.push_back(item_);
-    }
+    void Save() { world_->FolderAt(folder_).Save(item_, world_->lastItemId); }
 
     // The file is read now, as Outlook reads it during the call.
     void AddPicture(const std::wstring& path) {
@@ -64,13 +55,11 @@ private:
 // A saved item, as a new object on its own copy; null once it is no longer in the folder.
 ObjectRef StoredItem(const std::shared_ptr<OutlookWorld>& world, const FolderPath& folder,
                      std::uint64_t id) {
-    for (const auto& item : world->FolderAt(folder).items) {
-        if (item.id != id) continue;
-        Item copy = item;
-        copy.writes.clear();
-        return std::make_shared<OutlookItem>(world, folder, *ItemKindNamed(item.kind), std::move(copy));
-    }
-    return nullptr;
+    const Item* item = world->FolderAt(folder).ItemWithId(id);
+    if (!item) return nullptr;
+    Item copy = *item;
+    copy.writes.clear();
+    return std::make_shared<OutlookItem>(world, folder, *ItemKindNamed(item->kind), std::move(copy));
 }
 
 // A folder's saved items, or those of them that every filter of a Restrict chain matches.
@@ -134,21 +123,33 @@ private:
         return ObjectRef(std::make_shared<Items>(world_, folder_, std::move(filters)));
     }
 
-    // A property never written compares as its default, as Outlook shows it.
-    bool Matches(const Item& item) const {
-        for (const auto& filter : filters_) {
-            const Field* field = item.Find(filter.property);
-            const Variant& value =
-                field ? field->value : FindMember(FolderKind().members, Member(filter.property))->initial;
-            if (!SameName(value.ToText(), filter.literal)) return false;
-        }
-        return true;
+    // What a filter compares, letter case aside: a property never written compares as its
+    // default, as Outlook shows it. The folder's index keeps it, so it holds nothing of this.
+    IndexKey KeyOf(const std::wstring& property) const {
+        const Variant initial = FindMember(FolderKind().members, Member(property))->initial;
+        return {FoldCase(property), [property, initial](const Item& item) {
+                    const Field* field = item.Find(property);
+                    return std::optional(FoldCase((field ? field->value : initial).ToText()));
+                }};
     }
 
+    // The first filter is answered by the folder's index, the others item by item.
     std::vector<std::uint64_t> VisibleIds() const {
+        Container& folder = Folder();
         std::vector<std::uint64_t> ids;
-        for (const auto& item : Folder().items) {
-            if (Matches(item)) ids.push_back(item.id);
+        if (filters_.empty()) {
+            for (const auto& item : folder.items) ids.push_back(item.id);
+            return ids;
+        }
+        std::vector<IndexKey> keys;
+        for (const auto& filter : filters_) keys.push_back(KeyOf(filter.property));
+        for (const auto id : folder.index.Find(folder.items, keys[0], FoldCase(filters_[0].literal))) {
+            const Item& item = *folder.ItemWithId(id);
+            bool matches = true;
+            for (std::size_t i = 1; i < filters_.size() && matches; ++i) {
+                matches = *keys[i].of(item) == FoldCase(filters_[i].literal);
+            }
+            if (matches) ids.push_back(id);
         }
         return ids;
     }

@@ -13,7 +13,7 @@ constexpr std::wstring_view kItemType = L"DefaultItemType";
 constexpr std::wstring_view kDefaultFolder = L"DefaultFolder";
 
 Container Folder(std::wstring name, std::int32_t itemType, std::optional<std::int32_t> defaultFolder) {
-    Container folder{std::move(name), {{std::wstring(kItemType), Variant(itemType), {}}}, {}, {}};
+    Container folder{std::move(name), {{std::wstring(kItemType), Variant(itemType), {}}}, {}, {}, {}};
     if (defaultFolder) folder.attributes.push_back({std::wstring(kDefaultFolder), *defaultFolder, {}});
     return folder;
 }
@@ -27,6 +27,7 @@ std::vector<Container> DefaultStores() {
                        Folder(L"Contacts", kContactItem, kFolderContacts),
                        Folder(L"Business Contacts", kContactItem, std::nullopt),
                        Folder(L"Tasks", kTaskItem, kFolderTasks)},
+                      {},
                       {}}};
 }
 
