@@ -1,6 +1,8 @@
 #include "standins/WorldFile.hpp"
 
 #include <algorithm>
+#include <limits>
+#include <cctype>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -27,14 +29,44 @@ std::string DateText(DateValue date) {
 }
 
 DateValue ParseDate(const std::string& text) {
+    // Digits where the form has them: the reader below would also take a sign or a blank.
+    constexpr std::string_view kForm = "0000-00-00T00:00:00";
+    bool digits = text.size() == kForm.size();
+    for (std::size_t i = 0; digits && i < kForm.size(); ++i) {
+        digits = kForm[i] == '0' ? std::isdigit(static_cast<unsigned char>(text[i])) != 0
+                                 : text[i] == kForm[i];
+    }
     CivilTime t;
     char tail = 0;
-    const bool read = text.size() == 19 &&
+    const bool read = digits &&
                       std::sscanf(text.c_str(), "%4d-%2d-%2dT%2d:%2d:%2d%c", &t.year, &t.month,
                                   &t.day, &t.hour, &t.minute, &t.second, &tail) == 6;
     const auto days = read ? MakeDate(t) : std::nullopt;
     if (!days) throw DamagedWorld("not a date: " + text);
     return DateValue{*days};
+}
+
+// A JSON integer that a 32-bit number holds; 18446744073709551615 is no -1.
+bool FitsInLong(const Json& value) {
+    if (value.is_number_unsigned()) {
+        return value.get<std::uint64_t>() <= std::numeric_limits<std::int32_t>::max();
+    }
+    const auto number = value.get<std::int64_t>();
+    return number >= std::numeric_limits<std::int32_t>::min() &&
+           number <= std::numeric_limits<std::int32_t>::max();
+}
+
+// A list the file must give as a JSON array: an object's values would otherwise be read as one.
+const Json& ListOf(const Json& value, std::string_view name) {
+    if (!value.is_array()) throw DamagedWorld(std::string(name) + " is not a list");
+    return value;
+}
+
+// The list under `key` of an object, an empty one when the key is missing.
+const Json& ListAt(const Json& object, const char* key) {
+    static const Json kNone = Json::array();
+    const auto found = object.find(key);
+    return found == object.end() ? kNone : ListOf(*found, key);
 }
 
 Json EncodeValue(const Field& field) {
@@ -55,7 +87,7 @@ Field DecodeField(std::wstring name, const Json& value) {
     Field field{std::move(name), {}, {}};
     if (value.is_string()) {
         field.value = TextOf(value);
-    } else if (value.is_number_integer() && value.get<std::int64_t>() == value.get<std::int32_t>()) {
+    } else if (value.is_number_integer() && FitsInLong(value)) {
         field.value = value.get<std::int32_t>();
     } else if (value.is_number()) {
         field.value = value.get<double>();
@@ -91,7 +123,7 @@ Json EncodeItem(const Item& item) {
 Item DecodeItem(const Json& json) {
     CheckKeys(json, {"kind", "fields"});
     Item item{TextOf(json.at("kind")), {}, 0, {}};
-    for (const auto& field : json.value("fields", Json::array())) {
+    for (const auto& field : ListAt(json, "fields")) {
         CheckKeys(field, {"name", "value"});
         item.fields.push_back(DecodeField(TextOf(field.at("name")), field.value("value", Json())));
     }
@@ -115,9 +147,11 @@ Container DecodeContainer(const Json& json) {
     Container container{TextOf(json.at("name")), {}, {}, {}, {}};
     for (const auto& [key, value] : json.items()) {
         if (key == "containers") {
-            for (const auto& child : value) container.containers.push_back(DecodeContainer(child));
+            for (const auto& child : ListOf(value, key)) {
+                container.containers.push_back(DecodeContainer(child));
+            }
         } else if (key == "items") {
-            for (const auto& item : value) container.items.push_back(DecodeItem(item));
+            for (const auto& item : ListOf(value, key)) container.items.push_back(DecodeItem(item));
         } else if (key != "name") {
             container.attributes.push_back(DecodeField(TextOf(Json(key)), value));
         }
@@ -212,7 +246,7 @@ std::optional<std::string> ReadWorldFile(const std::filesystem::path& file,
         WorldData world;
         world.configuration = json.value("configuration", Json::object());
         if (!world.configuration.is_object()) throw DamagedWorld("configuration is not an object");
-        for (const auto& container : json.value("containers", Json::array())) {
+        for (const auto& container : ListAt(json, "containers")) {
             world.containers.push_back(DecodeContainer(container));
         }
         accept(world);
