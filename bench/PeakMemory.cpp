@@ -4,32 +4,18 @@
 #include <malloc.h>
 
 #include <cstdio>
-#include <fstream>
 #include <string>
 
 #include "DocumentLoader.hpp"
 #include "ItemDocument.hpp"
+#include "ProcessMemory.hpp"
 #include "automation/Unicode.hpp"
 
 namespace {
 
-// VmRSS or VmHWM of this process, in bytes.
-long long StatusBytes(const std::string& field) {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind(field + ":", 0) == 0) return std::stoll(line.substr(field.size() + 1)) * 1024;
-    }
-    return -1;
-}
+using orvantis::bench::ResetPeak;
+using orvantis::bench::StatusBytes;
 
-// From here on, VmHWM reports the peak reached after this call.
-bool ResetPeak() {
-    std::ofstream clear("/proc/self/clear_refs");
-    clear << "5";
-    clear.flush();
-    return static_cast<bool>(clear);
-}
 
 double Mb(long long bytes) { return static_cast<double>(bytes) / (1024.0 * 1024.0); }
 

@@ -11,12 +11,12 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "ProcessMemory.hpp"
 #include "control/OrvantisAgent.hpp"
 #include "platform/NativeHost.hpp"
 #include "platform/ObjectCatalog.hpp"
@@ -56,21 +56,11 @@ std::wstring ContactDocument(std::size_t contacts, const std::wstring& target) {
     return text + L"</datas>";
 }
 
-// VmRSS or VmHWM of this process, in bytes.
-long long StatusBytes(const std::string& field) {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind(field + ":", 0) == 0) return std::stoll(line.substr(field.size() + 1)) * 1024;
-    }
-    return -1;
-}
-
 // What the process holds now, with what earlier loads freed given back, and the peak reset to
 // it: from here on, VmHWM less this is what the process took on top.
-long long ResetPeak() {
+long long HeldWithPeakReset() {
     malloc_trim(0);
-    std::ofstream("/proc/self/clear_refs") << "5";
+    ResetPeak();
     return StatusBytes("VmRSS");
 }
 
@@ -84,7 +74,7 @@ struct Run {
 Run Time(Host& host, const std::wstring& document, std::optional<long long> held = std::nullopt) {
     OrvantisAgent agent(host);
     Variant text(document);
-    const long long now = ResetPeak();
+    const long long now = HeldWithPeakReset();
     const long long before = held.value_or(now);
     const auto start = std::chrono::steady_clock::now();
     agent.LoadXML(text);
@@ -154,7 +144,7 @@ int main(int argc, char** argv) {
         const std::wstring target(product.begin(), product.end());  // ASCII
         const std::wstring document = ContactDocument(contacts, target);
         const std::string& name = product;
-        const long long held = ResetPeak();
+        const long long held = HeldWithPeakReset();
         const Run first = Time(host, document, held);
         const Held afterFirst = HeldBy(sandbox, target);
         row("into " + name + " (first)", first, afterFirst, 0);
