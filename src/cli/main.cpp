@@ -88,7 +88,7 @@ void ReportLoaded(const OrvantisAgent::LoadSummary& loaded) {
     std::cerr << "orvantis: loaded " << loaded.contacts << " contact(s), " << loaded.events
               << " event(s), " << loaded.todos << " task(s) into \""
               << Utf8FromWide(EscapeControlCharacters(loaded.target)) << '"';
-    if (loaded.files) std::cerr << ", wrote " << *loaded.files << " file(s)";
+    if (loaded.written) std::cerr << ", " << Utf8FromWide(*loaded.written);
     if (loaded.passedOver) std::cerr << "; " << loaded.passedOver << " item(s) not stored";
     std::cerr << '\n';
 }
