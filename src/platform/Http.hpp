@@ -15,8 +15,8 @@ namespace orvantis {
 struct HttpRequest {
     std::string method;
     std::string url;
-    std::vector<std::pair<std::string, std::string>> headers;
-    std::string body;
+    std::vector<std::pair<std::string, std::string>> headers{};
+    std::string body{};
 };
 
 struct HttpResponse {
