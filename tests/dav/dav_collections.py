@@ -1,8 +1,10 @@
 #!/usr/bin/python3
 """The collections a test user starts with on a private Radicale, and plain requests to it.
 
-usage: dav_collections.py   (makes them on the server of the ORVANTIS_DAV_* variables)"""
+usage: dav_collections.py [show]   on the server of the ORVANTIS_DAV_* variables: makes them,
+       or shows each item they hold (its name and the lines that say what it is)"""
 import base64
+import re
 import os
 import ssl
 import sys
@@ -35,8 +37,19 @@ def make_collections(server):
     mkcol("/alice/tasks/", "<C:calendar/>", components.format("VTODO"))
 
 
+def show(server):
+    for collection in ("contacts", "calendar", "tasks"):
+        listing = request(server, "PROPFIND", f"/alice/{collection}/", headers={"Depth": "1"}).decode()
+        items = sorted(set(re.findall(r"<(?:\w+:)?href>([^<]+\.(?:vcf|ics))</", listing)))
+        print(f"{collection}: {len(items)} item(s)")
+        for href in items:
+            text = request(server, "GET", href.removeprefix(server.url.rstrip("/"))).decode()
+            said = [line for line in text.splitlines() if re.match(r"(UID|FN|SUMMARY|NOTE|DTSTART|DUE)[:;]", line)]
+            print(f"  {href}\n    " + "\n    ".join(said))
+
+
 if __name__ == "__main__":
-    make_collections(types.SimpleNamespace(url=os.environ["ORVANTIS_DAV_URL"],
-                                           user=os.environ["ORVANTIS_DAV_USER"],
-                                           ca=os.environ.get("ORVANTIS_DAV_CA")))
+    server = types.SimpleNamespace(url=os.environ["ORVANTIS_DAV_URL"], user=os.environ["ORVANTIS_DAV_USER"],
+                                   ca=os.environ.get("ORVANTIS_DAV_CA"))
+    show(server) if sys.argv[1:] == ["show"] else make_collections(server)
     sys.exit(0)
