@@ -1,0 +1,199 @@
+// The platform's HTTP client (libcurl or WinHTTP) against a real Radicale and a few servers that
+// misbehave, all started by tests/dav/with-radicale (see the ORVANTIS_* variables there).
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+
+#include "platform/Http.hpp"
+
+namespace orvantis {
+namespace {
+
+std::string Environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+std::string FileText(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+const std::string kPassword = FileText(Environment("ORVANTIS_DAV_PASSWORD_FILE"));
+
+// The server's settings: its user and password, and its authority when it speaks TLS.
+HttpSettings ServerSettings() {
+    HttpSettings settings;
+    settings.user = Environment("ORVANTIS_DAV_USER");
+    settings.password = kPassword;
+    settings.extraCaFile = Environment("ORVANTIS_DAV_CA");
+    settings.connectTimeout = std::chrono::seconds(2);
+    settings.requestTimeout = std::chrono::seconds(2);
+    return settings;
+}
+
+std::string Url(const std::string& path) { return Environment("ORVANTIS_DAV_URL") + path; }
+
+HttpResponse Send(HttpSession& session, const std::string& method, const std::string& url,
+                  std::vector<std::pair<std::string, std::string>> headers = {}, std::string body = {}) {
+    return session.Send({method, url, std::move(headers), std::move(body)});
+}
+
+// The failure's text, or "" when the request was answered.
+std::string FailureOf(const HttpSettings& settings, const std::string& url) {
+    try {
+        SystemHttp().Open(settings)->Send({"GET", url, {}, {}});
+    } catch (const HttpFailure& failure) {
+        return failure.what();
+    }
+    return "";
+}
+
+class HttpTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (Environment("ORVANTIS_DAV_URL").empty()) GTEST_SKIP() << "run through tests/dav/with-radicale";
+    }
+};
+
+constexpr char kMkcolAddressBook[] = R"(<?xml version="1.0" encoding="utf-8"?>
+<mkcol xmlns="DAV:" xmlns:CR="urn:ietf:params:xml:ns:carddav"><set><prop>
+<resourcetype><collection/><CR:addressbook/></resourcetype><displayname>Test</displayname>
+</prop></set></mkcol>)";
+
+constexpr char kContact[] =
+    "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:c1\r\nFN:\xC3\x89lodie Durand\r\n"
+    "N:Durand;\xC3\x89lodie;;;\r\nEND:VCARD\r\n";
+
+TEST_F(HttpTest, WritesAContactIntoANewAddressBookOnlyOnce) {
+    auto session = SystemHttp().Open(ServerSettings());
+    const std::string book = Url(Environment("ORVANTIS_DAV_USER") + "/book/");
+    EXPECT_EQ(Send(*session, "MKCOL", book, {{"Content-Type", "application/xml"}}, kMkcolAddressBook).status, 201);
+
+    const std::string card = book + "c1.vcf";
+    const std::vector<std::pair<std::string, std::string>> create = {
+        {"Content-Type", "text/vcard; charset=utf-8"}, {"If-None-Match", "*"}};
+    const HttpResponse created = Send(*session, "PUT", card, create, kContact);
+    EXPECT_EQ(created.status, 201);
+    const std::optional<std::string> etag = created.Header("etag");
+    ASSERT_TRUE(etag.has_value());
+    EXPECT_EQ(Send(*session, "PUT", card, create, kContact).status, 412);
+
+    const HttpResponse listing =
+        Send(*session, "PROPFIND", book, {{"Depth", "1"}, {"Content-Type", "application/xml"}},
+             R"(<propfind xmlns="DAV:"><prop><getetag/></prop></propfind>)");
+    EXPECT_EQ(listing.status, 207);
+    EXPECT_NE(listing.body.find("c1.vcf"), std::string::npos) << listing.body;
+    EXPECT_NE(listing.body.find(*etag), std::string::npos) << listing.body;
+
+    const HttpResponse read = Send(*session, "GET", card);
+    EXPECT_EQ(read.status, 200);
+    EXPECT_NE(read.body.find("FN:\xC3\x89lodie Durand"), std::string::npos) << read.body;
+
+    EXPECT_EQ(Send(*session, "DELETE", card, {{"If-Match", "\"stale\""}}).status, 412);
+    EXPECT_EQ(Send(*session, "DELETE", card, {{"If-Match", *etag}}).status, 200);
+}
+
+TEST_F(HttpTest, AnswersWhatTheClientDoesNotFollow) {
+    HttpSettings wrongPassword = ServerSettings();
+    wrongPassword.password = "not-" + kPassword;
+    const HttpResponse refused = Send(*SystemHttp().Open(wrongPassword), "PROPFIND", Url(""), {{"Depth", "0"}});
+    EXPECT_EQ(refused.status, 401);
+    EXPECT_TRUE(refused.Header("www-authenticate").has_value());
+
+    const HttpResponse moved = Send(*SystemHttp().Open(ServerSettings()), "GET", Url(".well-known/carddav"));
+    EXPECT_EQ(moved.status / 100, 3);
+    EXPECT_TRUE(moved.Header("location").has_value());
+}
+
+struct NoAnswerCase {
+    const char* name;
+    std::string url;
+    std::string expected;
+};
+
+// No answer: the text names the server as scheme://host:port and never the password or the
+// user info of the address.
+TEST_F(HttpTest, SaysWhyThereIsNoAnswer) {
+    const std::string closed = Environment("ORVANTIS_HTTP_CLOSED_URL");
+    const std::string silent = Environment("ORVANTIS_HTTP_SILENT_URL");
+    if (closed.empty() || silent.empty()) GTEST_SKIP() << "needs with-radicale --probes";
+    auto withUserInfo = [](const std::string& url) {
+        return "http://alice:" + kPassword + "@" + url.substr(std::string("http://").size());
+    };
+    auto server = [](const std::string& url) { return url.substr(0, url.size() - 1); };
+    const NoAnswerCase cases[] = {
+        {"nobody listens", withUserInfo(closed), "cannot connect to " + server(closed)},
+        {"never answers", withUserInfo(silent), "no answer from " + server(silent) + " within 2 s"},
+        {"not http", "ftp://127.0.0.1/", "not an http or https URL"},
+        {"not a URL", "alice:" + kPassword, "not an http or https URL"},
+    };
+    for (const NoAnswerCase& c : cases) {
+        const auto start = std::chrono::steady_clock::now();
+        const std::string failure = FailureOf(ServerSettings(), c.url);
+        const auto took = std::chrono::steady_clock::now() - start;
+        EXPECT_NE(failure.find(c.expected), std::string::npos) << c.name << ": " << failure;
+        EXPECT_EQ(failure.find(kPassword), std::string::npos) << c.name << ": " << failure;
+        EXPECT_EQ(failure.find("alice"), std::string::npos) << c.name << ": " << failure;
+        EXPECT_LT(took, std::chrono::seconds(6)) << c.name;
+    }
+}
+
+TEST_F(HttpTest, RefusesAHeaderThatWouldAddLines) {
+    auto session = SystemHttp().Open(ServerSettings());
+    EXPECT_THROW(Send(*session, "GET", Url(""), {{"If-Match", "\"x\"\r\nX-Injected: 1"}}), HttpFailure);
+    EXPECT_THROW(Send(*session, "GET /x", Url("")), HttpFailure);
+}
+
+TEST_F(HttpTest, KeepsOneConnectionForItsRequests) {
+    const std::string counter = Environment("ORVANTIS_HTTP_KEEP_ALIVE_URL");
+    if (counter.empty()) GTEST_SKIP() << "needs with-radicale --probes";
+    auto session = SystemHttp().Open(HttpSettings{});
+    for (int request = 0; request < 3; ++request) {
+        EXPECT_EQ(Send(*session, "GET", counter).body, "1") << "request " << request;
+    }
+}
+
+class HttpsTest : public HttpTest {
+protected:
+    void SetUp() override {
+        HttpTest::SetUp();
+        if (Environment("ORVANTIS_DAV_CA").empty()) GTEST_SKIP() << "needs with-radicale --tls";
+    }
+};
+
+TEST_F(HttpsTest, TrustsTheServerOnlyThroughTheExtraAuthority) {
+    EXPECT_EQ(Send(*SystemHttp().Open(ServerSettings()), "PROPFIND", Url(""), {{"Depth", "0"}}).status, 207);
+
+    HttpSettings systemStoreOnly = ServerSettings();
+    systemStoreOnly.extraCaFile.clear();
+    const std::string untrusted = FailureOf(systemStoreOnly, Url(""));
+    EXPECT_NE(untrusted.find("TLS: the certificate of " + Url("").substr(0, Url("").size() - 1) +
+                             " is not trusted"),
+              std::string::npos)
+        << untrusted;
+
+    // The certificate names both; a host name is matched otherwise than an address.
+    const std::string byName = "https://localhost" + Url("").substr(std::string("https://127.0.0.1").size());
+    EXPECT_EQ(Send(*SystemHttp().Open(ServerSettings()), "PROPFIND", byName, {{"Depth", "0"}}).status, 207);
+}
+
+TEST_F(HttpsTest, NamesAnExtraAuthorityFileItCannotUse) {
+    const std::string notPem = Environment("ORVANTIS_DAV_PASSWORD_FILE");
+    const std::string missing = notPem + ".missing";
+    for (const std::string& file : {notPem, missing}) {
+        HttpSettings settings = ServerSettings();
+        settings.extraCaFile = file;
+        const std::string failure = FailureOf(settings, Url(""));
+        EXPECT_NE(failure.find("extra CA file " + file), std::string::npos) << failure;
+    }
+}
+
+}  // namespace
+}  // namespace orvantis
