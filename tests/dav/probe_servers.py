@@ -2,13 +2,15 @@
 process until the block ends.
 
     silent_server()     accepts connections and never answers
-    keep_alive_server() answers every GET with the number of connections it has accepted
+    keep_alive_server() answers every GET (and OPTIONS) with the number of connections it has
+                        accepted; over TLS when given a certificate and its key
     closed_port()       a port nobody listens on
 """
 
 import contextlib
 import http.server
 import socket
+import ssl
 import threading
 
 from radicale_fixture import free_port
@@ -58,20 +60,27 @@ class _CountingHandler(http.server.BaseHTTPRequestHandler):
         self.end_headers()
         self.wfile.write(body)
 
+    do_OPTIONS = do_GET
+
     def log_message(self, *arguments):
         pass
 
 
 @contextlib.contextmanager
-def keep_alive_server():
+def keep_alive_server(certificate=None, key=None):
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), _CountingHandler)
+    if certificate:
+        context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
+        context.load_cert_chain(certificate, key)
+        server.socket = context.wrap_socket(server.socket, server_side=True)
     server.daemon_threads = True
     server.connections = 0
     server.lock = threading.Lock()
     thread = threading.Thread(target=server.serve_forever, daemon=True)
     thread.start()
     try:
-        yield "http://127.0.0.1:%d/" % server.server_address[1]
+        host = "https://localhost" if certificate else "http://127.0.0.1"
+        yield "%s:%d/" % (host, server.server_address[1])
     finally:
         server.shutdown()
         server.server_close()

@@ -53,6 +53,16 @@ def make_certificates(folder):
     return tuple(os.path.join(folder, name) for name in ("ca.pem", "server.pem", "server.key"))
 
 
+def _loopback_hosts(port):
+    """Radicale's addresses: 127.0.0.1, and ::1 where the machine has it, since "localhost"
+    (the TLS URLs' host) may name either first."""
+    hosts = ["127.0.0.1:%d" % port]
+    with contextlib.suppress(OSError), socket.socket(socket.AF_INET6) as probe:
+        probe.bind(("::1", port))
+        hosts.append("[::1]:%d" % port)
+    return ",".join(hosts)
+
+
 def _die_with_parent():
     # Linux: the server gets SIGTERM when the process that started it ends, even by SIGKILL.
     PR_SET_PDEATHSIG = 1
@@ -78,7 +88,7 @@ def _read(path):
 class Radicale:
     def __init__(self, tls=False):
         self.tls = tls
-        self.ca = None
+        self.ca = self.certificate = self.key = None
         self._folder = None
         self._process = None
 
@@ -103,21 +113,22 @@ class Radicale:
             file.write(PASSWORD)
         port = free_port()
         command = ["/usr/bin/python3", "-m", "radicale", "--config", "",
-                   "--server-hosts", "127.0.0.1:%d" % port,
+                   "--server-hosts", _loopback_hosts(port),
                    "--storage-filesystem-folder", self.storage,
                    "--auth-type", "htpasswd", "--auth-htpasswd-filename", users,
                    "--auth-htpasswd-encryption", "plain",
                    "--web-type", "none", "--logging-level", "warning"]
         if self.tls:
-            self.ca, certificate, key = make_certificates(folder)
-            command += ["--ssl", "True", "--certificate", certificate, "--key", key]
+            self.ca, self.certificate, self.key = make_certificates(folder)
+            command += ["--ssl", "True", "--certificate", self.certificate, "--key", self.key]
         log = os.path.join(folder, "radicale.log")
         with open(log, "w") as output:
             self._process = subprocess.Popen(command, stdout=output, stderr=subprocess.STDOUT,
                                              stdin=subprocess.DEVNULL, cwd=folder,
                                              preexec_fn=_die_with_parent)
         _wait_until_listening(port, self._process, log)
-        self.url = "%s://127.0.0.1:%d/" % ("https" if self.tls else "http", port)
+        # A certificate names a host: Wine's WinHTTP matches no IP address in one.
+        self.url = ("https://localhost:%d/" if self.tls else "http://127.0.0.1:%d/") % port
 
     def environment(self):
         variables = {

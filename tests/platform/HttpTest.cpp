@@ -12,12 +12,24 @@
 
 #include "platform/Http.hpp"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace orvantis {
 namespace {
 
 std::string Environment(const char* name) {
     const char* value = std::getenv(name);
     return value ? value : "";
+}
+
+bool RunningUnderWine() {
+#ifdef _WIN32
+    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+#else
+    return false;
+#endif
 }
 
 std::string FileText(const std::string& path) {
@@ -151,12 +163,17 @@ TEST_F(HttpTest, RefusesAHeaderThatWouldAddLines) {
     EXPECT_THROW(Send(*session, "GET /x", Url("")), HttpFailure);
 }
 
+// Over TLS too (with-radicale --tls), where WinHTTP first probes a server whose authority only
+// the extra CA file holds, and the request then keeps the probe's connection.
 TEST_F(HttpTest, KeepsOneConnectionForItsRequests) {
     const std::string counter = Environment("ORVANTIS_HTTP_KEEP_ALIVE_URL");
     if (counter.empty()) GTEST_SKIP() << "needs with-radicale --probes";
-    auto session = SystemHttp().Open(HttpSettings{});
-    for (int request = 0; request < 3; ++request) {
-        EXPECT_EQ(Send(*session, "GET", counter).body, "1") << "request " << request;
+    auto session = SystemHttp().Open(ServerSettings());
+    // The count of connections the server has accepted, so far.
+    const std::string first = Send(*session, "GET", counter).body;
+    EXPECT_TRUE(first == "1" || first == "2") << first << " (WinHTTP's failed first try is one)";
+    for (int request = 1; request < 4; ++request) {
+        EXPECT_EQ(Send(*session, "GET", counter).body, first) << "request " << request;
     }
 }
 
@@ -168,20 +185,38 @@ protected:
     }
 };
 
-TEST_F(HttpsTest, TrustsTheServerOnlyThroughTheExtraAuthority) {
-    EXPECT_EQ(Send(*SystemHttp().Open(ServerSettings()), "PROPFIND", Url(""), {{"Depth", "0"}}).status, 207);
+std::string WithoutSlash(const std::string& url) { return url.substr(0, url.size() - 1); }
 
-    HttpSettings systemStoreOnly = ServerSettings();
-    systemStoreOnly.extraCaFile.clear();
-    const std::string untrusted = FailureOf(systemStoreOnly, Url(""));
-    EXPECT_NE(untrusted.find("TLS: the certificate of " + Url("").substr(0, Url("").size() - 1) +
-                             " is not trusted"),
+TEST_F(HttpsTest, RefusesACertificateOfAnUnknownAuthority) {
+    // No extra file, and one of other authorities (the system's own, as a file).
+    for (const std::string& extraCaFile : {std::string(), std::string("/etc/ssl/certs/ca-certificates.crt")}) {
+        HttpSettings settings = ServerSettings();
+        settings.extraCaFile = extraCaFile;
+        const std::string untrusted = FailureOf(settings, Url(""));
+        EXPECT_NE(untrusted.find("TLS: the certificate of " + WithoutSlash(Url("")) + " is not trusted"),
+                  std::string::npos)
+            << extraCaFile << ": " << untrusted;
+    }
+}
+
+// The certificate names localhost and 127.0.0.1; an address is matched otherwise than a name.
+TEST_F(HttpsTest, MatchesAnAddressTheCertificateNames) {
+    if (RunningUnderWine()) GTEST_SKIP() << "Wine's WinHTTP matches no IP address in a certificate";
+    const std::string counter = Environment("ORVANTIS_HTTP_KEEP_ALIVE_URL");
+    const std::string byAddress = "https://127.0.0.1" + counter.substr(std::string("https://localhost").size());
+    EXPECT_EQ(Send(*SystemHttp().Open(ServerSettings()), "GET", byAddress).status, 200);
+}
+
+// Radicale closes every connection after its answer.
+TEST_F(HttpsTest, TrustsAServerThatClosesItsConnectionsThroughTheExtraAuthority) {
+#ifdef _WIN32
+    const std::string failure = FailureOf(ServerSettings(), Url(""));
+    EXPECT_NE(failure.find("trusted through the extra CA file, but the server closes each connection"),
               std::string::npos)
-        << untrusted;
-
-    // The certificate names both; a host name is matched otherwise than an address.
-    const std::string byName = "https://localhost" + Url("").substr(std::string("https://127.0.0.1").size());
-    EXPECT_EQ(Send(*SystemHttp().Open(ServerSettings()), "PROPFIND", byName, {{"Depth", "0"}}).status, 207);
+        << failure;
+#else
+    EXPECT_EQ(Send(*SystemHttp().Open(ServerSettings()), "PROPFIND", Url(""), {{"Depth", "0"}}).status, 207);
+#endif
 }
 
 TEST_F(HttpsTest, NamesAnExtraAuthorityFileItCannotUse) {
