@@ -49,8 +49,6 @@ std::optional<Address> AddressOf(const std::string& url) {
     return address;
 }
 
-std::wstring Wide(const std::string& utf8) { return WideFromUtf8(utf8).value_or(std::wstring()); }
-
 // What WinHTTP tells of a request only through its status callback.
 struct RequestState {
     bool sent = false;          // a timeout after this is the answer's, before it the connection's
@@ -139,7 +137,8 @@ private:
     }
 
     OwnedInternet OpenRequest(const std::string& method, const Address& address, DWORD securityFlags) {
-        OwnedInternet handle(WinHttpOpenRequest(Connection(address), Wide(method).c_str(),
+        const std::wstring verb(method.begin(), method.end());  // a token: ASCII
+        OwnedInternet handle(WinHttpOpenRequest(Connection(address), verb.c_str(),
                                                 address.pathAndQuery.c_str(), nullptr, WINHTTP_NO_REFERER,
                                                 WINHTTP_DEFAULT_ACCEPT_TYPES,
                                                 address.secure ? WINHTTP_FLAG_SECURE : 0));
@@ -158,7 +157,9 @@ private:
         if (!settings_.user.empty() || !settings_.password.empty()) {
             lines += "Authorization: Basic " + base64::Base64OfBytes(settings_.user + ":" + settings_.password) + "\r\n";
         }
-        return Wide(lines);
+        std::optional<std::wstring> wide = WideFromUtf8(lines);
+        if (!wide) throw HttpFailure("the request was not sent: a header is not UTF-8 text");
+        return *std::move(wide);
     }
 
     // state lives as long as the handle: WinHTTP reports into it.
