@@ -9,8 +9,11 @@
 #include <iterator>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/Http.hpp"
+#include "platform/HttpCommon.hpp"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -228,6 +231,20 @@ TEST_F(HttpsTest, NamesAnExtraAuthorityFileItCannotUse) {
         const std::string failure = FailureOf(settings, Url(""));
         EXPECT_NE(failure.find("extra CA file " + file), std::string::npos) << failure;
     }
+}
+
+// The answer's head as both adapters read it, line by line.
+TEST(HttpHeadLines, KeepTheLastAnswersHeadersInLowerCase) {
+    HttpResponse response;
+    for (const char* line : {"HTTP/1.1 100 Continue", "X-Interim: 1", "HTTP/1.1 207 Multi-Status",
+                             "Content-Type: text/xml", "ETag:  \"a b\" \r\n", "X-Folded: one", "\t two",
+                             "no colon", ": no name", "DAV: 1", "DAV: 2"}) {
+        AddHeaderLine(response, line);
+    }
+    const std::vector<std::pair<std::string, std::string>> expected = {
+        {"content-type", "text/xml"}, {"etag", "\"a b\""}, {"x-folded", "one two"}, {"dav", "1"}, {"dav", "2"}};
+    EXPECT_EQ(response.headers, expected);
+    EXPECT_EQ(response.Header("dav"), "1");
 }
 
 }  // namespace
