@@ -4,7 +4,9 @@
 #include "platform/windows/Win32.hpp"
 #include <winhttp.h>
 
+#include <algorithm>
 #include <chrono>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <string>
@@ -123,7 +125,8 @@ public:
 
 private:
     static int Milliseconds(std::chrono::seconds duration) {
-        return static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(duration).count());
+        const auto milliseconds = std::chrono::duration_cast<std::chrono::milliseconds>(duration).count();
+        return static_cast<int>(std::clamp<long long>(milliseconds, 0, std::numeric_limits<int>::max()));
     }
 
     HINTERNET Connection(const Address& address) {
