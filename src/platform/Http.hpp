@@ -67,6 +67,7 @@ public:
 class Http {
 public:
     virtual ~Http() = default;
+    // HttpFailure when the settings cannot be used (an extra CA file that cannot be read).
     virtual std::unique_ptr<HttpSession> Open(const HttpSettings& settings) = 0;
 };
 
