@@ -31,8 +31,9 @@ int LoadInSandbox(const std::filesystem::path& directory, Host& host,
     sandbox.Register(products);
     // The products' registry entries (an ACT! database, GoldMine's folder) come from their worlds.
     const auto registry = sandbox.InstalledOver(host.registry);
-    Host sandboxed{host.xml,   products,   host.ui,           *registry,
-                   host.shell, host.files, sandbox.Settings(), host.timeZone};
+    SandboxSecrets secrets;
+    Host sandboxed{host.xml,   products,          host.ui,       *registry, host.shell,
+                   host.files, sandbox.Settings(), host.timeZone, host.http, secrets};
     int status = 0;
     try {
         status = load(sandboxed);

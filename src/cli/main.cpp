@@ -63,6 +63,12 @@ constexpr std::string_view kUsage =
     "                             password on FILE's first line, then OK (which stores both)\n"
     "  --act-user NAME, --act-password-file FILE\n"
     "                             answer the ACT! login window likewise (nothing is stored)\n"
+    "  --dav-url URL              the DAV server (http:// or https://) that \"dav\" loads\n"
+    "                             write to; stored, and kept for later loads\n"
+    "  --dav-user NAME, --dav-password-file FILE\n"
+    "                             the server's user name and the password on FILE's first\n"
+    "                             line, stored (the password among the user's secrets)\n"
+    "                             before the load, as the login dialog's OK stores them\n"
     "FILE is UTF-8 (a BOM is allowed) or UTF-16 with a BOM; - reads standard input.\n"
     "A dialog no option answers is asked at the terminal; without one it is closed, saving\n"
     "nothing.\n"
@@ -108,6 +114,14 @@ int Reported(const std::optional<OrvantisAgent::LoadSummary>& loaded) {
     return loaded->passedOver ? kNotAllStored : kFinished;
 }
 
+// What the server's options give is stored as the login dialog's OK would store it, so that a
+// login stored earlier never takes their place.
+void StoreDavLogin(Host& host, const DavLogin& dav) {
+    if (dav.url) ConfigUtilities::SaveDavUrl(host, *dav.url);
+    if (dav.password) ConfigUtilities::SaveDavPassword(host, *dav.password);
+    if (dav.user) ConfigUtilities::SaveDavUser(host, *dav.user);
+}
+
 // `work` on `host`, with the "ics" folder that --output names read in place of the setting.
 template <class Work>
 auto WithOutputFolder(Host& host, const Options& options, const Work& work) {
@@ -115,8 +129,8 @@ auto WithOutputFolder(Host& host, const Options& options, const Work& work) {
     std::error_code ignored;
     OutputFolderSetting output(host.settings,
                                std::filesystem::absolute(*options.output, ignored).wstring());
-    Host redirected{host.xml,   host.objects, host.ui, host.registry,
-                    host.shell, host.files,   output,  host.timeZone};
+    Host redirected{host.xml,   host.objects, host.ui,       host.registry, host.shell,
+                    host.files, output,       host.timeZone, host.http,     host.secrets};
     return work(redirected);
 }
 
@@ -130,14 +144,19 @@ int Run(std::string_view command, const std::wstring& text, const Options& optio
         return WithOutputFolder(target, options, [&](Host& h) { return Load(h, text); });
     };
     return Reporting([&] {
-        // An option meant for another target's dialog is refused before anything is loaded.
-        if (command == "load" && (options.answer || options.output)) {
+        // An option meant for another target is refused before anything is loaded or stored.
+        if (command == "load" && (HasTargetOptions(options) || sandbox)) {
             const auto request = ParseRequest(host, text);
             if (!request) return kNotFinished;
             if (const auto ignored = IgnoredOption(options, request->target)) {
                 return UsageError(std::string(*ignored) + " does not apply to a load into \"" +
                                   Utf8FromWide(EscapeControlCharacters(request->target)) + "\"");
             }
+            if (request->target == L"dav" && sandbox) {
+                return UsageError("--sandbox does not apply to a load into \"dav\": a server has "
+                                  "no stand-in");
+            }
+            if (request->target == L"dav") StoreDavLogin(host, options.dav);
         }
         if (command == "load" && sandbox) {
             // Said only once the worlds are saved: a failed save is no load.
@@ -216,8 +235,9 @@ int PrintSettings(const std::optional<std::filesystem::path>& sandbox) {
             PrintSettingsOf(host);
         } else {
             standins::Sandbox worlds(*sandbox);
-            Host inSandbox{host.xml,   host.objects, host.ui,           host.registry,
-                           host.shell, host.files,   worlds.Settings(), host.timeZone};
+            SandboxSecrets secrets;
+            Host inSandbox{host.xml,   host.objects,      host.ui,       host.registry, host.shell,
+                           host.files, worlds.Settings(), host.timeZone, host.http,     secrets};
             PrintSettingsOf(inSandbox);
         }
         return kFinished;
@@ -273,7 +293,7 @@ int Main(int argc, char** argv) {
     const auto options = ParseOptions(argc, argv, 2);
     if (!options) return kUsageError;
     if (first == "choose-address-book") return ChooseAddressBook(*options);
-    if (first == "check" && (options->sandbox || options->output || options->answer)) {
+    if (first == "check" && !options->given.empty()) {
         return UsageError("check takes no options: it loads nothing");
     }
     if (options->operands.size() != 1) return UsageError(std::string(first) + " takes one FILE");
