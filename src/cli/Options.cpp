@@ -56,7 +56,7 @@ constexpr LoginOption kLoginOptions[] = {
     {"--act-password-file", ActLoginDialog::kPasswordBox, true},
 };
 
-// The one target whose load reads each option; a load into any other would ignore it.
+// The targets whose load reads each option; a load into any other would ignore it.
 struct OptionTarget {
     std::string_view option;
     std::wstring_view target;
@@ -71,6 +71,8 @@ constexpr OptionTarget kOptionTargets[] = {
     {"--dav-url", L"dav"},
     {"--dav-user", L"dav"},
     {"--dav-password-file", L"dav"},
+    {"--dav-ca-file", L"dav"},
+    {"--address-book", L"dav"},
 };
 
 // An address the server's client can use: http:// or https://, a host, no blanks.
@@ -98,6 +100,7 @@ constexpr DavOption kDavOptions[] = {
     {"--dav-url", &DavLogin::url, false},
     {"--dav-user", &DavLogin::user, false},
     {"--dav-password-file", &DavLogin::password, true},
+    {"--dav-ca-file", &DavLogin::caFile, false},
 };
 
 // An option's text: the value itself, or the first line of the password file it names.
@@ -124,9 +127,13 @@ bool HasTargetOptions(const Options& options) {
 
 std::optional<std::string_view> IgnoredOption(const Options& options, std::wstring_view target) {
     for (const std::string_view option : options.given) {
+        bool targeted = false;
+        bool read = false;
         for (const auto& [name, reader] : kOptionTargets) {
-            if (name == option && reader != target) return option;
+            targeted |= name == option;
+            read |= name == option && reader == target;
         }
+        if (targeted && !read) return option;
     }
     return std::nullopt;
 }

@@ -14,12 +14,13 @@ namespace orvantis::cli {
 
 inline constexpr int kUsageError = 2;
 
-// The server login that --dav-url, --dav-user and --dav-password-file give: stored before a
+// The server login that --dav-url, --dav-user, --dav-password-file and --dav-ca-file give: stored before a
 // "dav" load, as the login dialog's OK would store it.
 struct DavLogin {
     std::optional<std::wstring> url;
     std::optional<std::wstring> user;
     std::optional<std::wstring> password;
+    std::optional<std::wstring> caFile;
 };
 
 // What the options after the command say.

@@ -62,8 +62,8 @@ HttpResponse DavServer::Send(HttpRequest request) {
         if (response.status == 401) throw Refusal(401, request.method + " " + Shown(request.url));
         return response;
     } catch (const HttpFailure& failure) {
-        throw AutomationError(kServerUnavailable, std::wstring(kComponentTitle),
-                              Wide(origin_) + L": " + Wide(failure.what()));
+        // The failure names the server already.
+        throw AutomationError(kServerUnavailable, std::wstring(kComponentTitle), Wide(failure.what()));
     }
 }
 
