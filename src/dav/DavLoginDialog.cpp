@@ -22,13 +22,13 @@ std::wstring StoredPasswordOrEmpty(Host& host) {
 DialogView DavLoginDialog::Load(Host& host) {
     using Kind = DialogControl::Kind;
     accepted_ = false;
-    const std::wstring server = ConfigUtilities::GetDavUrl(host);
     return {L"Server login",
             {
                 {.kind = Kind::Label,
-                 .id = L"lblDavServer",
-                 .text = L"A user name and a password are required by " +
-                         (server.empty() ? std::wstring(L"the server") : server)},
+                 .id = L"lblDavLogin",
+                 .text = L"The address of your contacts and calendar server, and your login:"},
+                {.kind = Kind::Label, .id = L"lblDavServer", .text = L"Server address:"},
+                {.kind = Kind::TextBox, .id = kServerBox, .text = ConfigUtilities::GetDavUrl(host)},
                 {.kind = Kind::Label, .id = L"lblDavUser", .text = L"User name:"},
                 {.kind = Kind::TextBox, .id = kUserBox, .text = ConfigUtilities::GetDavUser(host)},
                 {.kind = Kind::Label, .id = L"lblDavPassword", .text = L"Password:"},
@@ -45,6 +45,7 @@ DialogOutcome DavLoginDialog::OnOk(Host& host) {
     // The password first: one that cannot be stored leaves the stored login as it was.
     ConfigUtilities::SaveDavPassword(host, Control(kPasswordBox).text);
     ConfigUtilities::SaveDavUser(host, Control(kUserBox).text);
+    ConfigUtilities::SaveDavUrl(host, Control(kServerBox).text);
     accepted_ = true;
     return DialogOutcome::Unload;
 }

@@ -11,6 +11,7 @@ namespace orvantis {
 class DavLoginDialog : public DialogModel {
 public:
     // The text boxes, by the identifiers a scripted answer names.
+    static constexpr const wchar_t* kServerBox = L"txtDavServer";
     static constexpr const wchar_t* kUserBox = L"txtDavUser";
     static constexpr const wchar_t* kPasswordBox = L"txtDavPassword";
 

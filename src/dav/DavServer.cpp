@@ -20,18 +20,19 @@ std::wstring Wide(std::string_view text) { return WideFromUtf8(text).value_or(L"
 }  // namespace
 
 DavServer::DavServer(Host& host) : host_(host) {
+    // Without an address or a password the server could only be missed or refuse: ask first.
+    if (OriginOf(Utf8FromWide(ConfigUtilities::GetDavUrl(host))).empty() ||
+        !ConfigUtilities::GetDavPassword(host)) {
+        askedLogin_ = true;
+        AskDavLogin(host);
+    }
     url_ = Utf8FromWide(ConfigUtilities::GetDavUrl(host));
     origin_ = OriginOf(url_);
     if (origin_.empty()) {
         throw AutomationError::Standard(
             errors::kPathNotFound,
-            L"no server address (http:// or https://) is set for \"dav\": give one with --dav-url "
-            L"or the DavUrl setting");
-    }
-    // Without a stored password the server could only refuse: ask first.
-    if (!ConfigUtilities::GetDavPassword(host)) {
-        askedLogin_ = true;
-        AskDavLogin(host);
+            L"no server address (http:// or https://) is set for \"dav\": give one in the login "
+            L"dialog, with --dav-url or in the setting DavUrl");
     }
     Open();
 }

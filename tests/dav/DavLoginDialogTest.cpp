@@ -37,16 +37,18 @@ TEST_F(DavLoginTest, OkStoresTheUserAmongSettingsAndThePasswordAmongSecrets) {
     ConfigUtilities::SaveDavUrl(host(), L"https://dav.example.com/");
     Store(L"anne", L"old");
     test.ui.dialogAnswers = {{Button::Ok,
-                              {{DavLoginDialog::kUserBox, L"bob"},
+                              {{DavLoginDialog::kServerBox, L"https://dav2.example.com/"},
+                               {DavLoginDialog::kUserBox, L"bob"},
                                {DavLoginDialog::kPasswordBox, L"n\u00e9w pass"}}}};
     EXPECT_TRUE(AskDavLogin(host()));
 
     const DialogView& shown = test.ui.dialogs.at(0);
     EXPECT_EQ(shown.caption, L"Server login");
-    EXPECT_NE(shown.controls.at(0).text.find(L"https://dav.example.com/"), std::wstring::npos);
+    EXPECT_EQ(Shown(0, DavLoginDialog::kServerBox), L"https://dav.example.com/");
     EXPECT_EQ(Shown(0, DavLoginDialog::kUserBox), L"anne");
     EXPECT_EQ(Shown(0, DavLoginDialog::kPasswordBox), L"old");
-    EXPECT_TRUE(shown.controls.at(4).password);
+    EXPECT_TRUE(shown.controls.at(6).password);
+    EXPECT_EQ(ConfigUtilities::GetDavUrl(host()), L"https://dav2.example.com/");
     EXPECT_EQ(StoredUser(), L"bob");
     EXPECT_EQ(StoredPassword(), L"n\u00e9w pass");
     for (const auto& [address, value] : test.settings.values) {
@@ -77,7 +79,7 @@ TEST_F(DavLoginTest, CancelAndCloseStoreNothing) {
 TEST_F(DavLoginTest, AMissingOrRefusedPasswordOpensEmpty) {
     EXPECT_FALSE(AskDavLogin(host()));
     EXPECT_EQ(Shown(0, DavLoginDialog::kPasswordBox), L"");
-    EXPECT_NE(test.ui.dialogs.at(0).controls.at(0).text.find(L"the server"), std::wstring::npos);
+    EXPECT_EQ(Shown(0, DavLoginDialog::kServerBox), L"");
 
     Store(L"anne", L"exposed");
     test.secrets.refuseReads = errors::kPermissionDenied;
