@@ -15,7 +15,7 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.realpath(__file__)))
 import meddler  # noqa: E402
-from dav_collections import make_collections, request  # noqa: E402
+from dav_collections import make_collections, mkcol, request  # noqa: E402
 import radicale_fixture  # noqa: E402
 
 orvantis, source, work = sys.argv[1], pathlib.Path(sys.argv[2]), pathlib.Path(sys.argv[3])
@@ -35,14 +35,14 @@ def check(condition, message):
 scenario = 0
 
 
-def load(url, document=example, options=(), config=None):
+def load(url, document=example, options=(), config=None, command="load"):
     """orvantis load with a settings folder of its own (a fresh one unless given)."""
     global scenario
     if config is None:
         scenario += 1
         config = work / f"config-{scenario}"
     env = dict(os.environ, XDG_CONFIG_HOME=str(config), HOME=str(config), TZ="Europe/Paris")
-    command = [orvantis, "load", "--dav-url", url, *options, str(document)]
+    command = [orvantis, command, "--dav-url", url, *options] + ([str(document)] if command == "load" else ["dav"])
     run = subprocess.run(command, env=env, capture_output=True, text=True, timeout=120)
     check(radicale_fixture.PASSWORD not in run.stderr + run.stdout, f"{command}: the password was shown")
     return run
@@ -169,6 +169,16 @@ with radicale_fixture.Radicale() as server:
     settings = next(config.rglob("*.ini"))
     settings.write_text(settings.read_text().replace("/alice/contacts/", "/alice/nothing/"))
     fails_with(load(server.url, config=config), 76, "404")
+
+    # Two address books: the list asks (here answered by name), and the pick is kept.
+    mkcol(server, "/alice/work/", "<A:addressbook/>", "<D:displayname>Work</D:displayname>")
+    config = work / "chooser"
+    run = load(server.url, options=login(server) + ["--address-book", "Work"], config=config,
+               command="choose-address-book")
+    check(run.returncode == 0 and "[Select the Address book]" in run.stderr, f"choose: {run.stderr}")
+    run = load(server.url, config=config)
+    check(run.returncode == 0 and counts(run) == (2, 0, 5), f"load after the choice: {run.stderr}")
+    check(b"UID:C-1001" in request(server, "GET", "/alice/work/C-1001.vcf"), "not in the chosen book")
 
     # A stopped server.
     stopped = f"http://127.0.0.1:{radicale_fixture.free_port()}/"

@@ -23,18 +23,20 @@ def request(server, method, path, body=b"", headers=None):
         return answer.read()
 
 
+def mkcol(server, path, resource_type, extra=""):
+    request(server, "MKCOL", path, (
+        '<?xml version="1.0"?><D:mkcol xmlns:D="DAV:" xmlns:A="urn:ietf:params:xml:ns:carddav" '
+        'xmlns:C="urn:ietf:params:xml:ns:caldav"><D:set><D:prop><D:resourcetype><D:collection/>'
+        f'{resource_type}</D:resourcetype>{extra}</D:prop></D:set></D:mkcol>').encode())
+
+
 def make_collections(server):
     """One address book, one calendar for events and one for tasks: each kind has exactly one
     collection, so that a load takes them without a dialog."""
-    def mkcol(path, resource_type, extra=""):
-        request(server, "MKCOL", path, (
-            '<?xml version="1.0"?><D:mkcol xmlns:D="DAV:" xmlns:A="urn:ietf:params:xml:ns:carddav" '
-            'xmlns:C="urn:ietf:params:xml:ns:caldav"><D:set><D:prop><D:resourcetype><D:collection/>'
-            f'{resource_type}</D:resourcetype>{extra}</D:prop></D:set></D:mkcol>').encode())
     components = '<C:supported-calendar-component-set><C:comp name="{}"/></C:supported-calendar-component-set>'
-    mkcol("/alice/contacts/", "<A:addressbook/>")
-    mkcol("/alice/calendar/", "<C:calendar/>", components.format("VEVENT"))
-    mkcol("/alice/tasks/", "<C:calendar/>", components.format("VTODO"))
+    mkcol(server, "/alice/contacts/", "<A:addressbook/>")
+    mkcol(server, "/alice/calendar/", "<C:calendar/>", components.format("VEVENT"))
+    mkcol(server, "/alice/tasks/", "<C:calendar/>", components.format("VTODO"))
 
 
 def show(server):
