@@ -31,7 +31,7 @@ StandIn::StandIn(std::shared_ptr<Ledger> ledger, std::wstring_view className, st
     : live_(std::move(ledger)), className_(className), source_(source) {}
 
 Variant StandIn::Invoke(const Member& member, CallKind kind, std::span<Argument> arguments) {
-    const MemberInfo* row = FindMember(Members(), member);
+    const MemberInfo* row = Find(member);
     const std::wstring name = member.name.empty() && row ? std::wstring(row->name) : member.name;
     live_.ledger().calls.push_back({std::wstring(className_), name, kind, Loggable(arguments)});
     if (!row) {
