@@ -17,14 +17,6 @@ bool KindAllowed(const MemberInfo& member, CallKind kind) {
     return false;
 }
 
-std::vector<Variant> Loggable(std::span<const Argument> arguments) {
-    std::vector<Variant> logged;
-    for (const auto& argument : arguments) {
-        logged.push_back(argument.value.IsObject() ? Variant(L"(object)") : argument.value);
-    }
-    return logged;
-}
-
 }  // namespace
 
 StandIn::StandIn(std::shared_ptr<Ledger> ledger, std::wstring_view className, std::wstring_view source)
@@ -33,7 +25,7 @@ StandIn::StandIn(std::shared_ptr<Ledger> ledger, std::wstring_view className, st
 Variant StandIn::Invoke(const Member& member, CallKind kind, std::span<Argument> arguments) {
     const MemberInfo* row = Find(member);
     const std::wstring name = member.name.empty() && row ? std::wstring(row->name) : member.name;
-    live_.ledger().calls.push_back({std::wstring(className_), name, kind, Loggable(arguments)});
+    live_.ledger().calls.Add(className_, name, kind, arguments);
     if (!row) {
         const bool byId = member.name.empty() && member.dispatchId;
         throw Refusal(errors::kMemberNotSupported,

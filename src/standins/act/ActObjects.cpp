@@ -56,6 +56,7 @@ private:
     }
     Variant Update(const Call&) {
         if (!added_) throw ProductError(L"There is no new record to update.");
+        added_->fields.shrink_to_fit();  // a database of many records keeps no room to grow
         Records().push_back(std::move(*added_));
         added_.reset();
         current_ = Records().size() - 1;

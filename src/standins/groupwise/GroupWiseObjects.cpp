@@ -203,6 +203,8 @@ private:
              [](AddressBookEntry& self, const Call&) { return self.Make<Fields>(self.book_, self.entry_); }},
             {{.name = kEntryFinalCallName, .access = Access::Method, .dispatchId = kEntryFinalCall},
              [](AddressBookEntry& self, const Call&) {
+                 // The entry is complete: a book of many entries keeps no room to grow.
+                 self.Entry().fields.shrink_to_fit();
                  ++self.Entry().finalCalls;
                  return Variant();
              }},
