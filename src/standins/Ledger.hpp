@@ -61,8 +61,9 @@ private:
         std::uint32_t member;
         std::uint32_t firstArgument;
         std::uint16_t argumentCount;
-        CallKind kind;
+        std::uint8_t kind;  // a CallKind
     };
+    static_assert(sizeof(Record) == 16);
     std::size_t count_ = 0;
     bool countOnly_ = false;
     std::vector<Record> calls_;
