@@ -67,11 +67,11 @@ private:
 // cannot be declared without its answer, nor answered without being declared.
 template <class Self>
 struct Answered : MemberInfo {
-    using Answer = std::function<Variant(Self&, const StandIn::Call&)>;
+    using Handler = std::function<Variant(Self&, const StandIn::Call&)>;
 
-    Answered(MemberInfo member, Answer handler) : MemberInfo(std::move(member)), answer(std::move(handler)) {}
+    Answered(MemberInfo member, Handler handler) : MemberInfo(std::move(member)), answer(std::move(handler)) {}
 
-    Answer answer;
+    Handler answer;
 };
 
 // What a collection's Count answers.
