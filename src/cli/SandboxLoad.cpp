@@ -27,6 +27,7 @@ int LoadInSandbox(const std::filesystem::path& directory, Host& host,
                   << " to finish\n";
     });
     standins::Sandbox sandbox(directory);
+    sandbox.CountCallsOnly();  // nothing here reads what the products were asked
     ObjectCatalog products;
     sandbox.Register(products);
     // The products' registry entries (an ACT! database, GoldMine's folder) come from their worlds.

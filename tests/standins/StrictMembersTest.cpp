@@ -48,6 +48,35 @@ TEST_F(StrictMembersTest, RefusesWhatTheProductsIDispatchRefuses) {
     EXPECT_EQ(contact->Get(L"JobTitle"), Variant(L"42"));
 }
 
+// Each product's objects answer from their own tables, so a name the table lacks is refused by
+// that product, never answered with some other member's object.
+TEST_F(StrictMembersTest, EveryProductRefusesWhatItsTableLacksUnderItsOwnSource) {
+    const auto groupWiseAccount = [&] {
+        return catalog.CreateObject(L"NovellGroupWareSession")->Call(L"Login").ToObject();
+    };
+    const struct {
+        const wchar_t* source;
+        std::function<ObjectRef()> object;
+    } products[] = {
+        {L"Microsoft Outlook", [&] { return Application(); }},
+        {L"Lotus Notes", [&] { return catalog.CreateObject(L"Lotus.NotesSession"); }},
+        {L"ACTOLE", [&] { return catalog.CreateObject(L"ACTOLE.DATABASE"); }},
+        {L"GMComAPI", [&] { return catalog.CreateObject(L"GMComAPI.Application"); }},
+        {L"GroupWise", groupWiseAccount},
+    };
+    for (const auto& product : products) {
+        for (const Member& member : {Member(L"Calendar"), Member::FromDispatchId(4242)}) {
+            try {
+                product.object()->Invoke(member, CallKind::PropertyGet, {});
+                ADD_FAILURE() << "answered";
+            } catch (const AutomationError& error) {
+                EXPECT_EQ(error.Number(), 438);
+                EXPECT_EQ(error.Source(), product.source);
+            }
+        }
+    }
+}
+
 TEST_F(StrictMembersTest, FailsTheNthCallAsConfigured) {
     sandbox.Outlook().ledger.failures.push_back(
         {L"ContactItem", L"save", 2, -2147467259, L"Microsoft Outlook", L"The operation failed."});
