@@ -131,8 +131,8 @@ TEST_F(StandInsTest, RefusesWhatTheProductsIDispatchRefuses) {
     const auto items = DefaultItems(10);
     const auto invoke = [](const ObjectRef& object, Member member, CallKind kind,
                            std::vector<Variant> values) {
-        std::vector<Argument> arguments;
-        for (auto& value : values) arguments.push_back({std::move(value)});
+        std::vector<Argument> arguments(values.size());
+        for (std::size_t i = 0; i < values.size(); ++i) arguments[i].value = std::move(values[i]);
         object->Invoke(member, kind, arguments);
     };
     const struct {
