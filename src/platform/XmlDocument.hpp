@@ -47,9 +47,6 @@ public:
     std::size_t Depth() const { return depth_; }
 
     // Building, in document order.
-    // Sizes the storage for a document parsed from that many characters, so that a large
-    // document is not copied again and again as it grows.
-    void Reserve(std::size_t sourceCharacters);
     void StartElement(std::wstring_view name);
     void AddAttribute(std::wstring_view name, std::wstring_view value);
     // Adjacent text pieces merge into one text node.
