@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -91,7 +92,7 @@ private:
     void CloseText();
     void AppendText(NodeId node, std::wstring& out) const;
 
-    std::vector<Node> nodes_;
+    std::deque<Node> nodes_;
     std::vector<AttributeSlices> attributes_;
     std::wstring pool_;
     std::unordered_map<std::wstring, Slice, NameHash, std::equal_to<>> names_;
