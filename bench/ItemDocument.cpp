@@ -152,4 +152,16 @@ std::string GenerateItemDocument(std::size_t items) {
     return out;
 }
 
+std::wstring ContactDocument(std::size_t contacts, const std::wstring& target) {
+    std::wstring text = L"<datas open=\"" + target + L"\">";
+    for (std::size_t i = 0; i < contacts; ++i) {
+        const auto n = std::to_wstring(i);
+        text += L"<contact><id>C-" + n + L"</id><firstname>Ann</firstname><lastname>Lee " + n +
+                L"</lastname><email>ann" + n + L"@example.com</email><company>Lee &amp; Co</company>"
+                L"<company-phone>+33 1 00 00 00 00</company-phone><company-fax>+33 1 00 00 00 01"
+                L"</company-fax><notes>Met at the fair.<br/>Call back.</notes></contact>";
+    }
+    return text + L"</datas>";
+}
+
 }  // namespace orvantis::bench

@@ -10,4 +10,8 @@ namespace orvantis::bench {
 // The same count always gives the same text (UTF-8).
 std::string GenerateItemDocument(std::size_t items);
 
+// Contacts with identifiers for the target, alike but for their numbers, as an address book
+// previewed or sent to a server holds them.
+std::wstring ContactDocument(std::size_t contacts, const std::wstring& target);
+
 }  // namespace orvantis::bench

@@ -3,7 +3,9 @@
 // the same run: seconds, the ratio to the bare load, the peak resident memory the load took
 // on top of what the process held before it against the document's size, the items the
 // product then holds and the automation calls it answered per contact. Each product starts from a fresh world in memory: nothing is written.
-// usage: sandbox_benchmark [CONTACTS [PRODUCT...]]   (10,000 and all five products by default)
+// The products count their calls only, as under `orvantis load --sandbox`; --whole-logs keeps
+// every call, as the tests do.
+// usage: sandbox_benchmark [--whole-logs] [CONTACTS [PRODUCT...]]   (10,000 and all five products by default)
 
 #include <malloc.h>
 
@@ -16,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "ItemDocument.hpp"
 #include "ProcessMemory.hpp"
 #include "control/OrvantisAgent.hpp"
 #include "platform/NativeHost.hpp"
@@ -43,18 +46,6 @@ public:
         return answer;
     }
 };
-
-std::wstring ContactDocument(std::size_t contacts, const std::wstring& target) {
-    std::wstring text = L"<datas open=\"" + target + L"\">";
-    for (std::size_t i = 0; i < contacts; ++i) {
-        const auto n = std::to_wstring(i);
-        text += L"<contact><id>C-" + n + L"</id><firstname>Ann</firstname><lastname>Lee " + n +
-                L"</lastname><email>ann" + n + L"@example.com</email><company>Lee &amp; Co</company>"
-                L"<company-phone>+33 1 00 00 00 00</company-phone><company-fax>+33 1 00 00 00 01"
-                L"</company-fax><notes>Met at the fair.<br/>Call back.</notes></contact>";
-    }
-    return text + L"</datas>";
-}
 
 // What the process holds now, with what earlier loads freed given back, and the peak reset to
 // it: from here on, VmHWM less this is what the process took on top.
@@ -113,6 +104,11 @@ Held HeldBy(standins::Sandbox& sandbox, const std::wstring& product) {
 int main(int argc, char** argv) {
     using namespace orvantis;
     using namespace orvantis::bench;
+    const bool wholeLogs = argc > 1 && std::string(argv[1]) == "--whole-logs";
+    if (wholeLogs) {
+        --argc;
+        ++argv;
+    }
     const std::size_t contacts = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 10'000;
     std::vector<std::string> products(argv + std::min(argc, 2), argv + argc);
     if (products.empty()) products = {"outlook", "notes", "act", "goldmine", "groupwise"};
@@ -136,6 +132,7 @@ int main(int argc, char** argv) {
     row("bare load (no target)", bare, {}, 0);
     for (const auto& product : products) {
         standins::Sandbox sandbox;  // in memory, fresh for each product
+        if (!wholeLogs) sandbox.CountCallsOnly();
         ObjectCatalog catalog;
         sandbox.Register(catalog);
         const auto registry = sandbox.InstalledOver(machine.registry);

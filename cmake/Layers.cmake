@@ -34,3 +34,22 @@ function(orvantis_layer name)
     target_include_directories(${name} PRIVATE ${root})
     target_link_libraries(${name} PUBLIC ${ARG_LINKS} PRIVATE orvantis_warnings)
 endfunction()
+
+# orvantis_product(NAME FOLDER folder SOURCES file... [SEES folder...] [LINKS target...])
+# A product (or any target the routing dispatches to) is registered here and nowhere else: its
+# layer sees its own folder and what every product may use, never another product, the routing
+# or the control; the routing layer (orvantis_targets) sees and links every product through
+# ORVANTIS_PRODUCT_FOLDERS and ORVANTIS_PRODUCTS. SEES and LINKS add to the common ones.
+set(ORVANTIS_PRODUCT_SEES items support dialogs platform automation)
+set(ORVANTIS_PRODUCT_LINKS orvantis_items orvantis_support orvantis_dialogs)
+set(ORVANTIS_PRODUCTS)
+set(ORVANTIS_PRODUCT_FOLDERS)
+function(orvantis_product name)
+    cmake_parse_arguments(PARSE_ARGV 1 ARG "" "FOLDER" "SOURCES;SEES;LINKS")
+    orvantis_layer(${name}
+        SOURCES ${ARG_SOURCES}
+        SEES ${ARG_FOLDER} ${ARG_SEES} ${ORVANTIS_PRODUCT_SEES}
+        LINKS ${ORVANTIS_PRODUCT_LINKS} ${ARG_LINKS})
+    set(ORVANTIS_PRODUCTS ${ORVANTIS_PRODUCTS} ${name} PARENT_SCOPE)
+    set(ORVANTIS_PRODUCT_FOLDERS ${ORVANTIS_PRODUCT_FOLDERS} ${ARG_FOLDER} PARENT_SCOPE)
+endfunction()

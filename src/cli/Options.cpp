@@ -1,6 +1,7 @@
 #include "cli/Options.hpp"
 
 #include <algorithm>
+#include <cctype>
 #include <iostream>
 
 #include "automation/Unicode.hpp"
@@ -55,7 +56,7 @@ constexpr LoginOption kLoginOptions[] = {
     {"--act-password-file", ActLoginDialog::kPasswordBox, true},
 };
 
-// The one target whose load reads each option; a load into any other would ignore it.
+// The targets whose load reads each option; a load into any other would ignore it.
 struct OptionTarget {
     std::string_view option;
     std::wstring_view target;
@@ -67,15 +68,72 @@ constexpr OptionTarget kOptionTargets[] = {
     {"--goldmine-password-file", L"goldmine"},
     {"--act-user", L"act"},
     {"--act-password-file", L"act"},
+    {"--dav-url", L"dav"},
+    {"--dav-user", L"dav"},
+    {"--dav-password-file", L"dav"},
+    {"--dav-ca-file", L"dav"},
+    {"--address-book", L"dav"},
 };
+
+// An address the server's client can use: http:// or https://, a host, no blanks.
+bool IsServerAddress(std::string_view url) {
+    const auto separator = url.find("://");
+    if (separator == std::string_view::npos) return false;
+    std::string scheme(url.substr(0, separator));
+    std::transform(scheme.begin(), scheme.end(), scheme.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const std::string_view rest = url.substr(separator + 3);
+    const bool blanks =
+        std::any_of(url.begin(), url.end(), [](unsigned char c) { return c <= ' ' || c == 0x7f; });
+    return (scheme == "http" || scheme == "https") && !rest.empty() && rest.front() != '/' &&
+           !blanks;
+}
+
+// The server's options, each stored in its own field before a "dav" load (none answers a
+// dialog).
+struct DavOption {
+    std::string_view option;
+    std::optional<std::wstring> DavLogin::*field;
+    bool password;
+};
+constexpr DavOption kDavOptions[] = {
+    {"--dav-url", &DavLogin::url, false},
+    {"--dav-user", &DavLogin::user, false},
+    {"--dav-password-file", &DavLogin::password, true},
+    {"--dav-ca-file", &DavLogin::caFile, false},
+};
+
+// An option's text: the value itself, or the first line of the password file it names.
+std::optional<std::wstring> OptionText(const std::string& value, bool password) {
+    auto text = password ? PasswordFromFile(value) : WideFromUtf8(value);
+    if (!text) std::cerr << "orvantis: cannot read " << value << " as UTF-8 text\n";
+    return text;
+}
+
+// The row of a table of options that names the argument; null when none does.
+template <class Row, std::size_t N>
+const Row* Named(const Row (&table)[N], std::string_view argument) {
+    const auto found = std::find_if(std::begin(table), std::end(table),
+                                    [&](const Row& row) { return row.option == argument; });
+    return found == std::end(table) ? nullptr : found;
+}
 
 }  // namespace
 
+bool HasTargetOptions(const Options& options) {
+    return std::any_of(options.given.begin(), options.given.end(),
+                       [](std::string_view given) { return Named(kOptionTargets, given); });
+}
+
 std::optional<std::string_view> IgnoredOption(const Options& options, std::wstring_view target) {
     for (const std::string_view option : options.given) {
+        bool targeted = false;
+        bool read = false;
         for (const auto& [name, reader] : kOptionTargets) {
-            if (name == option && reader != target) return option;
+            targeted |= name == option;
+            read |= name == option && reader == target;
         }
+        if (targeted && !read) return option;
     }
     return std::nullopt;
 }
@@ -90,8 +148,8 @@ std::optional<Options> ParseOptions(int argc, char** argv, int start) {
     for (int i = start; i < argc; ++i) {
         const std::string_view argument = argv[i];
         const bool hasValue = i + 1 < argc;
-        const auto login = std::find_if(std::begin(kLoginOptions), std::end(kLoginOptions),
-                                        [&](const LoginOption& o) { return o.option == argument; });
+        const LoginOption* login = Named(kLoginOptions, argument);
+        const DavOption* dav = Named(kDavOptions, argument);
         if (argument.starts_with("--") && hasValue) options.given.push_back(argument);
         if (argument == "--sandbox" && hasValue) {
             options.sandbox = argv[++i];
@@ -99,17 +157,21 @@ std::optional<Options> ParseOptions(int argc, char** argv, int start) {
             options.output = argv[++i];
         } else if (argument == "--address-book" && hasValue) {
             AnswerAddressBook(Answer(options), argv[++i]);
-        } else if (login != std::end(kLoginOptions) && hasValue) {
+        } else if ((login || dav) && hasValue) {
             const std::string value = argv[++i];
-            const auto text = login->password ? PasswordFromFile(value) : WideFromUtf8(value);
-            if (!text) {
-                std::cerr << "orvantis: cannot read " << value << " as UTF-8 text\n";
+            auto text = OptionText(value, login ? login->password : dav->password);
+            if (!text) return std::nullopt;
+            if (login) {
+                Answer(options).texts[login->textBox] = std::move(*text);
+            } else if (dav->field == &DavLogin::url && !IsServerAddress(value)) {
+                UsageError("--dav-url takes an http:// or https:// address, not " + value);
                 return std::nullopt;
+            } else {
+                options.dav.*(dav->field) = std::move(text);
             }
-            Answer(options).texts[login->textBox] = *text;
         } else if (argument.starts_with("--") || (argument.starts_with("-") && argument != "-")) {
             const bool known = argument == "--sandbox" || argument == "--output" ||
-                               argument == "--address-book" || login != std::end(kLoginOptions);
+                               argument == "--address-book" || login || dav;
             UsageError(known ? std::string(argument) + " needs a value"
                              : "unknown option " + std::string(argument));
             return std::nullopt;

@@ -27,12 +27,14 @@ int LoadInSandbox(const std::filesystem::path& directory, Host& host,
                   << " to finish\n";
     });
     standins::Sandbox sandbox(directory);
+    sandbox.CountCallsOnly();  // nothing here reads what the products were asked
     ObjectCatalog products;
     sandbox.Register(products);
     // The products' registry entries (an ACT! database, GoldMine's folder) come from their worlds.
     const auto registry = sandbox.InstalledOver(host.registry);
-    Host sandboxed{host.xml,   products,   host.ui,           *registry,
-                   host.shell, host.files, sandbox.Settings(), host.timeZone};
+    SandboxSecrets secrets;
+    Host sandboxed{host.xml,   products,          host.ui,       *registry, host.shell,
+                   host.files, sandbox.Settings(), host.timeZone, host.http, secrets};
     int status = 0;
     try {
         status = load(sandboxed);

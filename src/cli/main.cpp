@@ -20,6 +20,7 @@
 #include "control/OrvantisAgent.hpp"
 #include "control/Request.hpp"
 #include "control/SiteAnswers.hpp"
+#include "dav/Collections.hpp"
 #include "inserters/groupwise/GroupWiseDialog.hpp"
 #include "inserters/outlook/OutlookDialog.hpp"
 #include "platform/NativeHost.hpp"
@@ -38,9 +39,10 @@ constexpr std::string_view kUsage =
     "usage: orvantis check FILE   read FILE and print its item records as JSON lines\n"
     "       orvantis load [OPTIONS] FILE\n"
     "                             load FILE into the target it names, as the control does\n"
-    "       orvantis choose-address-book outlook|groupwise [OPTIONS]\n"
-    "                             choose the contact folder that Outlook contacts go to, or\n"
-    "                             the address book that GroupWise contacts go to\n"
+    "       orvantis choose-address-book outlook|groupwise|dav [OPTIONS]\n"
+    "                             choose the contact folder that Outlook contacts go to,\n"
+    "                             the address book that GroupWise contacts go to, or the DAV\n"
+    "                             server's address book and calendars\n"
     "       orvantis sandbox show DIR   print what the products' stand-ins in DIR hold\n"
     "       orvantis settings [--sandbox DIR]\n"
     "                             print the stored per-user settings (the password masked)\n"
@@ -63,6 +65,14 @@ constexpr std::string_view kUsage =
     "                             password on FILE's first line, then OK (which stores both)\n"
     "  --act-user NAME, --act-password-file FILE\n"
     "                             answer the ACT! login window likewise (nothing is stored)\n"
+    "  --dav-url URL              the DAV server (http:// or https://) that \"dav\" loads\n"
+    "                             write to; stored, and kept for later loads\n"
+    "  --dav-user NAME, --dav-password-file FILE\n"
+    "                             the server's user name and the password on FILE's first\n"
+    "                             line, stored (the password among the user's secrets)\n"
+    "                             before the load, as the login dialog's OK stores them\n"
+    "  --dav-ca-file FILE         a PEM file of certificate authorities the server's TLS\n"
+    "                             certificate may come from, besides the system's; kept\n"
     "FILE is UTF-8 (a BOM is allowed) or UTF-16 with a BOM; - reads standard input.\n"
     "A dialog no option answers is asked at the terminal; without one it is closed, saving\n"
     "nothing.\n"
@@ -88,7 +98,7 @@ void ReportLoaded(const OrvantisAgent::LoadSummary& loaded) {
     std::cerr << "orvantis: loaded " << loaded.contacts << " contact(s), " << loaded.events
               << " event(s), " << loaded.todos << " task(s) into \""
               << Utf8FromWide(EscapeControlCharacters(loaded.target)) << '"';
-    if (loaded.files) std::cerr << ", wrote " << *loaded.files << " file(s)";
+    if (loaded.written) std::cerr << ", " << Utf8FromWide(*loaded.written);
     if (loaded.passedOver) std::cerr << "; " << loaded.passedOver << " item(s) not stored";
     std::cerr << '\n';
 }
@@ -108,6 +118,19 @@ int Reported(const std::optional<OrvantisAgent::LoadSummary>& loaded) {
     return loaded->passedOver ? kNotAllStored : kFinished;
 }
 
+constexpr char kServerHasNoStandIn[] = ": a server has no stand-in";
+
+// What the server's options give is stored as the login dialog's OK would store it, so that a
+// login stored earlier never takes their place.
+void StoreDavLogin(Host& host, const DavLogin& dav) {
+    if (dav.url) ConfigUtilities::SaveDavUrl(host, *dav.url);
+    if (dav.password) ConfigUtilities::SaveDavPassword(host, *dav.password);
+    if (dav.user) ConfigUtilities::SaveDavUser(host, *dav.user);
+    // Kept for later loads, which may start in another folder.
+    std::error_code ignored;
+    if (dav.caFile) ConfigUtilities::SaveDavCaFile(host, std::filesystem::absolute(*dav.caFile, ignored).wstring());
+}
+
 // `work` on `host`, with the "ics" folder that --output names read in place of the setting.
 template <class Work>
 auto WithOutputFolder(Host& host, const Options& options, const Work& work) {
@@ -115,8 +138,8 @@ auto WithOutputFolder(Host& host, const Options& options, const Work& work) {
     std::error_code ignored;
     OutputFolderSetting output(host.settings,
                                std::filesystem::absolute(*options.output, ignored).wstring());
-    Host redirected{host.xml,   host.objects, host.ui, host.registry,
-                    host.shell, host.files,   output,  host.timeZone};
+    Host redirected{host.xml,   host.objects, host.ui,       host.registry, host.shell,
+                    host.files, output,       host.timeZone, host.http,     host.secrets};
     return work(redirected);
 }
 
@@ -130,14 +153,19 @@ int Run(std::string_view command, const std::wstring& text, const Options& optio
         return WithOutputFolder(target, options, [&](Host& h) { return Load(h, text); });
     };
     return Reporting([&] {
-        // An option meant for another target's dialog is refused before anything is loaded.
-        if (command == "load" && (options.answer || options.output)) {
+        // An option meant for another target is refused before anything is loaded or stored.
+        if (command == "load" && (HasTargetOptions(options) || sandbox)) {
             const auto request = ParseRequest(host, text);
             if (!request) return kNotFinished;
             if (const auto ignored = IgnoredOption(options, request->target)) {
                 return UsageError(std::string(*ignored) + " does not apply to a load into \"" +
                                   Utf8FromWide(EscapeControlCharacters(request->target)) + "\"");
             }
+            if (request->target == L"dav" && sandbox) {
+                return UsageError(std::string("--sandbox does not apply to a load into \"dav\"") +
+                                  kServerHasNoStandIn);
+            }
+            if (request->target == L"dav") StoreDavLogin(host, options.dav);
         }
         if (command == "load" && sandbox) {
             // Said only once the worlds are saved: a failed save is no load.
@@ -157,14 +185,17 @@ int Run(std::string_view command, const std::wstring& text, const Options& optio
     });
 }
 
-// The products whose address-book dialog a user may open before loading.
+// The targets whose address-book dialogs a user may open before loading, with the target
+// whose options each reads (Outlook's dialog takes --address-book as GroupWise's does).
 struct AddressBookChooser {
     std::string_view product;
     void (*show)(Host& host);
+    std::wstring_view readsOptionsOf;
 };
 constexpr AddressBookChooser kAddressBookChoosers[] = {
-    {"outlook", ShowOutlookDialog},
-    {"groupwise", ShowGroupWiseDialog},
+    {"outlook", ShowOutlookDialog, L"groupwise"},
+    {"groupwise", ShowGroupWiseDialog, L"groupwise"},
+    {"dav", dav::ChooseCollections, L"dav"},
 };
 
 // Shows a product's address-book dialog, so that a user can choose before loading.
@@ -175,16 +206,21 @@ int ChooseAddressBook(const Options& options) {
     const auto chooser =
         std::find_if(std::begin(kAddressBookChoosers), std::end(kAddressBookChoosers), named);
     if (chooser == std::end(kAddressBookChoosers)) {
-        return UsageError("choose-address-book takes outlook or groupwise");
+        return UsageError("choose-address-book takes outlook, groupwise or dav");
     }
-    // The address-book dialog reads only --address-book, as a GroupWise load does.
-    if (const auto ignored = IgnoredOption(options, L"groupwise")) {
-        return UsageError(std::string(*ignored) + " does not apply to choose-address-book");
+    if (const auto ignored = IgnoredOption(options, chooser->readsOptionsOf)) {
+        return UsageError(std::string(*ignored) + " does not apply to choose-address-book " +
+                          std::string(chooser->product));
+    }
+    if (chooser->readsOptionsOf == L"dav" && options.sandbox) {
+        return UsageError(std::string("--sandbox does not apply to choose-address-book dav") +
+                          kServerHasNoStandIn);
     }
     const auto terminal = OpenTerminal();
     ConsoleUserInterface console(std::cerr, terminal.get(), options.answer);
     const auto native = CreateNativeHost(console);
     const auto choose = [&](Host& host) {
+        StoreDavLogin(host, options.dav);
         chooser->show(host);
         return kFinished;
     };
@@ -216,8 +252,9 @@ int PrintSettings(const std::optional<std::filesystem::path>& sandbox) {
             PrintSettingsOf(host);
         } else {
             standins::Sandbox worlds(*sandbox);
-            Host inSandbox{host.xml,   host.objects, host.ui,           host.registry,
-                           host.shell, host.files,   worlds.Settings(), host.timeZone};
+            SandboxSecrets secrets;
+            Host inSandbox{host.xml,   host.objects,      host.ui,       host.registry, host.shell,
+                           host.files, worlds.Settings(), host.timeZone, host.http,     secrets};
             PrintSettingsOf(inSandbox);
         }
         return kFinished;
@@ -273,7 +310,7 @@ int Main(int argc, char** argv) {
     const auto options = ParseOptions(argc, argv, 2);
     if (!options) return kUsageError;
     if (first == "choose-address-book") return ChooseAddressBook(*options);
-    if (first == "check" && (options->sandbox || options->output || options->answer)) {
+    if (first == "check" && !options->given.empty()) {
         return UsageError("check takes no options: it loads nothing");
     }
     if (options->operands.size() != 1) return UsageError(std::string(first) + " takes one FILE");

@@ -8,6 +8,7 @@
 #include "com/Registration.hpp"
 #include "control/RememberedSitesDialog.hpp"
 #include "control/SafetyModule.hpp"
+#include "dav/Collections.hpp"
 #include "inserters/outlook/OutlookDialog.hpp"
 #include "platform/NativeHost.hpp"
 #include "platform/windows/Win32UserInterface.hpp"
@@ -75,6 +76,12 @@ HRESULT STDAPICALLTYPE DllInstall(BOOL install, LPCWSTR commandLine) {
 // so that a user can choose the contact folder before any document arrives.
 void CALLBACK ChooseOutlookAddressBook(HWND, HINSTANCE, LPSTR, int) {
     ShowFromRundll32(ShowOutlookDialog);
+}
+
+// rundll32 Orvantis.ocx,ChooseDavCollections: the address book and calendars on the user's
+// DAV server, chosen anew before the next "dav" document.
+void CALLBACK ChooseDavCollections(HWND, HINSTANCE, LPSTR, int) {
+    ShowFromRundll32(dav::ChooseCollections);
 }
 
 // rundll32 Orvantis.ocx,ForgetSites: the sites the user allowed or refused for pages, to

@@ -44,9 +44,9 @@ Variant OrvantisAgent::LoadXML(Variant& var, const PageAddress& page) {
     PrepareTarget(host_, request->target);
     RouterSink router(host_, request->target);
     ReadItems(request->document, router);
-    const auto files = router.Finish();
+    const auto written = router.Finish();
     const auto& taken = router.taken();
-    lastLoad_ = {request->target, taken.contacts, taken.events, taken.todos, taken.passedOver, files};
+    lastLoad_ = {request->target, taken.contacts, taken.events, taken.todos, taken.passedOver, written};
     active.finished = true;
     return {};
 }

@@ -36,8 +36,9 @@ public:
         // Records the product was handed but did not store (a session that would not start,
         // a failed save), which its inserter passes over as the product's users expect.
         std::size_t passedOver = 0;
-        // The files a target that writes files wrote; none for a product's target.
-        std::optional<std::size_t> files;
+        // What a target that writes files or to a server wrote, in words; none for a
+        // product's target.
+        std::optional<std::wstring> written;
     };
     const LoadSummary& LastLoad() const { return lastLoad_; }
 

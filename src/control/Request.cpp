@@ -3,20 +3,10 @@
 #include <algorithm>
 
 #include "automation/AutomationError.hpp"
-#include "automation/Text.hpp"
+#include "automation/ReplacedText.hpp"
 #include "automation/Unicode.hpp"
 
 namespace orvantis {
-namespace {
-
-// Every "<br/>" (exactly so, case-sensitive, anywhere in the text) becomes CR LF: this is how
-// notes carry line breaks.
-std::wstring ReplaceLineBreakTags(std::wstring_view text) {
-    return ReplaceAll(text, L"<br/>", L"\r\n");
-}
-
-}  // namespace
-
 std::wstring SourceExcerpt(std::wstring_view line, std::size_t column) {
     constexpr std::size_t kBefore = 40;
     constexpr std::size_t kLength = 80;
@@ -37,7 +27,9 @@ std::optional<Request> ParseRequest(Host& host, std::wstring_view text) {
     // A byte order mark that a script's file reading left in front is no content; MSXML skips
     // it and libxml2 would not.
     if (text.starts_with(L'\uFEFF')) text.remove_prefix(1);
-    auto parsed = host.xml.Parse(ReplaceLineBreakTags(text));
+    // Every "<br/>" (exactly so, case-sensitive, anywhere in the text) becomes CR LF: this is
+    // how notes carry line breaks.
+    auto parsed = host.xml.Parse(ReplacedText(text, L"<br/>", L"\r\n"));
     if (auto* error = std::get_if<XmlParseError>(&parsed)) {
         // Each parser words this its own way, some as a fault at the end of the text.
         if (text.find_first_not_of(L" \t\r\n") == std::wstring_view::npos) {

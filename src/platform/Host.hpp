@@ -1,8 +1,10 @@
 #pragma once
 
 #include "platform/Files.hpp"
+#include "platform/Http.hpp"
 #include "platform/ObjectFactory.hpp"
 #include "platform/Registry.hpp"
+#include "platform/SecretStore.hpp"
 #include "platform/SettingsStore.hpp"
 #include "platform/Shell.hpp"
 #include "platform/TimeZone.hpp"
@@ -22,6 +24,8 @@ struct Host {
     Files& files;
     SettingsStore& settings;
     TimeZone& timeZone = SystemTimeZone();
+    Http& http = SystemHttp();
+    SecretStore& secrets = SystemSecrets();
 };
 
 }  // namespace orvantis

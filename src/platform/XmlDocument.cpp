@@ -70,13 +70,6 @@ std::optional<std::wstring_view> XmlDocument::Attribute(NodeId element,
     return std::nullopt;
 }
 
-void XmlDocument::Reserve(std::size_t sourceCharacters) {
-    // Names and text never take more characters than their markup, and every node needs a
-    // few characters of it; pages reserved but never filled cost no memory.
-    pool_.reserve(sourceCharacters);
-    nodes_.reserve(sourceCharacters / 8 + 1);
-}
-
 XmlDocument::Slice XmlDocument::Store(std::wstring_view text) {
     if (pool_.size() + text.size() > std::numeric_limits<std::uint32_t>::max()) {
         throw std::length_error("XML document too large");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -47,9 +48,6 @@ public:
     std::size_t Depth() const { return depth_; }
 
     // Building, in document order.
-    // Sizes the storage for a document parsed from that many characters, so that a large
-    // document is not copied again and again as it grows.
-    void Reserve(std::size_t sourceCharacters);
     void StartElement(std::wstring_view name);
     void AddAttribute(std::wstring_view name, std::wstring_view value);
     // Adjacent text pieces merge into one text node.
@@ -94,7 +92,7 @@ private:
     void CloseText();
     void AppendText(NodeId node, std::wstring& out) const;
 
-    std::vector<Node> nodes_;
+    std::deque<Node> nodes_;
     std::vector<AttributeSlices> attributes_;
     std::wstring pool_;
     std::unordered_map<std::wstring, Slice, NameHash, std::equal_to<>> names_;

@@ -3,6 +3,7 @@
 #include <string_view>
 #include <variant>
 
+#include "automation/ReplacedText.hpp"
 #include "platform/XmlDocument.hpp"
 
 namespace orvantis {
@@ -13,7 +14,12 @@ namespace orvantis {
 class XmlParser {
 public:
     virtual ~XmlParser() = default;
-    virtual std::variant<XmlDocument, XmlParseError> Parse(std::wstring_view text) = 0;
+    // The text as its replacements make it; an adapter that reads it in parts holds no replaced
+    // copy of a large document.
+    virtual std::variant<XmlDocument, XmlParseError> Parse(const ReplacedText& text) = 0;
+    std::variant<XmlDocument, XmlParseError> Parse(std::wstring_view text) {
+        return Parse(ReplacedText(text, {}, {}));
+    }
 };
 
 }  // namespace orvantis

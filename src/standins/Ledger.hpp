@@ -2,21 +2,74 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
 #include <nlohmann/json_fwd.hpp>
 
 #include "automation/Object.hpp"
+#include "standins/InternedValues.hpp"
 
 namespace orvantis::standins {
 
+// One call of the log, as it gives it back.
 struct LoggedCall {
-    std::wstring object;  // the stand-in's class, e.g. "Items"
-    std::wstring member;  // as the caller spelled it
+    const std::wstring& object;  // the stand-in's class, e.g. "Items"
+    const std::wstring& member;  // as the caller spelled it
     CallKind kind = CallKind::Method;
     // Object arguments are logged as the text "(object)", so that the log keeps none alive.
     std::vector<Variant> arguments;
+};
+
+// Every call a product answered, in order. A load of many items makes millions of calls that
+// repeat the same few names and values, so a call is kept as a small record of numbers into
+// one table of the distinct values seen.
+class CallLog {
+public:
+    class Iterator {
+    public:
+        Iterator(const CallLog& log, std::size_t position) : log_(&log), position_(position) {}
+        LoggedCall operator*() const { return (*log_)[position_]; }
+        Iterator& operator++() {
+            ++position_;
+            return *this;
+        }
+        bool operator==(const Iterator&) const = default;
+
+    private:
+        const CallLog* log_;
+        std::size_t position_;
+    };
+
+    void Add(std::wstring_view object, std::wstring_view member, CallKind kind,
+             std::span<const Argument> arguments);
+    // From now on the calls are only counted: a log nobody reads need not hold millions.
+    void CountOnly() { countOnly_ = true; }
+
+    std::size_t size() const { return count_; }
+    bool empty() const { return count_ == 0; }
+    // std::out_of_range for a call only counted.
+    LoggedCall operator[](std::size_t position) const;
+    LoggedCall back() const { return (*this)[size() - 1]; }
+    Iterator begin() const { return {*this, 0}; }
+    Iterator end() const { return {*this, size()}; }
+
+private:
+    struct Record {
+        std::uint32_t object;
+        std::uint32_t member;
+        std::uint32_t firstArgument;
+        std::uint16_t argumentCount;
+        std::uint8_t kind;  // a CallKind
+    };
+    static_assert(sizeof(Record) == 16);
+    std::size_t count_ = 0;
+    bool countOnly_ = false;
+    std::vector<Record> calls_;
+    std::vector<std::uint32_t> arguments_;
+    // Names and argument values; on the heap, so that a log moves with a world.
+    std::unique_ptr<InternedValues> values_ = std::make_unique<InternedValues>();
 };
 
 // Makes a member fail on demand, as a product does when something goes wrong inside it.
@@ -33,7 +86,7 @@ struct FailureRule {
 // What a product's stand-in keeps about its callers rather than about its data.
 struct Ledger {
     std::size_t liveObjects = 0;
-    std::vector<LoggedCall> calls;
+    CallLog calls;
     std::vector<FailureRule> failures;
 
     // Raises the error of the first rule that fails this (valid) call.

@@ -1,23 +1,27 @@
 #include "standins/Members.hpp"
 
-#include <algorithm>
-
 #include "automation/AutomationError.hpp"
 #include "automation/Enumerator.hpp"
 
 namespace orvantis::standins {
 
-const MemberInfo* FindMember(MemberTable table, const Member& member) {
-    const auto found = std::ranges::find_if(table, [&](const MemberInfo& row) {
-        if (member.name.empty() && member.dispatchId) return row.dispatchId == *member.dispatchId;
-        return SameName(row.name, member.name);
-    });
-    return found == table.end() ? nullptr : &*found;
+bool Answers(const MemberInfo& row, const Member& member) {
+    if (member.name.empty() && member.dispatchId) return row.dispatchId == *member.dispatchId;
+    return SameName(row.name, member.name);
 }
 
-MemberInfo CountMember() {
-    return {.name = L"Count", .access = Access::ReadOnly, .type = ValueType::Long};
+MemberInfo MethodMember(std::wstring_view name, std::vector<ValueType> parameters,
+                        std::optional<std::size_t> required) {
+    const std::size_t count = parameters.size();
+    return {.name = name, .access = Access::Method, .parameters = std::move(parameters),
+            .required = required.value_or(count)};
 }
+
+MemberInfo ReadOnlyMember(std::wstring_view name, ValueType type) {
+    return {.name = name, .access = Access::ReadOnly, .type = type};
+}
+
+MemberInfo CountMember() { return ReadOnlyMember(L"Count", ValueType::Long); }
 
 MemberInfo NewEnumMember() {
     return {.name = L"_NewEnum", .access = Access::ReadOnly, .type = ValueType::Object,

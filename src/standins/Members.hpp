@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -20,7 +21,7 @@ enum class Access { Method, ReadOnly, ReadWrite };
 
 inline constexpr std::int32_t kNamedOnly = std::numeric_limits<std::int32_t>::min();
 
-// One row of a stand-in class's member table.
+// A member of a stand-in class as its product's type library declares it.
 struct MemberInfo {
     std::wstring_view name;
     Access access = Access::ReadWrite;
@@ -32,7 +33,10 @@ struct MemberInfo {
     Variant initial{};                     // what a property reads before anything is written
 };
 
-using MemberTable = std::span<const MemberInfo>;
+// A method whose first `required` parameters may not be omitted; without `required`, none may.
+MemberInfo MethodMember(std::wstring_view name, std::vector<ValueType> parameters = {},
+                        std::optional<std::size_t> required = std::nullopt);
+MemberInfo ReadOnlyMember(std::wstring_view name, ValueType type);
 
 // What every collection answers besides its Item: Count, and _NewEnum for For Each.
 MemberInfo CountMember();
@@ -43,8 +47,17 @@ MemberInfo ItemByPositionMember();
 // Member names of the products match whatever the letter case.
 inline bool SameName(std::wstring_view a, std::wstring_view b) { return EqualsIgnoringCase(a, b); }
 
-// The row that answers `member`, by name or by dispatch identifier; null when none does.
-const MemberInfo* FindMember(MemberTable table, const Member& member);
+// Whether `row` is the member a caller names, by name or by dispatch identifier.
+bool Answers(const MemberInfo& row, const Member& member);
+
+// The row of `table` that answers `member`; null when none does.
+template <class Row>
+const Row* FindMember(std::span<const Row> table, const Member& member) {
+    for (const Row& row : table) {
+        if (Answers(row, member)) return &row;
+    }
+    return nullptr;
+}
 
 // `value` as `type` requires; 13 when it cannot be converted, 6 when it does not fit.
 Variant Coerce(const Variant& value, ValueType type);

@@ -128,6 +128,13 @@ OutlookWorld& Sandbox::Outlook() {
     return world;
 }
 
+void Sandbox::CountCallsOnly() {
+    for (Ledger* ledger : {&Find<OutlookWorld>().ledger, &Find<NotesWorld>().ledger, &Find<ActWorld>().ledger,
+                           &Find<GoldMineWorld>().ledger, &Find<GroupWiseWorld>().ledger}) {
+        ledger->calls.CountOnly();
+    }
+}
+
 ActWorld& Sandbox::Act() { return Find<ActWorld>(); }
 GoldMineWorld& Sandbox::GoldMine() { return Find<GoldMineWorld>(); }
 GroupWiseWorld& Sandbox::GroupWise() { return Find<GroupWiseWorld>(); }

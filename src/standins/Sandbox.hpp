@@ -45,6 +45,8 @@ public:
     void Save();
     // Handles alive across all products: zero once every caller has released its objects.
     std::size_t LiveObjects() const;
+    // The products' call logs only count calls from now on, for a caller who reads no log.
+    void CountCallsOnly();
     // A readable listing of what the products hold.
     std::string Describe() const;
     // The registry as the products' installers left it, over `machine` for every other value.

@@ -17,23 +17,15 @@ bool KindAllowed(const MemberInfo& member, CallKind kind) {
     return false;
 }
 
-std::vector<Variant> Loggable(std::span<const Argument> arguments) {
-    std::vector<Variant> logged;
-    for (const auto& argument : arguments) {
-        logged.push_back(argument.value.IsObject() ? Variant(L"(object)") : argument.value);
-    }
-    return logged;
-}
-
 }  // namespace
 
 StandIn::StandIn(std::shared_ptr<Ledger> ledger, std::wstring_view className, std::wstring_view source)
     : live_(std::move(ledger)), className_(className), source_(source) {}
 
 Variant StandIn::Invoke(const Member& member, CallKind kind, std::span<Argument> arguments) {
-    const MemberInfo* row = FindMember(Members(), member);
+    const MemberInfo* row = Find(member);
     const std::wstring name = member.name.empty() && row ? std::wstring(row->name) : member.name;
-    live_.ledger().calls.push_back({std::wstring(className_), name, kind, Loggable(arguments)});
+    live_.ledger().calls.Add(className_, name, kind, arguments);
     if (!row) {
         const bool byId = member.name.empty() && member.dispatchId;
         throw Refusal(errors::kMemberNotSupported,

@@ -26,9 +26,6 @@ class StandIn : public Object {
 public:
     Variant Invoke(const Member& member, CallKind kind, std::span<Argument> arguments) final;
 
-protected:
-    StandIn(std::shared_ptr<Ledger> ledger, std::wstring_view className, std::wstring_view source);
-
     // A call that passed every check: arguments converted to the declared types, omitted
     // ones Missing; for a put, the value is the last argument.
     struct Call {
@@ -38,7 +35,12 @@ protected:
         std::span<const Variant> arguments;
     };
 
-    virtual MemberTable Members() const = 0;
+protected:
+    StandIn(std::shared_ptr<Ledger> ledger, std::wstring_view className, std::wstring_view source);
+
+    // The row of the class's table that answers `member`; null when none does.
+    virtual const MemberInfo* Find(const Member& member) const = 0;
+    // What the handler of `call.member`, a row Find gave, answers.
     virtual Variant Answer(const Call& call) = 0;
 
     // An error as the product raises it, with its own source.
@@ -61,6 +63,23 @@ private:
     std::wstring_view source_;
 };
 
+// One row of a stand-in class's table: a member and what answers it, so that a member
+// cannot be declared without its answer, nor answered without being declared.
+template <class Self>
+struct Answered : MemberInfo {
+    using Handler = std::function<Variant(Self&, const StandIn::Call&)>;
+
+    Answered(MemberInfo member, Handler handler) : MemberInfo(std::move(member)), answer(std::move(handler)) {}
+
+    Handler answer;
+};
+
+// What a collection's Count answers.
+template <class Collection>
+Variant Count(const Collection& collection) {
+    return static_cast<std::int32_t>(collection.size());
+}
+
 // The elements of a collection at the moment it was asked for _NewEnum, each made into a
 // handle only when reached.
 class StandInEnumerator : public Enumerator {
@@ -76,15 +95,29 @@ private:
     std::function<Variant(std::size_t)> element_;
 };
 
-// The base of one product's objects: a handle onto the product's shared world (never onto
-// its parent object), counted in the world's ledger, its errors under the product's source.
-template <class World>
+// The base of one product's objects of class Self: a handle onto the product's shared world
+// (never onto its parent object), counted in the world's ledger, its errors under the
+// product's source (World::kSource), its calls answered from the rows of Members().
+template <class World, class Self>
 class ProductHandle : public StandIn {
 protected:
-    ProductHandle(std::shared_ptr<World> world, std::wstring_view className,
-                  std::wstring_view source)
-        : StandIn(LedgerOf(world), className, source), world_(std::move(world)) {}
+    using Row = Answered<Self>;
+    using Table = std::span<const Row>;
 
+    ProductHandle(std::shared_ptr<World> world, std::wstring_view className)
+        : StandIn(LedgerOf(world), className, World::kSource), world_(std::move(world)) {}
+
+    virtual Table Members() const = 0;
+
+    // A new object of the product, onto the same world.
+    template <class Handle, class... Place>
+    ObjectRef Make(Place&&... place) const {
+        return std::make_shared<Handle>(world_, std::forward<Place>(place)...);
+    }
+    // The element at a collection's 1-based position; outside it, World::NoElementAt's error.
+    std::size_t PositionIn(const Variant& position, std::size_t count) const {
+        return PlaceOf(position, count, World::NoElementAt);
+    }
     // The enumerator keeps the world, not the collection that made it, which it may outlive.
     ObjectRef Enumerate(std::size_t count, std::function<Variant(std::size_t)> element) const {
         return std::make_shared<StandInEnumerator>(LedgerOf(world_), count, std::move(element));
@@ -93,6 +126,11 @@ protected:
     std::shared_ptr<World> world_;
 
 private:
+    const MemberInfo* Find(const Member& member) const final { return FindMember(Members(), member); }
+    Variant Answer(const Call& call) final {
+        return static_cast<const Row&>(call.member).answer(static_cast<Self&>(*this), call);
+    }
+
     static std::shared_ptr<Ledger> LedgerOf(const std::shared_ptr<World>& world) {
         return {world, &world->ledger};
     }

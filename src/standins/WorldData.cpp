@@ -43,13 +43,13 @@ void Container::Save(Item& item, std::uint64_t& lastId) {
         if (stored != items.end() && stored->id == item.id) {
             index.Replacing(*stored, item);
             *stored = item;
-            stored->writes.clear();
+            stored->writes = {};
             return;
         }
     }
     item.id = ++lastId;
     items.push_back(item);
-    items.back().writes.clear();
+    items.back().writes = {};  // its capacity too: a world holds many items
     index.Added(items, items.back());
 }
 

@@ -16,6 +16,15 @@ constexpr wchar_t kGroupWiseAddressBook[] = L"GroupWiseAddressBook";
 constexpr wchar_t kOutlookAddressBook[] = L"OutlookAddressBook";
 constexpr wchar_t kIcsFolder[] = L"IcsFolder";
 constexpr wchar_t kSiteAnswers[] = L"SiteAnswers";
+constexpr wchar_t kDavUrl[] = L"DavUrl";
+constexpr wchar_t kDavUser[] = L"DavUser";
+constexpr wchar_t kDavAddressBook[] = L"DavAddressBook";
+constexpr wchar_t kDavCalendar[] = L"DavCalendar";
+constexpr wchar_t kDavTaskCalendar[] = L"DavTaskCalendar";
+constexpr wchar_t kDavCaFile[] = L"DavCaFile";
+// A secret's name, not a setting's key.
+constexpr wchar_t kDavPassword[] = L"DavPassword";
+constexpr wchar_t kMasked[] = L"********";
 
 std::wstring ReadSetting(Host& host, const wchar_t* key) {
     return host.settings.Read(kApplication, kSection, key).value_or(std::wstring());
@@ -94,14 +103,44 @@ void SaveSiteAnswers(Host& host, const Variant& answers) {
     SaveSetting(host, kSiteAnswers, answers);
 }
 
+std::wstring GetDavUrl(Host& host) { return ReadSetting(host, kDavUrl); }
+void SaveDavUrl(Host& host, const std::wstring& url) { SaveSetting(host, kDavUrl, url); }
+std::wstring GetDavUser(Host& host) { return ReadSetting(host, kDavUser); }
+void SaveDavUser(Host& host, const std::wstring& user) { SaveSetting(host, kDavUser, user); }
+std::wstring GetDavAddressBook(Host& host) { return ReadSetting(host, kDavAddressBook); }
+void SaveDavAddressBook(Host& host, const std::wstring& href) {
+    SaveSetting(host, kDavAddressBook, href);
+}
+std::wstring GetDavCalendar(Host& host) { return ReadSetting(host, kDavCalendar); }
+void SaveDavCalendar(Host& host, const std::wstring& href) { SaveSetting(host, kDavCalendar, href); }
+std::wstring GetDavTaskCalendar(Host& host) { return ReadSetting(host, kDavTaskCalendar); }
+void SaveDavTaskCalendar(Host& host, const std::wstring& href) {
+    SaveSetting(host, kDavTaskCalendar, href);
+}
+std::wstring GetDavCaFile(Host& host) { return ReadSetting(host, kDavCaFile); }
+void SaveDavCaFile(Host& host, const std::wstring& file) { SaveSetting(host, kDavCaFile, file); }
+
+std::optional<std::wstring> GetDavPassword(Host& host) { return host.secrets.Read(kDavPassword); }
+
+void SaveDavPassword(Host& host, const std::wstring& password) {
+    host.secrets.Write(kDavPassword, password);
+}
+
 std::vector<std::pair<std::wstring, std::wstring>> DescribeSettings(Host& host) {
     const std::wstring password = ReadSetting(host, kGoldminePassword);
     return {
         {kGoldmineUser, ReadSetting(host, kGoldmineUser)},
-        {kGoldminePassword, password.empty() ? L"" : L"********"},
+        {kGoldminePassword, password.empty() ? L"" : kMasked},
         {kGroupWiseAddressBook, ReadSetting(host, kGroupWiseAddressBook)},
         {kOutlookAddressBook, ReadSetting(host, kOutlookAddressBook)},
         {kIcsFolder, ReadSetting(host, kIcsFolder)},
+        {kDavUrl, ReadSetting(host, kDavUrl)},
+        {kDavUser, ReadSetting(host, kDavUser)},
+        {kDavPassword, GetDavPassword(host) ? kMasked : L""},
+        {kDavAddressBook, ReadSetting(host, kDavAddressBook)},
+        {kDavCalendar, ReadSetting(host, kDavCalendar)},
+        {kDavTaskCalendar, ReadSetting(host, kDavTaskCalendar)},
+        {kDavCaFile, ReadSetting(host, kDavCaFile)},
     };
 }
 

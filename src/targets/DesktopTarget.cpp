@@ -15,7 +15,7 @@ public:
 
     void Contact(const AgentContact& contact) override { contacts_.push_back(contact); }
 
-    std::size_t Finish() override {
+    std::wstring Finish() override {
         if (contacts_.empty()) return 0;
         const std::wstring folder = host_.shell.SpecialFolderPath(folder::kDesktopDirectory);
         // Without it the notes would land in whatever folder the host runs in.
@@ -27,7 +27,7 @@ public:
             host_.files.WriteBytes(folder + names.Next(contact),
                                    DesktopUtilities::ContactNoteFile(contact));
         }
-        return contacts_.size();
+        return WroteFiles(contacts_.size());
     }
 
 private:

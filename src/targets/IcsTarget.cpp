@@ -48,7 +48,7 @@ public:
         components_.push_back(calendar_.Todo(todo, uids_.Of(todo)));
     }
 
-    std::size_t Finish() override {
+    std::wstring Finish() override {
         std::vector<std::wstring> written;
         const std::wstring name = L"Orvantis " + uids_.Digest();
         if (!components_.empty()) {
@@ -67,7 +67,7 @@ public:
             host_.ui.MessageBox(L"No program is set to open these files:" + unopened, kAlertTitle,
                                 box::kOkOnly);
         }
-        return written.size();
+        return WroteFiles(written.size());
     }
 
 private:

@@ -2,6 +2,7 @@
 
 #include <type_traits>
 
+#include "dav/DavTarget.hpp"
 #include "exports/OExpressUtilities.hpp"
 #include "inserters/act/ActUtilities.hpp"
 #include "inserters/goldmine/GoldMineUtilities.hpp"
@@ -66,6 +67,7 @@ const Target kTargets[] = {
      .contact = Written<GroupWiseUtilities::WriteGroupWiseContact>,
      .event = Written<GroupWiseUtilities::WriteGroupWiseAppointment>},
     {.name = L"ics", .batch = CreateIcsBatch},
+    {.name = L"dav", .batch = CreateDavBatch},
 };
 
 template <class RecordRef>
@@ -150,7 +152,7 @@ void RouterSink::Todo(AgentTodoRef& todo) {
     }
 }
 
-std::optional<std::size_t> RouterSink::Finish() {
+std::optional<std::wstring> RouterSink::Finish() {
     if (!batch_) return std::nullopt;
     return batch_->Finish();
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "items/ItemBatch.hpp"
 #include "items/ItemReaders.hpp"
 #include "platform/Host.hpp"
 
@@ -17,19 +18,6 @@ namespace orvantis {
 // then read and dropped.
 template <class RecordRef>
 using Inserter = bool (*)(Host& host, RecordRef& record);
-
-// A target that takes a document's records together: it is made before the first record is
-// read, takes each record of the kinds its row names in document order, and finishes once all
-// were read, saying how many files it wrote. A load that ends in an error never finishes it,
-// so nothing of a half-read document is written.
-class ItemBatch {
-public:
-    virtual ~ItemBatch() = default;
-    virtual void Contact(const AgentContact&) {}
-    virtual void Event(const AgentEvent&) {}
-    virtual void Todo(const AgentTodo&) {}
-    virtual std::size_t Finish() = 0;
-};
 
 // Which kinds of record a target takes; the others are read and dropped.
 struct RecordKinds {
@@ -78,9 +66,9 @@ public:
     void Contact(AgentContactRef& contact) override;
     void Event(AgentEventRef& event) override;
     void Todo(AgentTodoRef& todo) override;
-    // Once every record was read: a batch target writes what it took, and the number of files
-    // it wrote is returned; none for a target of inserters.
-    std::optional<std::size_t> Finish();
+    // Once every record was read: a batch target writes what it took, and says in a few
+    // words what it wrote; none for a target of inserters.
+    std::optional<std::wstring> Finish();
 
     struct Taken {
         std::size_t contacts = 0;

@@ -35,7 +35,7 @@ private:
 };
 
 // Shows the test dialog once through the console; what the console wrote.
-std::string ShowOnce(TestDialog& dialog, Terminal* terminal, std::optional<PresetAnswer> preset) {
+std::string ShowOnce(DialogModel& dialog, Terminal* terminal, std::optional<PresetAnswer> preset = {}) {
     std::ostringstream messages;
     ConsoleUserInterface console(messages, terminal, std::move(preset));
     test::TestHost fakes;
@@ -47,16 +47,12 @@ std::string ShowOnce(TestDialog& dialog, Terminal* terminal, std::optional<Prese
 // A third button is offered as "a"; an answer the terminal does not know is asked again.
 TEST(ConsoleUserInterfaceTest, TheThirdButtonIsAnsweredAtTheTerminal) {
     TypedLines typed({L"z", L"A"});
-    std::ostringstream messages;
-    ConsoleUserInterface console(messages, &typed);
-    test::TestHost fakes;
-    Host host = fakes.With(console);
     SiteConsentDialog dialog(L"https://crm.example.com wants to add 1 contact to Outlook.");
-    ShowModally(dialog, host);
+    const std::string shown = ShowOnce(dialog, &typed);
     EXPECT_EQ(dialog.Given(), SiteConsentDialog::Answer::AlwaysAllow);
     const std::string choices =
         "o = Allow once, c = Refuse, a = Always allow this site, x = close the window [o]: ";
-    EXPECT_EQ(messages.str(), "[Orvantis Agent]\nhttps://crm.example.com wants to add 1 contact to Outlook.\n" +
+    EXPECT_EQ(shown, "[Orvantis Agent]\nhttps://crm.example.com wants to add 1 contact to Outlook.\n" +
                                   choices + choices +
                                   "[Orvantis Agent] https://crm.example.com wants to add 1 contact to "
                                   "Outlook. -> Always allow this site\n");
@@ -98,7 +94,7 @@ TEST(ConsoleUserInterfaceTest, OptionsOrTheCloseControlAnswerWithOneLineThatHide
 TEST(ConsoleUserInterfaceTest, TheTerminalPromptsEachControlAndReadsThePasswordWithoutEcho) {
     TestDialog dialog;
     TypedLines typed({L"b\u00F6b", L"p4ss", L"9", L"2", L"?", L"c"});
-    const std::string shown = ShowOnce(dialog, &typed, std::nullopt);
+    const std::string shown = ShowOnce(dialog, &typed);
     EXPECT_EQ(dialog.presses, (std::vector<TestDialog::Press>{{Button::Cancel, L"b\u00F6b", L"p4ss", 2}}));
     EXPECT_EQ(typed.echoes, (std::vector<bool>{true, false, true, true, true, true}));
     EXPECT_EQ(shown,
@@ -113,7 +109,7 @@ TEST(ConsoleUserInterfaceTest, TheTerminalPromptsEachControlAndReadsThePasswordW
 
     // Empty lines keep what is shown; the end of input closes the window.
     TypedLines ended({L"", L"", L""});
-    ShowOnce(dialog, &ended, std::nullopt);
+    ShowOnce(dialog, &ended);
     ASSERT_EQ(dialog.presses.size(), 2u);
     EXPECT_EQ(dialog.presses[1].button, Button::Close);
 }

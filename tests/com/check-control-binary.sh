@@ -20,7 +20,7 @@ grep -q "file format $format\$" <<<"$headers" || fail "$ocx is not $format"
 # The export table's name column: "[ordinal] Name".
 exports=$(sed -n '/^\[Ordinal\/Name Pointer\] Table/,/^$/p' <<<"$headers" | sed -n 's/^\s*\[\s*[0-9]*\] //p')
 for name in DllRegisterServer DllUnregisterServer DllGetClassObject DllCanUnloadNow DllInstall \
-            ChooseOutlookAddressBook; do
+            ChooseOutlookAddressBook ChooseDavCollections ForgetSites; do
     grep -qx "$name" <<<"$exports" || fail "no export named $name (exports: $(echo $exports))"
 done
 

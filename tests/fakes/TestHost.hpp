@@ -141,17 +141,36 @@ public:
     std::map<Address, std::wstring> values;
 };
 
+// Secrets kept in memory by name; with refuseReads set, a stored one raises that number when
+// read, as a file that others could read does.
+class FakeSecretStore : public SecretStore {
+public:
+    std::optional<std::wstring> Read(const std::wstring& name) override {
+        const auto found = values.find(name);
+        if (found == values.end()) return std::nullopt;
+        if (refuseReads) throw AutomationError::Standard(*refuseReads, name);
+        return found->second;
+    }
+    void Write(const std::wstring& name, const std::wstring& secret) override {
+        values[name] = secret;
+    }
+    std::map<std::wstring, std::wstring> values;
+    std::optional<std::int32_t> refuseReads;
+};
+
 // The native XML parser (what the control really uses) with fakes for everything that
 // touches the machine.
 class TestHost {
 public:
     TestHost()
         : native_(CreateNativeHost(ui)),
-          host_{native_->Get().xml, objects, ui, registry, shell, files, settings, timeZone} {}
+          host_(With(ui)) {}
     Host& Get() { return host_; }
     // The same fakes with another user interface: the console, a real presenter.
     Host With(UserInterface& other) {
-        return {host_.xml, objects, other, registry, shell, files, settings, timeZone};
+        return {.xml = native_->Get().xml, .objects = objects, .ui = other, .registry = registry,
+                .shell = shell, .files = files, .settings = settings, .timeZone = timeZone,
+                .secrets = secrets};
     }
 
     RecordingUserInterface ui;
@@ -161,6 +180,7 @@ public:
     FakeFiles files;
     FakeSettingsStore settings;
     FakeTimeZone timeZone;
+    FakeSecretStore secrets;
 
 private:
     std::unique_ptr<NativeHost> native_;

@@ -18,7 +18,6 @@ using Login = standins::NotesWorld::Login;
 
 class NotesTest : public StandInTest {
 protected:
-    Host& host() { return host_; }
     standins::NotesWorld& notes() { return sandbox.Notes(); }
     std::vector<standins::Item>& Book() { return notes().Database(L"names.nsf").items; }
     std::vector<standins::Item>& Mail() { return notes().Database(L"mail.nsf").items; }
@@ -26,9 +25,8 @@ protected:
     // An item's value as text: a date-time's text, a rich text's text and attachments.
     static std::wstring Value(const standins::Item& document, std::wstring_view name) {
         const auto* field = document.Find(name);
-        if (!field) return L"(not written)";
+        if (!field || field->productValue.is_null()) return FieldText(document, name);
         const auto& product = field->productValue;
-        if (product.is_null()) return field->value.ToText();
         std::string text = product.contains("datetime")
                                ? product["datetime"].get<std::string>()
                                : product["richtext"]["text"].get<std::string>();
@@ -40,25 +38,12 @@ protected:
         }
         return std::wstring(text.begin(), text.end());
     }
-    static AgentContact Contact(std::wstring id, std::wstring lastName) {
-        AgentContact contact;
-        contact.OrvantisID = std::move(id);
-        contact.Lastname = std::move(lastName);
-        return contact;
-    }
     static DateValue Date(int year, int month, int day, int hour, int minute) {
         return DateValue{*MakeDate(CivilTime{year, month, day, hour, minute, 0})};
     }
     std::vector<std::wstring> Calls(std::wstring_view member) {
         return StandInTest::Calls(notes().ledger, member);
     }
-
-    std::unique_ptr<NativeHost> native = CreateNativeHost(test.ui);
-    WatchedFiles files{native->Get().files};
-
-private:
-    Host host_{test.Get().xml, test.objects, test.ui,      test.registry,
-               test.shell,     files,        test.settings};
 };
 
 // Which item a contact field goes to, and in which order, is pinned by the sandbox golden of

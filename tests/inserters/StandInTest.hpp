@@ -4,6 +4,7 @@
 
 #include "fakes/Errors.hpp"
 #include "fakes/TestHost.hpp"
+#include "items/AgentContact.hpp"
 #include "standins/Sandbox.hpp"
 
 namespace orvantis::test {
@@ -65,8 +66,28 @@ protected:
         return calls;
     }
 
+    // An item's value as text, or "(not written)".
+    static std::wstring FieldText(const standins::Item& item, std::wstring_view name) {
+        const auto* field = item.Find(name);
+        return field ? field->value.ToText() : L"(not written)";
+    }
+    static AgentContact Contact(std::wstring id, std::wstring lastName) {
+        AgentContact contact;
+        contact.OrvantisID = std::move(id);
+        contact.Lastname = std::move(lastName);
+        return contact;
+    }
+    // The test host but with the machine's files, watched: a stand-in reads a picture from the
+    // disk as its product does.
+    Host& host() { return host_; }
+
     TestHost test;
     standins::Sandbox sandbox;
+    std::unique_ptr<NativeHost> native = CreateNativeHost(test.ui);
+    WatchedFiles files{native->Get().files};
+
+private:
+    Host host_{test.Get().xml, test.objects, test.ui, test.registry, test.shell, files, test.settings};
 };
 
 }  // namespace orvantis::test

@@ -58,10 +58,11 @@ TEST_F(ItemReadersTest, LetsTheLastRepeatWinSkipsUnknownFieldsAndReadsContactsFi
 }
 
 // Which element lands in which field is pinned by the golden outputs of the examples; here,
-// what those documents do not show: trimming and the conversions.
-TEST_F(ItemReadersTest, TrimsAndConvertsEventAndTaskFields) {
+// what those documents do not show: trimming, the conversions, and the line breaks and plain
+// text of markup inside a field.
+TEST_F(ItemReadersTest, TrimsConvertsAndKeepsLineBreaksAndTheTextOfMarkup) {
     const auto sink = Read(
-        L"<r><event><subject> Review </subject><start>20060315T103000</start>"
+        L"<r><contact><notes>first<br/>second <em>big</em> news<br />!</notes></contact><event><subject> Review </subject><start>20060315T103000</start>"
         L"<reminder> 015 </reminder><full-day>1</full-day></event><event><reminder>2.5</reminder></event>"
         L"<todo><priority> high </priority><state>-2</state></todo></r>");
     const AgentEvent& e = *sink.events.at(0);
@@ -73,11 +74,6 @@ TEST_F(ItemReadersTest, TrimsAndConvertsEventAndTaskFields) {
     EXPECT_EQ(sink.events.at(1)->Reminder, L"2");  // an exact half goes to the even neighbour
     EXPECT_EQ(sink.todos.at(0)->Priority, L"high");  // trimmed as every field's text is, otherwise unchanged
     EXPECT_EQ(sink.todos.at(0)->Status, -2);
-}
-
-TEST_F(ItemReadersTest, KeepsLineBreaksAndPlainTextOfMarkupInsideFields) {
-    const auto sink = Read(
-        L"<r><contact><notes>first<br/>second <em>big</em> news<br />!</notes></contact></r>");
     EXPECT_EQ(sink.contacts.at(0)->Notes, L"first\nsecond big news!");
 }
 

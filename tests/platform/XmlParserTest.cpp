@@ -79,6 +79,25 @@ TEST_F(XmlParserTest, TextContentJoinsDescendantsExpandsReferencesNormalisesLine
               L"Hello bold & \u00E9\U0001F600\u20AC <raw>\nend\nx");
 }
 
+TEST_F(XmlParserTest, ReadsTheTextAsItsReplacementsMakeItWhereverTheyFall) {
+    // Around 65,536 characters, where an adapter that reads in parts may cut the text.
+    for (const std::size_t at : {65'530u, 65'533u, 65'535u, 65'536u}) {
+        const std::wstring text = L"<r>" + std::wstring(at - 3, L'x') + L"<br/>y<br/></r>";
+        const ReplacedText replaced(text, L"<br/>", L"\r\n");
+        auto result = native_->Get().xml.Parse(replaced);
+        ASSERT_TRUE(std::holds_alternative<XmlDocument>(result)) << at;
+        const auto& doc = std::get<XmlDocument>(result);
+        const std::wstring content = doc.TextContent(doc.ElementsByTagName(L"r").at(0));
+        EXPECT_EQ(content, std::wstring(at - 3, L'x') + L"\ny") << at;
+    }
+    // Replaced before the parser sees it, the tag is no element.
+    auto result = native_->Get().xml.Parse(ReplacedText(L"<r>a<br/>b</r>", L"<br/>", L"\r\n"));
+    ASSERT_TRUE(std::holds_alternative<XmlDocument>(result));
+    const auto& doc = std::get<XmlDocument>(result);
+    EXPECT_TRUE(doc.ElementsByTagName(L"br").empty());
+    EXPECT_EQ(doc.TextContent(doc.ElementsByTagName(L"r").at(0)), L"a\nb");
+}
+
 TEST_F(XmlParserTest, ReportsMalformedTextWithACodeAndAReason) {
     for (const auto* text : {L"", L"   ", L"<a>", L"<a></b>", L"no markup", L"<a/><b/>",
                              L"<a x='1' x='2'/>", L"<a>&undefined;</a>"}) {

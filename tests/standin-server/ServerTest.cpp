@@ -263,12 +263,6 @@ TEST_F(ServerTest, TheControlAsksForTheGroupWiseAddressBookBeforeEachContact) {
     EXPECT_TRUE(books[2].entries.empty());
 }
 
-}  // namespace
-}  // namespace orvantis::test
-
-namespace orvantis::test {
-namespace {
-
 constexpr wchar_t kPolicy[] = L"Software\\Policies\\OrvantisAgent\\SiteLock";
 
 void SetText(HKEY root, const wchar_t* key, const wchar_t* name, const std::wstring& text) {

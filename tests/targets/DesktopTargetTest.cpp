@@ -56,7 +56,7 @@ TEST_F(DesktopTargetTest, EachContactKeepsANoteOfItsOwnAndALoadAgainReplacesOnly
         const auto& loaded = agent_.LastLoad();
         EXPECT_EQ(loaded.contacts, 8u);
         EXPECT_EQ(loaded.events, 0u);
-        EXPECT_EQ(loaded.files, 8u);
+        EXPECT_EQ(loaded.written, L"wrote 8 file(s)");
     }
     EXPECT_TRUE(host_.shell.runs.empty());
 }

@@ -10,40 +10,27 @@ namespace {
 
 using test::ErrorNumberOf;
 
-TEST(Routing, UnlistedNamesRouteNothing) {
+// Unlisted names route nothing. Without the product nothing can be stored, and the caller
+// hears of it for every item the product takes.
+TEST(Routing, UnlistedNamesRouteNothingAndAProductThatIsNotThereIs429ForEachItemItTakes) {
     test::TestHost host;
     auto contact = std::make_shared<AgentContact>();
     auto event = std::make_shared<AgentEvent>();
     auto todo = std::make_shared<AgentTodo>();
-    for (const auto* target : {L"", L"Outlook", L"OUTLOOK", L" outlook", L"outlook ", L"nothing"}) {
-        EXPECT_EQ(ErrorNumberOf([&] {
-                      InsertContact(host.Get(), contact, target);
-                      InsertEvent(host.Get(), event, target);
-                      InsertTodo(host.Get(), todo, target);
-                  }),
-                  0)
-            << "target: " << std::wstring(target).size();
+    const std::pair<const wchar_t*, bool> targets[] = {
+        {L"", false}, {L"Outlook", false}, {L"OUTLOOK", false}, {L" outlook", false},
+        {L"outlook ", false}, {L"nothing", false}, {L"notes", true}, {L"outlook", true},
+        {L"groupwise", true}, {L"act", true}, {L"goldmine", true}};
+    for (const auto& [target, product] : targets) {
+        const Target* row = product ? FindTarget(target) : nullptr;
+        const auto expected = [&](bool takes) { return product && takes ? 429 : 0; };
+        const std::size_t shown = std::wstring(target).size();
+        EXPECT_EQ(ErrorNumberOf([&] { InsertContact(host.Get(), contact, target); }), expected(true)) << shown;
+        EXPECT_EQ(ErrorNumberOf([&] { InsertEvent(host.Get(), event, target); }), expected(row && row->event)) << shown;
+        EXPECT_EQ(ErrorNumberOf([&] { InsertTodo(host.Get(), todo, target); }), expected(row && row->todo)) << shown;
     }
     EXPECT_TRUE(host.files.files.empty());
     EXPECT_TRUE(host.shell.runs.empty());
-}
-
-// Without the product nothing can be stored, and the caller hears of it for every item.
-TEST(Routing, AProductThatIsNotThereIs429ForEveryItemItTakes) {
-    test::TestHost bare;
-    auto contact = std::make_shared<AgentContact>();
-    auto event = std::make_shared<AgentEvent>();
-    auto todo = std::make_shared<AgentTodo>();
-    for (const auto* target : {L"notes", L"outlook", L"groupwise", L"act", L"goldmine"}) {
-        const Target& row = *FindTarget(target);
-        EXPECT_EQ(ErrorNumberOf([&] { InsertContact(bare.Get(), contact, target); }), 429) << target;
-        if (row.event) {
-            EXPECT_EQ(ErrorNumberOf([&] { InsertEvent(bare.Get(), event, target); }), 429);
-        }
-        if (row.todo) {
-            EXPECT_EQ(ErrorNumberOf([&] { InsertTodo(bare.Get(), todo, target); }), 429);
-        }
-    }
 }
 
 // A plug-in inserter: records what it was handed and may replace the record.

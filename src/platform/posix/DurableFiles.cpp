@@ -10,6 +10,7 @@
 
 #include "automation/AutomationError.hpp"
 #include "automation/Unicode.hpp"
+#include "platform/posix/Descriptor.hpp"
 
 namespace orvantis {
 namespace {
@@ -24,26 +25,6 @@ std::wstring Shown(const std::filesystem::path& path) {
         errors::kPathFileAccess,
         Shown(path) + L": " + WideFromUtf8(std::strerror(error)).value_or(L"system error"));
 }
-
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) close(fd_);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int Get() const { return fd_; }
-    // Closes now, so that a failing close (a full disk on some file systems) is seen.
-    int Close() {
-        const int result = close(fd_);
-        fd_ = -1;
-        return result;
-    }
-
-private:
-    int fd_;
-};
 
 bool WriteAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {

@@ -225,7 +225,7 @@ constexpr std::size_t kChunkCharacters = 64 * 1024;
 
 }  // namespace
 
-std::variant<XmlDocument, XmlParseError> NativeXmlParser::Parse(std::wstring_view text) {
+std::variant<XmlDocument, XmlParseError> NativeXmlParser::Parse(const ReplacedText& text) {
     InitializeLibXml();
     xmlSAXHandler handler = BuilderHandler();
     std::unique_ptr<xmlParserCtxt, ContextDeleter> context(
@@ -242,27 +242,20 @@ std::variant<XmlDocument, XmlParseError> NativeXmlParser::Parse(std::wstring_vie
     xmlSwitchEncoding(context.get(), XML_CHAR_ENCODING_UTF8);
 
     XmlDocument document;
-    document.Reserve(text.size());
     DocumentBuilder builder(document, *context);
     context->_private = &builder;
 
+    ReplacedText::Reader reader(text);
     std::string chunk;
-    chunk.reserve(4 * kChunkCharacters);
-    for (std::wstring_view rest = text;;) {
-        std::wstring_view piece = rest.substr(0, kChunkCharacters);
-        // A surrogate pair (UTF-16 text) is never split between two pieces.
-        if (piece.size() < rest.size() && piece.back() >= 0xD800 && piece.back() <= 0xDBFF) {
-            piece.remove_suffix(1);
-        }
-        rest.remove_prefix(piece.size());
+    for (;;) {
         chunk.clear();
-        AppendUtf8(chunk, piece);
-        const int last = rest.empty() ? 1 : 0;
+        reader.Read(kChunkCharacters, [&chunk](std::wstring_view run) { AppendUtf8(chunk, run); });
+        const int last = reader.AtEnd() ? 1 : 0;
         xmlParseChunk(context.get(), chunk.data(), static_cast<int>(chunk.size()), last);
         if (last || context->disableSAX) break;
     }
     if (builder.Refusal()) return *builder.Refusal();
-    if (!context->wellFormed) return ErrorOf(*context, text);
+    if (!context->wellFormed) return ErrorOf(*context, text.Whole());
     document.Finish();
     return document;
 }

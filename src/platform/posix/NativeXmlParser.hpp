@@ -8,7 +8,8 @@ namespace orvantis {
 // external DTD, no network; entity expansion is bounded by libxml2's amplification checks.
 class NativeXmlParser : public XmlParser {
 public:
-    std::variant<XmlDocument, XmlParseError> Parse(std::wstring_view text) override;
+    using XmlParser::Parse;
+    std::variant<XmlDocument, XmlParseError> Parse(const ReplacedText& text) override;
 };
 
 }  // namespace orvantis

@@ -18,6 +18,23 @@ HKEY RootKey(RegistryRoot root) {
 
 }  // namespace
 
+LSTATUS QueryValue(HKEY key, const std::wstring& name, DWORD& type, std::vector<BYTE>& data) {
+    // The value may grow between the size query and the read; ask again until it fits.
+    DWORD size = 0;
+    LSTATUS status = RegQueryValueExW(key, name.c_str(), nullptr, &type, nullptr, &size);
+    while (status == ERROR_SUCCESS || status == ERROR_MORE_DATA) {
+        data.resize(size + sizeof(wchar_t));
+        DWORD read = size;
+        status = RegQueryValueExW(key, name.c_str(), nullptr, &type, data.data(), &read);
+        if (status == ERROR_SUCCESS) {
+            data.resize(read);
+            break;
+        }
+        if (status == ERROR_MORE_DATA) size = read;
+    }
+    return status;
+}
+
 std::optional<std::wstring> NativeRegistry::ReadValue(RegistryRoot root, const std::wstring& key,
                                                        const std::wstring& name) {
     HKEY opened = nullptr;
@@ -25,23 +42,11 @@ std::optional<std::wstring> NativeRegistry::ReadValue(RegistryRoot root, const s
         return std::nullopt;
     }
     const OwnedKey owned(opened);
-    // The value may grow between the size query and the read; ask again until it fits.
-    DWORD size = 0;
     DWORD type = 0;
-    LSTATUS status = RegQueryValueExW(opened, name.c_str(), nullptr, &type, nullptr, &size);
     std::vector<BYTE> data;
-    while (status == ERROR_SUCCESS || status == ERROR_MORE_DATA) {
-        data.resize(size + sizeof(wchar_t));
-        DWORD read = size;
-        status = RegQueryValueExW(opened, name.c_str(), nullptr, &type, data.data(), &read);
-        if (status == ERROR_SUCCESS) {
-            size = read;
-            break;
-        }
-        if (status == ERROR_MORE_DATA) size = read;
-    }
+    const LSTATUS status = QueryValue(opened, name, type, data);
     if (status != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return std::nullopt;
-    std::wstring text(reinterpret_cast<const wchar_t*>(data.data()), size / sizeof(wchar_t));
+    std::wstring text(reinterpret_cast<const wchar_t*>(data.data()), data.size() / sizeof(wchar_t));
     // Stored strings usually carry their terminating zero, and sometimes more than one.
     while (!text.empty() && text.back() == L'\0') text.pop_back();
     return text;

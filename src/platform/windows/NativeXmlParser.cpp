@@ -165,7 +165,9 @@ XmlParseError ErrorOf(IXMLDOMDocument2& document) {
 
 }  // namespace
 
-std::variant<XmlDocument, XmlParseError> NativeXmlParser::Parse(std::wstring_view text) {
+std::variant<XmlDocument, XmlParseError> NativeXmlParser::Parse(const ReplacedText& replaced) {
+    // MSXML takes the text whole.
+    const std::wstring text = replaced.Whole();
     // Refused before MSXML reads it, so that the answer is the same whatever MSXML would say.
     if (DeclaresDocumentType(text)) return DocumentTypeRefusedError();
     const ComPtr<IXMLDOMDocument2> dom = CreateDocument();

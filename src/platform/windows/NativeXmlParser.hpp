@@ -10,7 +10,8 @@ namespace orvantis::windows {
 // document type declaration refused.
 class NativeXmlParser : public XmlParser {
 public:
-    std::variant<XmlDocument, XmlParseError> Parse(std::wstring_view text) override;
+    using XmlParser::Parse;
+    std::variant<XmlDocument, XmlParseError> Parse(const ReplacedText& text) override;
 };
 
 }  // namespace orvantis::windows

@@ -15,6 +15,8 @@ inline constexpr std::wstring_view kActContactKind = L"Contact";
 // (fields named by their ACT! numbers), whether the databases are shared by several users
 // and who may log in to them, and the database ACT! last opened (its registry entry).
 struct ActWorld {
+    static constexpr std::wstring_view kSource = L"ACTOLE";
+
     std::vector<Container> databases;
     bool multiUser = false;
     std::map<std::wstring, std::wstring> users;  // user name -> password

@@ -15,6 +15,8 @@ inline constexpr std::wstring_view kGoldMineContactKind = L"Contact";
 // and the registry entry that names it), its users, and the contacts written so far, each
 // with its fields in the order they were added.
 struct GoldMineWorld {
+    static constexpr std::wstring_view kSource = L"GMComAPI";
+
     std::wstring programFolder = L"C:\\GoldMine";  // empty: GoldMine left no registry entry
     std::map<std::wstring, std::wstring> users;     // upper-case user name -> password
     std::vector<Item> contacts;

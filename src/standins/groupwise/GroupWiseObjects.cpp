@@ -1,6 +1,3 @@
-#include <array>
-#include <functional>
-
 #include "standins/StandIn.hpp"
 #include "standins/groupwise/GroupWiseStandIn.hpp"
 
@@ -9,46 +6,29 @@ namespace {
 
 using namespace groupwise;
 
-constexpr std::wstring_view kGroupWiseSource = L"GroupWise";
 constexpr std::wstring_view kAppointmentClass = L"GW.MESSAGE.APPOINTMENT";
 
-class GroupWiseHandle : public ProductHandle<GroupWiseWorld> {
-protected:
-    GroupWiseHandle(std::shared_ptr<GroupWiseWorld> world, std::wstring_view className)
-        : ProductHandle(std::move(world), className, kGroupWiseSource) {}
+template <class Self>
+using GroupWiseHandle = ProductHandle<GroupWiseWorld, Self>;
 
-    // The element at a collection's 1-based position.
-    std::size_t PositionIn(const Variant& position, std::size_t count) const {
-        return PlaceOf(position, count, [](std::int32_t number) {
-            return L"No element at position " + std::to_wstring(number) + L".";
-        });
-    }
-    template <class Handle, class... Place>
-    ObjectRef Make(Place... place) const {
-        return std::make_shared<Handle>(world_, place...);
-    }
-};
+MemberInfo ReadOnlyObject(std::wstring_view name) { return ReadOnlyMember(name, ValueType::Object); }
 
-MemberInfo ReadOnlyObject(std::wstring_view name) {
-    return {.name = name, .access = Access::ReadOnly, .type = ValueType::Object};
-}
+MemberInfo ReadOnlyText(std::wstring_view name) { return ReadOnlyMember(name, ValueType::Text); }
 
 // The subject or body of an appointment; its default member is the plain text.
-class FormattedText : public GroupWiseHandle {
+class FormattedText : public GroupWiseHandle<FormattedText> {
 public:
     FormattedText(std::shared_ptr<GroupWiseWorld> world, std::size_t appointment,
                   std::wstring_view field)
-        : GroupWiseHandle(std::move(world), L"FormattedText"),
-          appointment_(appointment),
-          field_(field) {}
+        : ProductHandle(std::move(world), L"FormattedText"), appointment_(appointment), field_(field) {}
 
 private:
-    MemberTable Members() const override {
-        static const std::array table{
-            MemberInfo{.name = L"PlainText", .type = ValueType::Text, .dispatchId = 0}};
+    Table Members() const override {
+        static const Row table[]{
+            {{.name = L"PlainText", .type = ValueType::Text, .dispatchId = 0}, &FormattedText::PlainText}};
         return table;
     }
-    Variant Answer(const Call& call) override {
+    Variant PlainText(const Call& call) {
         Item& appointment = world_->appointments[appointment_];
         if (call.kind == CallKind::PropertyPut) {
             appointment.Write(field_, call.arguments.back());
@@ -62,136 +42,118 @@ private:
     std::wstring_view field_;
 };
 
-class Appointment : public GroupWiseHandle {
+class Appointment : public GroupWiseHandle<Appointment> {
 public:
     Appointment(std::shared_ptr<GroupWiseWorld> world, std::size_t position)
-        : GroupWiseHandle(std::move(world), L"Appointment"), position_(position) {}
+        : ProductHandle(std::move(world), L"Appointment"), position_(position) {}
 
 private:
-    MemberTable Members() const override {
-        static const std::array table{
-            ReadOnlyObject(L"Subject"),
-            ReadOnlyObject(L"BodyText"),
-            MemberInfo{.name = kAppointmentIntegerName,
-                       .type = ValueType::Long,
-                       .dispatchId = kAppointmentInteger},
-            MemberInfo{.name = kAppointmentBooleanName,
-                       .type = ValueType::Boolean,
-                       .dispatchId = kAppointmentBoolean},
+    Table Members() const override {
+        static const Row table[]{
+            {ReadOnlyObject(L"Subject"), &Appointment::Text},
+            {ReadOnlyObject(L"BodyText"), &Appointment::Text},
+            {{.name = kAppointmentIntegerName, .type = ValueType::Long, .dispatchId = kAppointmentInteger},
+             &Appointment::Property},
+            {{.name = kAppointmentBooleanName, .type = ValueType::Boolean, .dispatchId = kAppointmentBoolean},
+             &Appointment::Property},
         };
         return table;
     }
-    Variant Answer(const Call& call) override {
-        const auto& name = call.member.name;
-        if (name == L"Subject" || name == L"BodyText") {
-            return Make<FormattedText>(position_, call.member.name);
-        }
+    Variant Text(const Call& call) { return Make<FormattedText>(position_, call.member.name); }
+    Variant Property(const Call& call) {
         Item& appointment = world_->appointments[position_];
         if (call.kind == CallKind::PropertyPut) {
-            appointment.Write(name, call.arguments.back());
+            appointment.Write(call.member.name, call.arguments.back());
             return {};
         }
-        const Field* field = appointment.Find(name);
+        const Field* field = appointment.Find(call.member.name);
         return field ? field->value : Variant();
     }
 
     std::size_t position_;
 };
 
-class Messages : public GroupWiseHandle {
+class Messages : public GroupWiseHandle<Messages> {
 public:
-    explicit Messages(std::shared_ptr<GroupWiseWorld> world)
-        : GroupWiseHandle(std::move(world), L"Messages") {}
+    explicit Messages(std::shared_ptr<GroupWiseWorld> world) : ProductHandle(std::move(world), L"Messages") {}
 
 private:
-    MemberTable Members() const override {
-        static const std::array table{
-            CountMember(),
-            MemberInfo{.name = L"Add",
-                       .access = Access::Method,
-                       .parameters = {ValueType::Text},
-                       .required = 1},
+    Table Members() const override {
+        static const Row table[]{
+            {CountMember(), [](Messages& self, const Call&) { return Count(self.world_->appointments); }},
+            {MethodMember(L"Add", {ValueType::Text}), &Messages::Add},
         };
         return table;
     }
-    Variant Answer(const Call& call) override {
-        auto& appointments = world_->appointments;
-        if (call.member.name == L"Count") return static_cast<std::int32_t>(appointments.size());
+    Variant Add(const Call& call) {
         if (!SameName(call.arguments[0].ToText(), kAppointmentClass)) {
-            throw ProductError(L"The stand-in makes appointments alone, not " +
-                                 call.arguments[0].ToText());
+            throw ProductError(L"The stand-in makes appointments alone, not " + call.arguments[0].ToText());
         }
+        auto& appointments = world_->appointments;
         appointments.push_back(Item{L"Appointment", {}, 0, {}});
         return Make<Appointment>(appointments.size() - 1);
     }
 };
 
-class MailBox : public GroupWiseHandle {
+class MailBox : public GroupWiseHandle<MailBox> {
 public:
-    explicit MailBox(std::shared_ptr<GroupWiseWorld> world)
-        : GroupWiseHandle(std::move(world), L"Folder") {}
+    explicit MailBox(std::shared_ptr<GroupWiseWorld> world) : ProductHandle(std::move(world), L"Folder") {}
 
 private:
-    MemberTable Members() const override {
-        static const std::array table{ReadOnlyObject(L"Messages")};
+    Table Members() const override {
+        static const Row table[]{
+            {ReadOnlyObject(L"Messages"), [](MailBox& self, const Call&) { return self.Make<Messages>(); }}};
         return table;
     }
-    Variant Answer(const Call&) override { return Make<Messages>(); }
 };
 
-class FieldDefinition : public GroupWiseHandle {
+class FieldDefinition : public GroupWiseHandle<FieldDefinition> {
 public:
     FieldDefinition(std::shared_ptr<GroupWiseWorld> world, std::size_t book, std::int32_t number)
-        : GroupWiseHandle(std::move(world), L"FieldDefinition"), book_(book), number_(number) {}
+        : ProductHandle(std::move(world), L"FieldDefinition"), book_(book), number_(number) {}
 
 private:
-    MemberTable Members() const override {
-        static const std::array table{MemberInfo{
-            .name = L"Name", .access = Access::ReadOnly, .type = ValueType::Text, .dispatchId = 0}};
+    Table Members() const override {
+        static const Row table[]{
+            {{.name = L"Name", .access = Access::ReadOnly, .type = ValueType::Text, .dispatchId = 0},
+             [](FieldDefinition& self, const Call&) {
+                 return Variant(self.world_->addressBooks[self.book_].Definition(self.number_)->name);
+             }}};
         return table;
-    }
-    Variant Answer(const Call&) override {
-        return world_->addressBooks[book_].Definition(number_)->name;
     }
 
     std::size_t book_;
     std::int32_t number_;
 };
 
-class FieldDefinitions : public GroupWiseHandle {
+class FieldDefinitions : public GroupWiseHandle<FieldDefinitions> {
 public:
     FieldDefinitions(std::shared_ptr<GroupWiseWorld> world, std::size_t book)
-        : GroupWiseHandle(std::move(world), L"FieldDefinitions"), book_(book) {}
+        : ProductHandle(std::move(world), L"FieldDefinitions"), book_(book) {}
 
 private:
-    MemberTable Members() const override {
+    Table Members() const override {
         // By GroupWise's number for the field; the second index is taken and not read.
-        static const std::array table{
-            CountMember(),
-            MemberInfo{.name = L"Item",
-                       .access = Access::ReadOnly,
-                       .type = ValueType::Object,
-                       .parameters = {ValueType::Long, ValueType::Any},
-                       .required = 1,
-                       .dispatchId = 0},
-            NewEnumMember(),
+        static const Row table[]{
+            {CountMember(), [](FieldDefinitions& self, const Call&) { return Count(self.Book().fieldDefinitions); }},
+            {{.name = L"Item", .access = Access::ReadOnly, .type = ValueType::Object,
+              .parameters = {ValueType::Long, ValueType::Any}, .required = 1, .dispatchId = 0},
+             &FieldDefinitions::Item},
+            {NewEnumMember(), &FieldDefinitions::NewEnum},
         };
         return table;
     }
-    Variant Answer(const Call& call) override {
-        const auto& definitions = world_->addressBooks[book_].fieldDefinitions;
-        const auto& name = call.member.name;
-        if (name == L"Count") return static_cast<std::int32_t>(definitions.size());
-        if (name == L"Item") {
-            const std::int32_t number = call.arguments[0].ToLong();
-            if (!world_->addressBooks[book_].Definition(number)) {
-                throw ProductError(L"No field definition numbered " + std::to_wstring(number) +
-                                     L".");
-            }
-            return Make<FieldDefinition>(book_, number);
+    const GroupWiseAddressBook& Book() const { return world_->addressBooks[book_]; }
+    Variant Item(const Call& call) {
+        const std::int32_t number = call.arguments[0].ToLong();
+        if (!Book().Definition(number)) {
+            throw ProductError(L"No field definition numbered " + std::to_wstring(number) + L".");
         }
+        return Make<FieldDefinition>(book_, number);
+    }
+    Variant NewEnum(const Call&) {
         std::vector<std::int32_t> numbers;
-        for (const auto& definition : definitions) numbers.push_back(definition.number);
+        for (const auto& definition : Book().fieldDefinitions) numbers.push_back(definition.number);
         return Enumerate(numbers.size(), [world = world_, book = book_, numbers](std::size_t i) {
             return Variant(std::make_shared<FieldDefinition>(world, book, numbers[i]));
         });
@@ -200,28 +162,24 @@ private:
     std::size_t book_;
 };
 
-class Fields : public GroupWiseHandle {
+class Fields : public GroupWiseHandle<Fields> {
 public:
     Fields(std::shared_ptr<GroupWiseWorld> world, std::size_t book, std::size_t entry)
-        : GroupWiseHandle(std::move(world), L"Fields"), book_(book), entry_(entry) {}
+        : ProductHandle(std::move(world), L"Fields"), book_(book), entry_(entry) {}
 
 private:
-    MemberTable Members() const override {
-        static const std::array table{
-            CountMember(),
-            MemberInfo{.name = L"Add",
-                       .access = Access::Method,
-                       .parameters = {ValueType::Text, ValueType::Long, ValueType::Any},
-                       .required = 3},
+    Table Members() const override {
+        static const Row table[]{
+            {CountMember(), [](Fields& self, const Call&) { return Count(self.Entry().fields); }},
+            {MethodMember(L"Add", {ValueType::Text, ValueType::Long, ValueType::Any}), &Fields::Add},
         };
         return table;
     }
-    Variant Answer(const Call& call) override {
-        auto& fields = world_->addressBooks[book_].entries[entry_].fields;
-        if (call.member.name == L"Count") return static_cast<std::int32_t>(fields.size());
-        // A second value of a name is kept beside the first, so that a caller who writes one
-        // field twice is seen doing so.
-        fields.push_back({call.arguments[0].ToText(), call.arguments[2], {}});
+    GroupWiseEntry& Entry() const { return world_->addressBooks[book_].entries[entry_]; }
+    // A second value of a name is kept beside the first, so that a caller who writes one
+    // field twice is seen doing so.
+    Variant Add(const Call& call) {
+        Entry().fields.push_back({call.arguments[0].ToText(), call.arguments[2], {}});
         return {};
     }
 
@@ -229,159 +187,140 @@ private:
     std::size_t entry_;
 };
 
-class AddressBookEntry : public GroupWiseHandle {
+class AddressBookEntry : public GroupWiseHandle<AddressBookEntry> {
 public:
     AddressBookEntry(std::shared_ptr<GroupWiseWorld> world, std::size_t book, std::size_t entry)
-        : GroupWiseHandle(std::move(world), L"AddressBookEntry"), book_(book), entry_(entry) {}
+        : ProductHandle(std::move(world), L"AddressBookEntry"), book_(book), entry_(entry) {}
 
 private:
-    MemberTable Members() const override {
-        static const std::array table{
-            MemberInfo{.name = L"DisplayName", .access = Access::ReadOnly, .type = ValueType::Text},
-            MemberInfo{
-                .name = L"EmailAddress", .access = Access::ReadOnly, .type = ValueType::Text},
-            ReadOnlyObject(L"Fields"),
-            MemberInfo{.name = kEntryFinalCallName,
-                       .access = Access::Method,
-                       .dispatchId = kEntryFinalCall},
+    Table Members() const override {
+        static const Row table[]{
+            {ReadOnlyText(L"DisplayName"),
+             [](AddressBookEntry& self, const Call&) { return Variant(self.Entry().displayName); }},
+            {ReadOnlyText(L"EmailAddress"),
+             [](AddressBookEntry& self, const Call&) { return Variant(self.Entry().emailAddress); }},
+            {ReadOnlyObject(L"Fields"),
+             [](AddressBookEntry& self, const Call&) { return self.Make<Fields>(self.book_, self.entry_); }},
+            {{.name = kEntryFinalCallName, .access = Access::Method, .dispatchId = kEntryFinalCall},
+             [](AddressBookEntry& self, const Call&) {
+                 // The entry is complete: a book of many entries keeps no room to grow.
+                 self.Entry().fields.shrink_to_fit();
+                 ++self.Entry().finalCalls;
+                 return Variant();
+             }},
         };
         return table;
     }
-    Variant Answer(const Call& call) override {
-        auto& entry = world_->addressBooks[book_].entries[entry_];
-        const auto& name = call.member.name;
-        if (name == L"DisplayName") return entry.displayName;
-        if (name == L"EmailAddress") return entry.emailAddress;
-        if (name == L"Fields") return Make<Fields>(book_, entry_);
-        ++entry.finalCalls;
-        return {};
-    }
+    GroupWiseEntry& Entry() const { return world_->addressBooks[book_].entries[entry_]; }
 
     std::size_t book_;
     std::size_t entry_;
 };
 
-class AddressBookEntries : public GroupWiseHandle {
+class AddressBookEntries : public GroupWiseHandle<AddressBookEntries> {
 public:
     AddressBookEntries(std::shared_ptr<GroupWiseWorld> world, std::size_t book)
-        : GroupWiseHandle(std::move(world), L"AddressBookEntries"), book_(book) {}
+        : ProductHandle(std::move(world), L"AddressBookEntries"), book_(book) {}
 
 private:
-    MemberTable Members() const override {
-        static const std::array table{
-            CountMember(),
-            MemberInfo{.name = L"Add",
-                       .access = Access::Method,
-                       .parameters = {ValueType::Text, ValueType::Text},
-                       .required = 1},
+    Table Members() const override {
+        static const Row table[]{
+            {CountMember(), [](AddressBookEntries& self, const Call&) { return Count(self.Entries()); }},
+            {MethodMember(L"Add", {ValueType::Text, ValueType::Text}, 1), &AddressBookEntries::Add},
         };
         return table;
     }
-    Variant Answer(const Call& call) override {
-        auto& entries = world_->addressBooks[book_].entries;
-        if (call.member.name == L"Count") return static_cast<std::int32_t>(entries.size());
+    std::vector<GroupWiseEntry>& Entries() const { return world_->addressBooks[book_].entries; }
+    Variant Add(const Call& call) {
         const Variant& email = call.arguments[1];
-        entries.push_back({call.arguments[0].ToText(),
-                           email.GetKind() == Variant::Kind::Missing ? L"" : email.ToText(),
-                           {},
-                           0});
-        return Make<AddressBookEntry>(book_, entries.size() - 1);
+        Entries().push_back(
+            {call.arguments[0].ToText(), email.GetKind() == Variant::Kind::Missing ? L"" : email.ToText(), {}, 0});
+        return Make<AddressBookEntry>(book_, Entries().size() - 1);
     }
 
     std::size_t book_;
 };
 
-class AddressBook : public GroupWiseHandle {
+class AddressBook : public GroupWiseHandle<AddressBook> {
 public:
     AddressBook(std::shared_ptr<GroupWiseWorld> world, std::size_t book)
-        : GroupWiseHandle(std::move(world), L"AddressBook"), book_(book) {}
+        : ProductHandle(std::move(world), L"AddressBook"), book_(book) {}
 
 private:
-    MemberTable Members() const override {
-        static const std::array table{
-            MemberInfo{.name = L"Name", .access = Access::ReadOnly, .type = ValueType::Text},
-            ReadOnlyObject(L"AddressBookEntries"),
-            ReadOnlyObject(L"FieldDefinitions"),
+    Table Members() const override {
+        static const Row table[]{
+            {ReadOnlyText(L"Name"),
+             [](AddressBook& self, const Call&) { return Variant(self.world_->addressBooks[self.book_].name); }},
+            {ReadOnlyObject(L"AddressBookEntries"),
+             [](AddressBook& self, const Call&) { return self.Make<AddressBookEntries>(self.book_); }},
+            {ReadOnlyObject(L"FieldDefinitions"),
+             [](AddressBook& self, const Call&) { return self.Make<FieldDefinitions>(self.book_); }},
         };
         return table;
-    }
-    Variant Answer(const Call& call) override {
-        const auto& name = call.member.name;
-        if (name == L"Name") return world_->addressBooks[book_].name;
-        if (name == L"AddressBookEntries") return Make<AddressBookEntries>(book_);
-        return Make<FieldDefinitions>(book_);
     }
 
     std::size_t book_;
 };
 
-class AddressBooks : public GroupWiseHandle {
+class AddressBooks : public GroupWiseHandle<AddressBooks> {
 public:
-    explicit AddressBooks(std::shared_ptr<GroupWiseWorld> world)
-        : GroupWiseHandle(std::move(world), L"AddressBooks") {}
+    explicit AddressBooks(std::shared_ptr<GroupWiseWorld> world) : ProductHandle(std::move(world), L"AddressBooks") {}
 
 private:
-    MemberTable Members() const override {
-        static const std::array table{
-            CountMember(),
-            ItemByPositionMember(),
-            NewEnumMember(),
+    Table Members() const override {
+        static const Row table[]{
+            {CountMember(), [](AddressBooks& self, const Call&) { return Count(self.world_->addressBooks); }},
+            {ItemByPositionMember(),
+             [](AddressBooks& self, const Call& call) {
+                 return self.Make<AddressBook>(self.PositionIn(call.arguments[0], self.world_->addressBooks.size()));
+             }},
+            {NewEnumMember(),
+             [](AddressBooks& self, const Call&) {
+                 return self.Enumerate(self.world_->addressBooks.size(), [world = self.world_](std::size_t i) {
+                     return Variant(std::make_shared<AddressBook>(world, i));
+                 });
+             }},
         };
         return table;
     }
-    Variant Answer(const Call& call) override {
-        const std::size_t count = world_->addressBooks.size();
-        const auto& name = call.member.name;
-        if (name == L"Count") return static_cast<std::int32_t>(count);
-        if (name == L"Item") return Make<AddressBook>(PositionIn(call.arguments[0], count));
-        return Enumerate(count, [world = world_](std::size_t i) {
-            return Variant(std::make_shared<AddressBook>(world, i));
-        });
-    }
 };
 
-class Account : public GroupWiseHandle {
+class Account : public GroupWiseHandle<Account> {
 public:
-    explicit Account(std::shared_ptr<GroupWiseWorld> world)
-        : GroupWiseHandle(std::move(world), L"Account") {}
+    explicit Account(std::shared_ptr<GroupWiseWorld> world) : ProductHandle(std::move(world), L"Account") {}
 
 private:
-    MemberTable Members() const override {
-        static const std::array table{ReadOnlyObject(L"AddressBooks"), ReadOnlyObject(L"MailBox")};
+    Table Members() const override {
+        static const Row table[]{
+            {ReadOnlyObject(L"AddressBooks"), [](Account& self, const Call&) { return self.Make<AddressBooks>(); }},
+            {ReadOnlyObject(L"MailBox"), [](Account& self, const Call&) { return self.Make<MailBox>(); }},
+        };
         return table;
     }
-    Variant Answer(const Call& call) override {
-        if (call.member.name == L"AddressBooks") return Make<AddressBooks>();
-        return Make<MailBox>();
-    }
 };
 
-class Application : public GroupWiseHandle {
+class Application : public GroupWiseHandle<Application> {
 public:
-    explicit Application(std::shared_ptr<GroupWiseWorld> world)
-        : GroupWiseHandle(std::move(world), L"Application") {}
+    explicit Application(std::shared_ptr<GroupWiseWorld> world) : ProductHandle(std::move(world), L"Application") {}
 
 private:
-    MemberTable Members() const override {
+    Table Members() const override {
         // Login(UserID, CommandLine, Password, WhenToPrompt, Reserved): with none given it
         // joins the running client's session.
-        static const std::array table{
-            MemberInfo{.name = L"Login",
-                       .access = Access::Method,
-                       .parameters = {ValueType::Text, ValueType::Text, ValueType::Text,
-                                      ValueType::Long, ValueType::Any}},
-            ReadOnlyObject(L"Account"),
+        static const Row table[]{
+            {MethodMember(L"Login", {ValueType::Text, ValueType::Text, ValueType::Text, ValueType::Long, ValueType::Any}, 0),
+             [](Application& self, const Call&) {
+                 ++self.world_->logins;
+                 self.loggedIn_ = true;
+                 return self.Make<Account>();
+             }},
+            {ReadOnlyObject(L"Account"),
+             [](Application& self, const Call&) {
+                 if (!self.loggedIn_) throw self.ProductError(L"Not logged in.");
+                 return self.Make<Account>();
+             }},
         };
         return table;
-    }
-    Variant Answer(const Call& call) override {
-        if (call.member.name == L"Login") {
-            ++world_->logins;
-            loggedIn_ = true;
-        } else if (!loggedIn_) {
-            throw ProductError(L"Not logged in.");
-        }
-        return Make<Account>();
     }
 
     bool loggedIn_ = false;

@@ -37,6 +37,11 @@ struct GroupWiseAddressBook {
 // account. Books, entries and appointments are only ever appended, so that a handle's
 // position stays true.
 struct GroupWiseWorld {
+    static constexpr std::wstring_view kSource = L"GroupWise";
+    static std::wstring NoElementAt(std::int32_t position) {
+        return L"No element at position " + std::to_wstring(position) + L".";
+    }
+
     std::vector<GroupWiseAddressBook> addressBooks;
     std::vector<Item> appointments;
     Ledger ledger;

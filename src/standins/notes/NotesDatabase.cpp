@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <array>
 #include <cwctype>
 
 #include "automation/Text.hpp"
@@ -20,53 +19,45 @@ std::optional<std::wstring> TextForFormula(const Item& document, std::wstring_vi
     return std::nullopt;
 }
 
-class DocumentCollection : public NotesHandle {
+class DocumentCollection : public NotesHandle<DocumentCollection> {
 public:
     DocumentCollection(std::shared_ptr<NotesWorld> world, std::size_t database,
                        std::vector<std::uint64_t> ids)
-        : NotesHandle(std::move(world), L"NotesDocumentCollection"),
-          database_(database),
-          ids_(std::move(ids)) {}
+        : ProductHandle(std::move(world), L"NotesDocumentCollection"), database_(database), ids_(std::move(ids)) {}
 
 private:
-    MemberTable Members() const override {
-        static const std::array table{
-            CountMember(),
-            MemberInfo{.name = L"GetFirstDocument", .access = Access::Method},
+    Table Members() const override {
+        static const Row table[]{
+            {CountMember(), [](DocumentCollection& self, const Call&) { return Count(self.ids_); }},
+            {MethodMember(L"GetFirstDocument"),
+             [](DocumentCollection& self, const Call&) {
+                 if (self.ids_.empty()) return Variant(ObjectRef());  // Nothing, as Notes answers
+                 return Variant(MakeStoredDocument(self.world_, self.database_, self.ids_.front()));
+             }},
         };
         return table;
-    }
-
-    Variant Answer(const Call& call) override {
-        if (call.member.name == L"Count") return static_cast<std::int32_t>(ids_.size());
-        if (ids_.empty()) return ObjectRef();  // Nothing, as Notes answers
-        return MakeStoredDocument(world_, database_, ids_.front());
     }
 
     std::size_t database_;
     std::vector<std::uint64_t> ids_;
 };
 
-class Database : public NotesHandle {
+class Database : public NotesHandle<Database> {
 public:
     Database(std::shared_ptr<NotesWorld> world, std::size_t database)
-        : NotesHandle(std::move(world), L"NotesDatabase"), database_(database) {}
+        : ProductHandle(std::move(world), L"NotesDatabase"), database_(database) {}
 
 private:
-    MemberTable Members() const override {
-        static const std::array table{
-            MemberInfo{.name = L"Search",
-                       .access = Access::Method,
-                       .parameters = {ValueType::Text, ValueType::Any, ValueType::Long},
-                       .required = 3},
-            MemberInfo{.name = L"CreateDocument", .access = Access::Method},
+    Table Members() const override {
+        static const Row table[]{
+            {MethodMember(L"Search", {ValueType::Text, ValueType::Any, ValueType::Long}),
+             [](Database& self, const Call& call) {
+                 return self.Search(call.arguments[0].ToText(), call.arguments[1], call.arguments[2].ToLong());
+             }},
+            {MethodMember(L"CreateDocument"),
+             [](Database& self, const Call&) { return MakeNewDocument(self.world_, self.database_); }},
         };
         return table;
-    }
-
-    Variant Answer(const Call& call) override {
-        if (call.member.name == L"CreateDocument") return MakeNewDocument(world_, database_);
-        return Search(call.arguments[0].ToText(), call.arguments[1], call.arguments[2].ToLong());
     }
 
     Variant Search(const std::wstring& text, const Variant& cutoff, std::int32_t maxDocs) {

@@ -1,5 +1,3 @@
-#include <array>
-
 #include "standins/WorldFile.hpp"
 #include "standins/notes/NotesHandle.hpp"
 
@@ -33,42 +31,34 @@ void RemoveItems(Item& document, std::wstring_view name) {
     std::erase_if(document.fields, [&](const Field& field) { return SameName(field.name, name); });
 }
 
-class RichTextItem : public NotesHandle {
+class RichTextItem : public NotesHandle<RichTextItem> {
 public:
     RichTextItem(std::shared_ptr<NotesWorld> world, OpenDocument document, std::wstring name,
                  std::size_t ordinal)
-        : NotesHandle(std::move(world), L"NotesRichTextItem"),
+        : ProductHandle(std::move(world), L"NotesRichTextItem"),
           document_(std::move(document)),
           name_(std::move(name)),
           ordinal_(ordinal) {}
 
 private:
-    MemberTable Members() const override {
-        static const std::array table{
-            MemberInfo{.name = L"Name", .access = Access::ReadOnly, .type = ValueType::Text},
-            MemberInfo{.name = L"AppendText",
-                       .access = Access::Method,
-                       .parameters = {ValueType::Text},
-                       .required = 1},
-            MemberInfo{
-                .name = L"EmbedObject",
-                .access = Access::Method,
-                .parameters = {ValueType::Long, ValueType::Text, ValueType::Text, ValueType::Text},
-                .required = 3},
+    Table Members() const override {
+        static const Row table[]{
+            {ReadOnlyMember(L"Name", ValueType::Text), [](RichTextItem& self, const Call&) { return Variant(self.name_); }},
+            {MethodMember(L"AppendText", {ValueType::Text}), &RichTextItem::AppendText},
+            {MethodMember(L"EmbedObject", {ValueType::Long, ValueType::Text, ValueType::Text, ValueType::Text}, 3),
+             &RichTextItem::EmbedObject},
         };
         return table;
     }
 
-    Variant Answer(const Call& call) override {
-        const auto& name = call.member.name;
-        if (name == L"Name") return name_;
+    Variant AppendText(const Call& call) {
         Json& richText = Value();
-        if (name == L"AppendText") {
-            const std::string text =
-                richText["text"].get<std::string>() + JsonText(call.arguments[0].ToText());
-            richText["text"] = text;
-            return {};
-        }
+        richText["text"] = richText["text"].get<std::string>() + JsonText(call.arguments[0].ToText());
+        return {};
+    }
+
+    Variant EmbedObject(const Call& call) {
+        Json& richText = Value();
         if (call.arguments[0].ToLong() != kEmbedAttachment) {
             throw ProductError(
                 errors::kInvalidArgument,
@@ -81,8 +71,7 @@ private:
         // The file is read now: the caller may delete it as soon as the call returns.
         const auto bytes = ReadFileBytes(path);
         if (!bytes) throw NotesError(L"File does not exist (" + path + L")");
-        richText["attachments"].push_back(
-            {{"name", JsonText(attachment)}, {"bytes", HexOf(*bytes)}});
+        richText["attachments"].push_back({{"name", JsonText(attachment)}, {"bytes", HexOf(*bytes)}});
         return {};
     }
 
@@ -101,58 +90,43 @@ private:
     std::size_t ordinal_;
 };
 
-class Document : public NotesHandle {
+class Document : public NotesHandle<Document> {
 public:
     Document(std::shared_ptr<NotesWorld> world, std::size_t database, Item document)
-        : NotesHandle(std::move(world), L"NotesDocument"),
+        : ProductHandle(std::move(world), L"NotesDocument"),
           database_(database),
           document_(std::make_shared<Item>(std::move(document))) {}
 
 private:
-    MemberTable Members() const override {
-        static const std::array table{
-            MemberInfo{.name = L"ReplaceItemValue",
-                       .access = Access::Method,
-                       .parameters = {ValueType::Text, ValueType::Any},
-                       .required = 2},
-            MemberInfo{.name = L"CreateRichTextItem",
-                       .access = Access::Method,
-                       .parameters = {ValueType::Text},
-                       .required = 1},
-            MemberInfo{.name = L"RemoveItem",
-                       .access = Access::Method,
-                       .parameters = {ValueType::Text},
-                       .required = 1},
-            MemberInfo{.name = L"ComputeWithForm",
-                       .access = Access::Method,
-                       .parameters = {ValueType::Boolean, ValueType::Boolean},
-                       .required = 2},
-            MemberInfo{.name = L"Save",
-                       .access = Access::Method,
-                       .parameters = {ValueType::Boolean, ValueType::Boolean, ValueType::Boolean},
-                       .required = 2},
+    Table Members() const override {
+        // ReplaceItemValue answers a NotesItem in Notes; the system never uses it.
+        static const Row table[]{
+            {MethodMember(L"ReplaceItemValue", {ValueType::Text, ValueType::Any}),
+             [](Document& self, const Call& call) {
+                 self.ReplaceItemValue(call.arguments[0].ToText(), call.arguments[1]);
+                 return Variant();
+             }},
+            {MethodMember(L"CreateRichTextItem", {ValueType::Text}),
+             [](Document& self, const Call& call) { return self.CreateRichTextItem(call.arguments[0].ToText()); }},
+            {MethodMember(L"RemoveItem", {ValueType::Text}),
+             [](Document& self, const Call& call) {
+                 RemoveItems(*self.document_, call.arguments[0].ToText());
+                 return Variant();
+             }},
+            {MethodMember(L"ComputeWithForm", {ValueType::Boolean, ValueType::Boolean}), &Document::ComputeWithForm},
+            {MethodMember(L"Save", {ValueType::Boolean, ValueType::Boolean, ValueType::Boolean}, 2),
+             [](Document& self, const Call&) {
+                 self.world_->databases[self.database_].Save(*self.document_, self.world_->lastDocumentId);
+                 return Variant(true);
+             }},
         };
         return table;
     }
 
-    Variant Answer(const Call& call) override {
-        const auto& name = call.member.name;
-        if (name == L"ReplaceItemValue") {
-            ReplaceItemValue(call.arguments[0].ToText(), call.arguments[1]);
-        } else if (name == L"CreateRichTextItem") {
-            return CreateRichTextItem(call.arguments[0].ToText());
-        } else if (name == L"RemoveItem") {
-            RemoveItems(*document_, call.arguments[0].ToText());
-        } else if (name == L"ComputeWithForm") {
-            if (!world_->validationFailure) return true;
-            if (call.arguments[1].ToBoolean()) throw NotesError(*world_->validationFailure);
-            return false;
-        } else {
-            Save();
-            return true;
-        }
-        // ReplaceItemValue answers a NotesItem in Notes; the system never uses it.
-        return {};
+    Variant ComputeWithForm(const Call& call) {
+        if (!world_->validationFailure) return true;
+        if (call.arguments[1].ToBoolean()) throw NotesError(*world_->validationFailure);
+        return false;
     }
 
     // Every item of the name goes; the new one takes the place of the first.
@@ -202,8 +176,6 @@ private:
         document_->fields.push_back(std::move(field));
         return std::make_shared<RichTextItem>(world_, document_, itemName, ordinal);
     }
-
-    void Save() { world_->databases[database_].Save(*document_, world_->lastDocumentId); }
 
     std::size_t database_;
     OpenDocument document_;

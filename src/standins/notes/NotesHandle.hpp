@@ -10,13 +10,11 @@ namespace orvantis::standins {
 
 inline constexpr std::wstring_view kNotesProgId = L"Lotus.NotesSession";
 
-class NotesHandle : public ProductHandle<NotesWorld> {
-protected:
-    NotesHandle(std::shared_ptr<NotesWorld> world, std::wstring_view className);
+template <class Self>
+using NotesHandle = ProductHandle<NotesWorld, Self>;
 
-    // The back-end classes report their own failures with one number and Notes' text.
-    AutomationError NotesError(std::wstring description) const;
-};
+// The back-end classes report their own failures with one number and Notes' text.
+AutomationError NotesError(std::wstring description);
 
 // A new Lotus.NotesSession onto the Notes client that `world` is.
 ObjectRef CreateNotesSession(std::shared_ptr<NotesWorld> world);

@@ -1,57 +1,45 @@
-#include <array>
-
 #include "standins/notes/NotesHandle.hpp"
 
 namespace orvantis::standins {
 namespace {
 
-class Session : public NotesHandle {
+class Session : public NotesHandle<Session> {
 public:
-    explicit Session(std::shared_ptr<NotesWorld> world)
-        : NotesHandle(std::move(world), L"NotesSession") {}
+    explicit Session(std::shared_ptr<NotesWorld> world) : ProductHandle(std::move(world), L"NotesSession") {}
 
 private:
-    MemberTable Members() const override {
-        static const std::array table{
-            MemberInfo{
-                .name = L"Initialize", .access = Access::Method, .parameters = {ValueType::Text}},
-            MemberInfo{.name = L"GetDbDirectory",
-                       .access = Access::Method,
-                       .parameters = {ValueType::Text},
-                       .required = 1},
-            MemberInfo{.name = L"CreateDateTime",
-                       .access = Access::Method,
-                       .parameters = {ValueType::Text},
-                       .required = 1},
+    Table Members() const override {
+        static const Row table[]{
+            {MethodMember(L"Initialize", {ValueType::Text}, 0), &Session::Initialize},
+            {MethodMember(L"GetDbDirectory", {ValueType::Text}), &Session::GetDbDirectory},
+            // It never fails: a text that is no date makes a value that is not valid.
+            {MethodMember(L"CreateDateTime", {ValueType::Text}),
+             [](Session& self, const Call& call) {
+                 self.RequireInitialized();
+                 return MakeDateTime(self.world_, call.arguments[0].ToText());
+             }},
         };
         return table;
     }
 
-    Variant Answer(const Call& call) override {
-        const auto& name = call.member.name;
-        if (name == L"Initialize") {
-            Initialize(call.arguments[0]);
-            return {};
-        }
+    void RequireInitialized() const {
         if (!initialized_) throw NotesError(L"The session has not been initialized");
-        if (name == L"GetDbDirectory") {
-            // Only the local directory is modelled: there are no servers here.
-            if (!call.arguments[0].ToText().empty()) {
-                throw NotesError(L"Unable to find path to server (" + call.arguments[0].ToText() +
-                                 L")");
-            }
-            return MakeDbDirectory(world_);
-        }
-        // CreateDateTime never fails: a text that is no date makes a value that is not valid.
-        return MakeDateTime(world_, call.arguments[0].ToText());
     }
 
-    void Initialize(const Variant& password) {
+    // Only the local directory is modelled: there are no servers here.
+    Variant GetDbDirectory(const Call& call) {
+        RequireInitialized();
+        const std::wstring server = call.arguments[0].ToText();
+        if (!server.empty()) throw NotesError(L"Unable to find path to server (" + server + L")");
+        return MakeDbDirectory(world_);
+    }
+
+    Variant Initialize(const Call& call) {
         switch (world_->login) {
             case NotesWorld::Login::Accept:
                 break;
             case NotesWorld::Login::WithoutArgument:
-                if (password.GetKind() != Variant::Kind::Missing) {
+                if (call.arguments[0].GetKind() != Variant::Kind::Missing) {
                     throw NotesError(
                         L"Wrong Password. (Passwords are case sensitive - be sure to "
                         L"use correct upper and lower case.)");
@@ -61,55 +49,50 @@ private:
                 throw ProductError(world_->refusalNumber, world_->refusalDescription);
         }
         initialized_ = true;
+        return {};
     }
 
     bool initialized_ = false;
 };
 
-class DbDirectory : public NotesHandle {
+class DbDirectory : public NotesHandle<DbDirectory> {
 public:
-    explicit DbDirectory(std::shared_ptr<NotesWorld> world)
-        : NotesHandle(std::move(world), L"NotesDbDirectory") {}
+    explicit DbDirectory(std::shared_ptr<NotesWorld> world) : ProductHandle(std::move(world), L"NotesDbDirectory") {}
 
 private:
-    MemberTable Members() const override {
-        static const std::array table{
-            MemberInfo{.name = L"OpenDatabase",
-                       .access = Access::Method,
-                       .parameters = {ValueType::Text, ValueType::Boolean},
-                       .required = 1},
-            MemberInfo{.name = L"OpenMailDatabase", .access = Access::Method},
+    Table Members() const override {
+        static const Row table[]{
+            {MethodMember(L"OpenDatabase", {ValueType::Text, ValueType::Boolean}, 1),
+             [](DbDirectory& self, const Call& call) { return self.Open(call.arguments[0].ToText()); }},
+            {MethodMember(L"OpenMailDatabase"),
+             [](DbDirectory& self, const Call&) { return self.Open(self.world_->mailDatabase); }},
         };
         return table;
     }
 
-    Variant Answer(const Call& call) override {
-        const std::wstring fileName = call.member.name == L"OpenMailDatabase"
-                                          ? world_->mailDatabase
-                                          : call.arguments[0].ToText();
+    Variant Open(const std::wstring& fileName) {
         const auto database = world_->FindDatabase(fileName);
         if (!database) throw NotesError(L"File does not exist (" + fileName + L")");
         return MakeDatabase(world_, *database);
     }
 };
 
-class DateTime : public NotesHandle {
+class DateTime : public NotesHandle<DateTime> {
 public:
     DateTime(std::shared_ptr<NotesWorld> world, std::wstring text)
-        : NotesHandle(std::move(world), L"NotesDateTime"), text_(std::move(text)) {}
+        : ProductHandle(std::move(world), L"NotesDateTime"), text_(std::move(text)) {}
 
     const std::wstring& Text() const { return text_; }
 
 private:
-    MemberTable Members() const override {
-        static const std::array table{
-            MemberInfo{.name = L"LocalTime", .access = Access::ReadOnly, .type = ValueType::Text},
+    Table Members() const override {
+        // The stand-in reads no date from the text: it answers the text as it was given.
+        static const Row table[]{
+            {ReadOnlyMember(L"LocalTime", ValueType::Text),
+             [](DateTime& self, const Call&) { return Variant(self.text_); }},
         };
         return table;
     }
-
-    // The stand-in reads no date from the text: it answers the text as it was given.
-    Variant Answer(const Call&) override { return text_; }
 
     std::wstring text_;
 };

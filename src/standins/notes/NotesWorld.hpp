@@ -17,6 +17,8 @@ struct NotesWorld {
     // client then uses its own); or every call refused with `refusal`.
     enum class Login { Accept, WithoutArgument, Refuse };
 
+    static constexpr std::wstring_view kSource = L"Lotus Notes";
+
     Login login = Login::Accept;
     std::int32_t refusalNumber = 0;
     std::wstring refusalDescription;

@@ -1,5 +1,3 @@
-#include <array>
-
 #include "standins/outlook/OutlookHandle.hpp"
 
 namespace orvantis::standins {
@@ -10,37 +8,40 @@ ObjectRef Subfolder(const std::shared_ptr<OutlookWorld>& world, FolderPath paren
     return MakeFolder(world, std::move(parent));
 }
 
-class Folders : public OutlookHandle {
+class Folders : public OutlookHandle<Folders> {
 public:
     Folders(std::shared_ptr<OutlookWorld> world, FolderPath parent)
-        : OutlookHandle(std::move(world), L"Folders"), parent_(std::move(parent)) {}
+        : ProductHandle(std::move(world), L"Folders"), parent_(std::move(parent)) {}
 
 private:
-    MemberTable Members() const override {
-        static const std::array table{
-            CountMember(),
+    Table Members() const override {
+        static const Row table[]{
+            {CountMember(), [](Folders& self, const Call&) { return Count(self.Children()); }},
             // By 1-based position or by name, as Outlook's Folders.Item takes either.
-            MemberInfo{.name = L"Item", .access = Access::ReadOnly, .type = ValueType::Object,
-                       .parameters = {ValueType::Any}, .required = 1, .dispatchId = 0},
-            NewEnumMember(),
+            {{.name = L"Item", .access = Access::ReadOnly, .type = ValueType::Object,
+              .parameters = {ValueType::Any}, .required = 1, .dispatchId = 0},
+             [](Folders& self, const Call& call) {
+                 return Subfolder(self.world_, self.parent_, self.Position(call.arguments[0]));
+             }},
+            // The enumerator may outlive this collection: it keeps the world, not this object.
+            {NewEnumMember(),
+             [](Folders& self, const Call&) {
+                 return self.Enumerate(self.Children().size(), [world = self.world_, parent = self.parent_](std::size_t i) {
+                     return Variant(Subfolder(world, parent, i));
+                 });
+             }},
         };
         return table;
     }
 
-    Variant Answer(const Call& call) override {
-        const auto& folders = parent_.empty() ? world_->stores : world_->FolderAt(parent_).containers;
-        const auto& name = call.member.name;
-        if (name == L"Count") return static_cast<std::int32_t>(folders.size());
-        if (name == L"Item") return Subfolder(world_, parent_, Position(folders, call.arguments[0]));
-        // The enumerator may outlive this collection: it keeps the world, not this object.
-        return Enumerate(folders.size(), [world = world_, parent = parent_](std::size_t i) {
-            return Variant(Subfolder(world, parent, i));
-        });
+    const std::vector<Container>& Children() const {
+        return parent_.empty() ? world_->stores : world_->FolderAt(parent_).containers;
     }
 
-    std::size_t Position(const std::vector<Container>& folders, const Variant& index) const {
+    std::size_t Position(const Variant& index) const {
+        const auto& folders = Children();
         const std::wstring* folderName = index.TextIf();
-        if (!folderName) return IndexIn(index, folders.size());
+        if (!folderName) return PositionIn(index, folders.size());
         for (std::size_t i = 0; i < folders.size(); ++i) {
             if (SameName(folders[i].name, *folderName)) return i;
         }
@@ -50,32 +51,27 @@ private:
     FolderPath parent_;
 };
 
-class Folder : public OutlookHandle {
+class Folder : public OutlookHandle<Folder> {
 public:
     Folder(std::shared_ptr<OutlookWorld> world, FolderPath path)
-        : OutlookHandle(std::move(world), L"MAPIFolder"), path_(std::move(path)) {}
+        : ProductHandle(std::move(world), L"MAPIFolder"), path_(std::move(path)) {}
 
 private:
-    MemberTable Members() const override {
-        static const std::array table{
-            MemberInfo{.name = L"Name", .access = Access::ReadOnly, .type = ValueType::Text},
-            MemberInfo{.name = L"DefaultItemType", .access = Access::ReadOnly, .type = ValueType::Long},
-            MemberInfo{.name = L"Folders", .access = Access::ReadOnly, .type = ValueType::Object},
-            MemberInfo{.name = L"Items", .access = Access::ReadOnly, .type = ValueType::Object},
+    Table Members() const override {
+        static const Row table[]{
+            {ReadOnlyMember(L"Name", ValueType::Text),
+             [](Folder& self, const Call&) { return Variant(self.world_->FolderAt(self.path_).name); }},
+            {ReadOnlyMember(L"DefaultItemType", ValueType::Long),
+             [](Folder& self, const Call&) {
+                 const Variant* type = self.world_->FolderAt(self.path_).Attribute(L"DefaultItemType");
+                 return type ? *type : Variant(outlook::kMailItem);
+             }},
+            {ReadOnlyMember(L"Folders", ValueType::Object),
+             [](Folder& self, const Call&) { return MakeFolders(self.world_, self.path_); }},
+            {ReadOnlyMember(L"Items", ValueType::Object),
+             [](Folder& self, const Call&) { return MakeItems(self.world_, self.path_); }},
         };
         return table;
-    }
-
-    Variant Answer(const Call& call) override {
-        const Container& folder = world_->FolderAt(path_);
-        const auto& name = call.member.name;
-        if (name == L"Name") return folder.name;
-        if (name == L"DefaultItemType") {
-            const Variant* type = folder.Attribute(L"DefaultItemType");
-            return type ? *type : Variant(outlook::kMailItem);
-        }
-        if (name == L"Folders") return MakeFolders(world_, path_);
-        return MakeItems(world_, path_);
     }
 
     FolderPath path_;

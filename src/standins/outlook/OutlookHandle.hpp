@@ -7,13 +7,8 @@
 
 namespace orvantis::standins {
 
-class OutlookHandle : public ProductHandle<OutlookWorld> {
-protected:
-    OutlookHandle(std::shared_ptr<OutlookWorld> world, std::wstring_view className);
-
-    // The element at a collection's 1-based index.
-    std::size_t IndexIn(const Variant& index, std::size_t count) const;
-};
+template <class Self>
+using OutlookHandle = ProductHandle<OutlookWorld, Self>;
 
 ObjectRef MakeNameSpace(std::shared_ptr<OutlookWorld> world);
 ObjectRef MakeFolders(std::shared_ptr<OutlookWorld> world, FolderPath parent);  // {}: the stores

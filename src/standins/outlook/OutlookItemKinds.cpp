@@ -8,19 +8,21 @@
 namespace orvantis::standins {
 namespace {
 
-MemberInfo Property(std::wstring_view name, ValueType type, Variant initial) {
-    return {.name = name, .type = type, .initial = std::move(initial)};
+using Row = Answered<OutlookItem>;
+
+Row Property(std::wstring_view name, ValueType type, Variant initial) {
+    return {{.name = name, .type = type, .initial = std::move(initial)}, &OutlookItem::Property};
 }
 
-MemberInfo Text(std::wstring_view name) { return Property(name, ValueType::Text, Variant(L"")); }
+Row Text(std::wstring_view name) { return Property(name, ValueType::Text, Variant(L"")); }
 
 // Outlook shows a date that was never set as "None", which it stores as 4501-01-01.
-MemberInfo Date(std::wstring_view name) {
+Row Date(std::wstring_view name) {
     static const DateValue none{*MakeDate(CivilTime{4501, 1, 1, 0, 0, 0})};
     return Property(name, ValueType::Date, Variant(none));
 }
 
-MemberInfo Save() { return {.name = L"Save", .access = Access::Method}; }
+Row Save() { return {MethodMember(L"Save"), &OutlookItem::Save}; }
 
 const std::array<OutlookItemKind, 3>& Kinds() {
     // AddPicture stays last: older versions answer the table without it.
@@ -32,8 +34,7 @@ const std::array<OutlookItemKind, 3>& Kinds() {
         Text(L"BusinessAddressPostalCode"), Text(L"BusinessAddressCountry"),
         Text(L"BusinessTelephoneNumber"), Text(L"BusinessFaxNumber"), Text(L"Body"),
         Text(L"BusinessHomePage"), Text(L"JobTitle"), Text(L"CustomerID"), Save(),
-        MemberInfo{.name = L"AddPicture", .access = Access::Method,
-                   .parameters = {ValueType::Text}, .required = 1},
+        Row{MethodMember(L"AddPicture", {ValueType::Text}), &OutlookItem::AddPicture},
     };
     // A new appointment carries the usual default reminder: on, 15 minutes before.
     static const std::array appointment{
@@ -74,7 +75,7 @@ const OutlookItemKind* ItemKindNamed(std::wstring_view name) {
     return nullptr;
 }
 
-MemberTable ItemMembers(const OutlookItemKind& kind, int majorVersion) {
+std::span<const Row> ItemMembers(const OutlookItemKind& kind, int majorVersion) {
     const bool hasPicture = kind.type == outlook::kContactItem;
     if (hasPicture && majorVersion < 11) return kind.members.first(kind.members.size() - 1);
     return kind.members;

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "standins/Members.hpp"
+#include "standins/outlook/OutlookItem.hpp"
 
 namespace orvantis::standins {
 
@@ -13,7 +13,7 @@ namespace orvantis::standins {
 struct OutlookItemKind {
     std::wstring_view name;
     std::int32_t type;
-    MemberTable members;
+    std::span<const Answered<OutlookItem>> members;
 };
 
 inline constexpr std::wstring_view kPictureField = L"Picture";
@@ -23,6 +23,6 @@ const OutlookItemKind* ItemKindNamed(std::wstring_view name);
 
 // The members an item of `kind` answers in an Outlook of that major version: AddPicture
 // came with Outlook 2003 (version 11).
-MemberTable ItemMembers(const OutlookItemKind& kind, int majorVersion);
+std::span<const Answered<OutlookItem>> ItemMembers(const OutlookItemKind& kind, int majorVersion);
 
 }  // namespace orvantis::standins

@@ -1,95 +1,44 @@
-#include <array>
-
 #include "automation/Text.hpp"
-#include "standins/WorldFile.hpp"
-#include "standins/outlook/OutlookHandle.hpp"
+#include "standins/outlook/OutlookItem.hpp"
 #include "standins/outlook/OutlookItemKinds.hpp"
 #include "standins/outlook/RestrictFilter.hpp"
 
 namespace orvantis::standins {
 namespace {
 
-constexpr std::int32_t kFileNotFound = -2147024894;  // 0x80070002
-
-// One item, saved or not. The handle works on its own copy, as Outlook does: nothing
-// reaches the folder before Save, which stores a new item or replaces the saved one.
-class OutlookItem : public OutlookHandle {
-public:
-    OutlookItem(std::shared_ptr<OutlookWorld> world, FolderPath folder, const OutlookItemKind& kind,
-                Item item)
-        : OutlookHandle(std::move(world), kind.name),
-          folder_(std::move(folder)), kind_(kind), item_(std::move(item)) {}
-
-private:
-    MemberTable Members() const override { return ItemMembers(kind_, world_->MajorVersion()); }
-
-    Variant Answer(const Call& call) override {
-        const auto& name = call.member.name;
-        if (name == L"Save") {
-            Save();
-        } else if (name == L"AddPicture") {
-            AddPicture(call.arguments[0].ToText());
-        } else if (call.kind == CallKind::PropertyPut) {
-            item_.Write(call.name, call.arguments.back());
-        } else {
-            const Field* field = item_.Find(name);
-            return field ? field->value : call.member.initial;
-        }
-        return {};
-    }
-
-    void Save() { world_->FolderAt(folder_).Save(item_, world_->lastItemId); }
-
-    // The file is read now, as Outlook reads it during the call.
-    void AddPicture(const std::wstring& path) {
-        const auto bytes = ReadFileBytes(path);
-        if (!bytes) throw ProductError(kFileNotFound, L"Cannot find the file " + path + L".");
-        item_.Write(kPictureField, Variant()).productValue = {{"picture", {{"bytes", HexOf(*bytes)}}}};
-    }
-
-    FolderPath folder_;
-    const OutlookItemKind& kind_;
-    Item item_;
-};
-
 // A saved item, as a new object on its own copy; null once it is no longer in the folder.
 ObjectRef StoredItem(const std::shared_ptr<OutlookWorld>& world, const FolderPath& folder,
                      std::uint64_t id) {
     const Item* item = world->FolderAt(folder).ItemWithId(id);
     if (!item) return nullptr;
-    Item copy = *item;
-    copy.writes.clear();
-    return std::make_shared<OutlookItem>(world, folder, *ItemKindNamed(item->kind), std::move(copy));
+    return std::make_shared<OutlookItem>(world, folder, *ItemKindNamed(item->kind), *item);  // with no writes: a stored item has none
 }
 
 // A folder's saved items, or those of them that every filter of a Restrict chain matches.
-class Items : public OutlookHandle {
+class Items : public OutlookHandle<Items> {
 public:
     Items(std::shared_ptr<OutlookWorld> world, FolderPath folder, std::vector<RestrictFilter> filters)
-        : OutlookHandle(std::move(world), L"Items"), folder_(std::move(folder)),
-          filters_(std::move(filters)) {}
+        : ProductHandle(std::move(world), L"Items"), folder_(std::move(folder)), filters_(std::move(filters)) {}
 
 private:
-    MemberTable Members() const override {
-        static const std::array table{
-            CountMember(),
-            ItemByPositionMember(),
-            NewEnumMember(),
-            MemberInfo{.name = L"Add", .access = Access::Method, .parameters = {ValueType::Any}},
-            MemberInfo{.name = L"Restrict", .access = Access::Method,
-                       .parameters = {ValueType::Text}, .required = 1},
+    Table Members() const override {
+        static const Row table[]{
+            {CountMember(), [](Items& self, const Call&) { return Count(self.VisibleIds()); }},
+            {ItemByPositionMember(),
+             [](Items& self, const Call& call) {
+                 const auto visible = self.VisibleIds();
+                 return StoredItem(self.world_, self.folder_, visible[self.PositionIn(call.arguments[0], visible.size())]);
+             }},
+            {NewEnumMember(), &Items::NewEnum},
+            {MethodMember(L"Add", {ValueType::Any}, 0), &Items::Add},
+            {MethodMember(L"Restrict", {ValueType::Text}), &Items::Restrict},
         };
         return table;
     }
 
-    Variant Answer(const Call& call) override {
-        const auto& name = call.member.name;
-        if (name == L"Add") return Add(call.arguments[0]);
-        if (name == L"Restrict") return Restrict(call.arguments[0].ToText());
-        const auto visible = VisibleIds();
-        if (name == L"Count") return static_cast<std::int32_t>(visible.size());
-        if (name == L"Item") return StoredItem(world_, folder_, visible[IndexIn(call.arguments[0], visible.size())]);
-        // The enumerator may outlive this collection: it keeps the world, not this object.
+    // The enumerator may outlive this collection: it keeps the world, not this object.
+    Variant NewEnum(const Call&) {
+        auto visible = VisibleIds();
         return Enumerate(visible.size(), [world = world_, folder = folder_, visible](std::size_t i) {
             return Variant(StoredItem(world, folder, visible[i]));
         });
@@ -103,7 +52,8 @@ private:
         return kind ? *kind : *ItemKindOfType(outlook::kContactItem);
     }
 
-    Variant Add(const Variant& type) {
+    Variant Add(const Call& call) {
+        const Variant& type = call.arguments[0];
         const std::int32_t itemType =
             type.GetKind() == Variant::Kind::Missing ? FolderKind().type : type.ToLong();
         auto item = MakeNewItem(world_, folder_, itemType);
@@ -111,10 +61,11 @@ private:
         return item;
     }
 
-    Variant Restrict(const std::wstring& text) {
+    Variant Restrict(const Call& call) {
+        const std::wstring text = call.arguments[0].ToText();
         auto filter = ParseRestrictFilter(text);
         if (!filter) throw ProductError(L"Cannot parse condition. Error at \"" + text + L"\".");
-        const MemberInfo* property = FindMember(FolderKind().members, Member(filter->property));
+        const auto* property = FindMember(FolderKind().members, Member(filter->property));
         if (!property || property->access == Access::Method) {
             throw ProductError(L"The property \"" + filter->property + L"\" is unknown.");
         }

@@ -1,5 +1,3 @@
-#include <array>
-
 #include "standins/outlook/OutlookHandle.hpp"
 #include "standins/outlook/OutlookStandIn.hpp"
 
@@ -16,76 +14,69 @@ std::optional<std::int32_t> DefaultFolderOfType(std::int32_t type) {
     }
 }
 
-class Application : public OutlookHandle {
+class Application : public OutlookHandle<Application> {
 public:
-    explicit Application(std::shared_ptr<OutlookWorld> world)
-        : OutlookHandle(std::move(world), L"Application") {}
+    explicit Application(std::shared_ptr<OutlookWorld> world) : ProductHandle(std::move(world), L"Application") {}
 
 private:
-    MemberTable Members() const override {
-        static const std::array table{
-            MemberInfo{.name = L"Version", .access = Access::ReadOnly, .type = ValueType::Text},
-            MemberInfo{.name = L"GetNamespace", .access = Access::Method,
-                       .parameters = {ValueType::Text}, .required = 1},
-            MemberInfo{.name = L"CreateItem", .access = Access::Method,
-                       .parameters = {ValueType::Long}, .required = 1},
-            MemberInfo{.name = L"Quit", .access = Access::Method},
+    Table Members() const override {
+        static const Row table[]{
+            {ReadOnlyMember(L"Version", ValueType::Text),
+             [](Application& self, const Call&) { return Variant(self.world_->version); }},
+            {MethodMember(L"GetNamespace", {ValueType::Text}), &Application::GetNamespace},
+            {MethodMember(L"CreateItem", {ValueType::Long}), &Application::CreateItem},
+            // The system never ends the user's Outlook.
+            {MethodMember(L"Quit"),
+             [](Application& self, const Call&) -> Variant {
+                 throw self.ProductError(errors::kInvalidArgument,
+                                         L"Quit refused: a caller must never ask Outlook to quit");
+             }},
         };
         return table;
     }
 
-    Variant Answer(const Call& call) override {
-        const auto& name = call.member.name;
-        if (name == L"Version") return world_->version;
-        if (name == L"GetNamespace") {
-            if (!SameName(call.arguments[0].ToText(), L"MAPI")) {
-                throw ProductError(L"The only name space is \"MAPI\".");
-            }
-            return MakeNameSpace(world_);
-        }
-        if (name == L"CreateItem") {
-            const std::int32_t type = call.arguments[0].ToLong();
-            const auto folderId = DefaultFolderOfType(type);
-            const auto folder = folderId ? world_->DefaultFolder(*folderId) : std::nullopt;
-            if (!folder) throw ProductError(L"Could not create the item.");
-            return MakeNewItem(world_, *folder, type);
-        }
-        // Quit: the system never ends the user's Outlook.
-        throw ProductError(errors::kInvalidArgument,
-                           L"Quit refused: a caller must never ask Outlook to quit");
+    Variant GetNamespace(const Call& call) {
+        if (!SameName(call.arguments[0].ToText(), L"MAPI")) throw ProductError(L"The only name space is \"MAPI\".");
+        return MakeNameSpace(world_);
+    }
+
+    Variant CreateItem(const Call& call) {
+        const std::int32_t type = call.arguments[0].ToLong();
+        const auto folderId = DefaultFolderOfType(type);
+        const auto folder = folderId ? world_->DefaultFolder(*folderId) : std::nullopt;
+        if (!folder) throw ProductError(L"Could not create the item.");
+        return MakeNewItem(world_, *folder, type);
     }
 };
 
-class NameSpace : public OutlookHandle {
+class NameSpace : public OutlookHandle<NameSpace> {
 public:
-    explicit NameSpace(std::shared_ptr<OutlookWorld> world)
-        : OutlookHandle(std::move(world), L"NameSpace") {}
+    explicit NameSpace(std::shared_ptr<OutlookWorld> world) : ProductHandle(std::move(world), L"NameSpace") {}
 
 private:
-    MemberTable Members() const override {
-        static const std::array table{
-            MemberInfo{.name = L"Logon", .access = Access::Method,
-                       .parameters = {ValueType::Text, ValueType::Text, ValueType::Boolean,
-                                      ValueType::Boolean}},
-            MemberInfo{.name = L"Logoff", .access = Access::Method},
-            MemberInfo{.name = L"GetDefaultFolder", .access = Access::Method,
-                       .parameters = {ValueType::Long}, .required = 1},
-            MemberInfo{.name = L"Folders", .access = Access::ReadOnly, .type = ValueType::Object},
+    Table Members() const override {
+        static const Row table[]{
+            {MethodMember(L"Logon", {ValueType::Text, ValueType::Text, ValueType::Boolean, ValueType::Boolean}, 0),
+             [](NameSpace& self, const Call&) {
+                 ++self.world_->logons;
+                 return Variant();
+             }},
+            {MethodMember(L"Logoff"),
+             [](NameSpace& self, const Call&) {
+                 ++self.world_->logoffs;
+                 return Variant();
+             }},
+            {MethodMember(L"GetDefaultFolder", {ValueType::Long}), &NameSpace::GetDefaultFolder},
+            {ReadOnlyMember(L"Folders", ValueType::Object),
+             [](NameSpace& self, const Call&) { return MakeFolders(self.world_, {}); }},
         };
         return table;
     }
 
-    Variant Answer(const Call& call) override {
-        const auto& name = call.member.name;
-        if (name == L"Logon") ++world_->logons;
-        if (name == L"Logoff") ++world_->logoffs;
-        if (name == L"Folders") return MakeFolders(world_, {});
-        if (name == L"GetDefaultFolder") {
-            const auto folder = world_->DefaultFolder(call.arguments[0].ToLong());
-            if (!folder) throw ProductError(L"The attempted operation failed. An object could not be found.");
-            return MakeFolder(world_, *folder);
-        }
-        return {};
+    Variant GetDefaultFolder(const Call& call) {
+        const auto folder = world_->DefaultFolder(call.arguments[0].ToLong());
+        if (!folder) throw ProductError(L"The attempted operation failed. An object could not be found.");
+        return MakeFolder(world_, *folder);
     }
 };
 

@@ -30,6 +30,10 @@ using FolderPath = std::vector<std::size_t>;
 // What a running Outlook holds: its version, its stores (top-level folders) with their
 // folders and saved items. Every Outlook.Application created shares one world.
 struct OutlookWorld {
+    static constexpr std::wstring_view kSource = L"Microsoft Outlook";
+    // Outlook's error for a collection's position outside it, whatever the position.
+    static std::wstring NoElementAt(std::int32_t) { return L"Array index out of bounds."; }
+
     std::wstring version = L"16.0.0.0";
     std::vector<Container> stores;
     Ledger ledger;

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "TemporaryHome.hpp"
 #include "fakes/Errors.hpp"
 #include "platform/posix/NativeSettingsStore.hpp"
 
@@ -20,23 +21,10 @@ using test::ErrorNumberOf;
 constexpr wchar_t kApp[] = L"OrvantisAgent";
 constexpr wchar_t kSection[] = L"Configuration";
 
-// Each test gets its own home and configuration folder.
-class PosixSettings : public ::testing::Test {
+class PosixSettings : public test::TemporaryHome {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "orvantis-settings-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        root = pattern;
-        setenv("HOME", (root / "home").c_str(), 1);
-        setenv("XDG_CONFIG_HOME", (root / "config").c_str(), 1);
-    }
-    void TearDown() override { fs::remove_all(root); }
-
     fs::path File() const { return root / "config" / "OrvantisAgent" / "Configuration.ini"; }
-    std::string FileText() const {
-        std::ifstream in(File(), std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
+    std::string FileText() const { return BytesOf(File()); }
     void PutFile(const std::string& text) const {
         fs::create_directories(File().parent_path());
         std::ofstream(File(), std::ios::binary) << text;
@@ -45,7 +33,6 @@ protected:
         return ErrorNumberOf([&] { store.Read(kApp, kSection, key); });
     }
 
-    fs::path root;
     NativeSettingsStore store;
 };
 

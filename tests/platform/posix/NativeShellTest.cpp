@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "TemporaryHome.hpp"
 #include "automation/Unicode.hpp"
 #include "fakes/Errors.hpp"
 
@@ -15,22 +16,18 @@ namespace {
 
 using test::ErrorNumberOf;
 
-// A fresh HOME, with no XDG variable, for each test (each runs in a process of its own).
-class NativeShellTest : public ::testing::Test {
+// A fresh HOME (the temporary root itself), with no XDG variable, for each test.
+class NativeShellTest : public test::TemporaryHome {
 protected:
-    NativeShellTest() {
-        std::filesystem::remove_all(root);
-        std::filesystem::create_directories(root);
+    void SetUp() override {
+        TemporaryHome::SetUp();
         setenv("HOME", root.c_str(), 1);
         for (const char* name : {"XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_DESKTOP_DIR", "XDG_DOCUMENTS_DIR"}) {
             unsetenv(name);
         }
     }
-    ~NativeShellTest() override { std::filesystem::remove_all(root); }
     std::wstring Wide(const std::filesystem::path& path) const { return *WideFromUtf8(path.string()); }
 
-    const std::filesystem::path root =
-        std::filesystem::temp_directory_path() / ("orvantis-home-" + std::to_string(getpid()));
     NativeShell shell;
 };
 

@@ -1,0 +1,93 @@
+// The sealed secrets against the real (Wine) data-protection API and registry.
+
+#include "platform/windows/NativeSecretStore.hpp"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "fakes/Errors.hpp"
+#include "platform/windows/NativeRegistry.hpp"
+#include "platform/windows/Win32.hpp"
+#include <wincrypt.h>
+
+namespace orvantis::windows {
+namespace {
+
+using test::ErrorNumberOf;
+
+constexpr wchar_t kName[] = L"OrvantisTestSecret";
+
+class WindowsSecrets : public ::testing::Test {
+protected:
+    void TearDown() override { RegDeleteKeyValueW(HKEY_CURRENT_USER, NativeSecretStore::kKey, kName); }
+
+    static std::vector<BYTE> Stored(DWORD& type) {
+        HKEY key = nullptr;
+        std::vector<BYTE> data;
+        if (RegOpenKeyExW(HKEY_CURRENT_USER, NativeSecretStore::kKey, 0, KEY_QUERY_VALUE, &key) ==
+            ERROR_SUCCESS) {
+            QueryValue(key, kName, type, data);
+            RegCloseKey(key);
+        }
+        return data;
+    }
+    static void Put(DWORD type, const std::vector<BYTE>& data) {
+        ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, NativeSecretStore::kKey, kName, type,
+                                  data.data(), static_cast<DWORD>(data.size())),
+                  ERROR_SUCCESS);
+    }
+    // Base64 by the system's own encoder.
+    static std::string Base64(const std::string& bytes) {
+        DWORD size = 0;
+        const auto* data = reinterpret_cast<const BYTE*>(bytes.data());
+        const DWORD flags = CRYPT_STRING_BASE64 | CRYPT_STRING_NOCRLF;
+        CryptBinaryToStringA(data, static_cast<DWORD>(bytes.size()), flags, nullptr, &size);
+        std::string text(size, '\0');
+        CryptBinaryToStringA(data, static_cast<DWORD>(bytes.size()), flags, text.data(), &size);
+        text.resize(size);
+        return text;
+    }
+
+    NativeSecretStore store;
+};
+
+TEST_F(WindowsSecrets, RoundTripThroughTheDataProtectionApi) {
+    EXPECT_EQ(store.Read(kName), std::nullopt);
+    for (const std::wstring secret : {L"", L"p\u00e4ss w\u00f6rd \u20ac\U0001F511"}) {
+        store.Write(kName, secret);
+        EXPECT_EQ(NativeSecretStore().Read(kName), secret);
+    }
+}
+
+// Neither the text nor its Base64 (of UTF-16 or UTF-8) is in the registry value.
+TEST_F(WindowsSecrets, TheRegistryHoldsOnlyTheSealedBlob) {
+    const std::wstring secret = L"correct horse battery staple";
+    store.Write(kName, secret);
+    DWORD type = 0;
+    const std::vector<BYTE> stored = Stored(type);
+    EXPECT_EQ(type, static_cast<DWORD>(REG_BINARY));
+    const std::string blob(stored.begin(), stored.end());
+    const std::string utf16(reinterpret_cast<const char*>(secret.data()), secret.size() * 2);
+    const std::string utf8(secret.begin(), secret.end());
+    for (const std::string& plain : {utf16, utf8, Base64(utf16), Base64(utf8)}) {
+        ASSERT_FALSE(plain.empty());
+        EXPECT_EQ(blob.find(plain.substr(0, 12)), std::string::npos) << plain;
+    }
+}
+
+TEST_F(WindowsSecrets, ABlobThatDoesNotUnsealOrIsNoBlobIsRefused) {
+    store.Write(kName, L"secret");
+    DWORD type = 0;
+    std::vector<BYTE> tampered = Stored(type);
+    ASSERT_GT(tampered.size(), 8u);
+    tampered[tampered.size() - 4] ^= 0x5a;
+    Put(REG_BINARY, tampered);
+    EXPECT_EQ(ErrorNumberOf([&] { store.Read(kName); }), 70);
+    Put(REG_SZ, {'s', 0, 0, 0});
+    EXPECT_EQ(ErrorNumberOf([&] { store.Read(kName); }), 321);
+}
+
+}  // namespace
+}  // namespace orvantis::windows
