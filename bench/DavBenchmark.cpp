@@ -7,7 +7,6 @@
 // The settings it keeps go to the per-user settings folder: run it with XDG_CONFIG_HOME set to
 // a folder of its own (scripts/dav-benchmark does, with a private Radicale).
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -53,19 +52,6 @@ public:
         return {DialogAnswer::Button::Close, view.controls};
     }
 };
-
-double Seconds(Host& host, const std::wstring& document) {
-    OrvantisAgent agent(host);
-    Variant text(document);
-    const auto start = std::chrono::steady_clock::now();
-    agent.LoadXML(text);
-    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-    if (!agent.isOk()) {
-        std::fprintf(stderr, "the load did not finish\n");
-        std::exit(1);
-    }
-    return elapsed.count();
-}
 
 // An address book of its own for each count, so that its first load creates every contact.
 std::string MakeAddressBook(Http& http, const HttpSettings& login, const std::string& url,
@@ -117,7 +103,7 @@ int main(int argc, char** argv) {
 
     std::printf("%-28s %9s %10s %7s %13s\n", "", "seconds", "items/s", "ratio", "requests/item");
     for (const std::size_t contacts : counts) {
-        const double bare = Seconds(machine, ContactDocument(contacts, L""));
+        const double bare = SecondsToLoad(machine, ContactDocument(contacts, L""));
         const std::string book = MakeAddressBook(http, login, url, contacts);
         ConfigUtilities::SaveDavAddressBook(host, WideFromUtf8(book).value_or(L""));
         const std::wstring document = ContactDocument(contacts, L"dav");
@@ -130,7 +116,7 @@ int main(int argc, char** argv) {
         row("bare load (no target)", bare, 0);
         for (const char* pass : {"into the server (first)", "into the server (again)"}) {
             const std::size_t before = http.sent;
-            const double seconds = Seconds(host, document);
+            const double seconds = SecondsToLoad(host, document);
             row(pass, seconds, http.sent - before);
         }
     }

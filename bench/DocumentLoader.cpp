@@ -1,5 +1,9 @@
 #include "DocumentLoader.hpp"
 
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
 #include "control/OrvantisAgent.hpp"
 
 namespace orvantis::bench {
@@ -11,6 +15,19 @@ bool DocumentLoader::Load(Variant& document) {
     const int shownBefore = ui_.shown;
     agent.LoadXML(document);
     return agent.isOk() && ui_.shown == shownBefore;
+}
+
+double SecondsToLoad(Host& host, const std::wstring& document) {
+    OrvantisAgent agent(host);
+    Variant text(document);
+    const auto start = std::chrono::steady_clock::now();
+    agent.LoadXML(text);
+    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+    if (!agent.isOk()) {
+        std::fprintf(stderr, "the load did not finish\n");
+        std::exit(1);
+    }
+    return elapsed.count();
 }
 
 }  // namespace orvantis::bench

@@ -33,4 +33,8 @@ private:
     std::unique_ptr<NativeHost> native_;
 };
 
+// The seconds one LoadXML of the document takes on the host; a load that does not run to its
+// end ends the benchmark, whose figures would mean nothing.
+double SecondsToLoad(Host& host, const std::wstring& document);
+
 }  // namespace orvantis::bench

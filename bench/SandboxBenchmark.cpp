@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "DocumentLoader.hpp"
 #include "ItemDocument.hpp"
 #include "ProcessMemory.hpp"
 #include "control/OrvantisAgent.hpp"
@@ -63,18 +64,10 @@ struct Run {
 // `held`: what the process held before the product's first load, so that the second load's
 // peak counts the world the first one left.
 Run Time(Host& host, const std::wstring& document, std::optional<long long> held = std::nullopt) {
-    OrvantisAgent agent(host);
-    Variant text(document);
     const long long now = HeldWithPeakReset();
     const long long before = held.value_or(now);
-    const auto start = std::chrono::steady_clock::now();
-    agent.LoadXML(text);
-    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-    if (!agent.isOk()) {
-        std::fprintf(stderr, "the load did not finish\n");
-        std::exit(1);
-    }
-    return {elapsed.count(), StatusBytes("VmHWM") - before};
+    const double seconds = SecondsToLoad(host, document);
+    return {seconds, StatusBytes("VmHWM") - before};
 }
 
 std::size_t ItemsIn(const std::vector<standins::Container>& containers) {

@@ -24,52 +24,31 @@ constexpr char kHomesQuery[] =
     R"(xmlns:C="urn:ietf:params:xml:ns:caldav"><D:prop><A:addressbook-home-set/>)"
     R"(<C:calendar-home-set/></D:prop></D:propfind>)";
 
-// Each kind: where its pick is kept, what its dialog says, what it is called in an error.
-struct KindText {
+// Each kind, in ItemKind's order: where its pick is kept, what its dialog says, what it is
+// called in an error, and the component a calendar must take for it (none for contacts).
+struct KindRow {
+    std::wstring (*kept)(Host& host);
+    void (*keep)(Host& host, const std::wstring& url);
     const wchar_t* caption;
     const wchar_t* label;
     const wchar_t* what;
+    const char* component;
 };
-KindText TextOf(ItemKind kind) {
-    switch (kind) {
-        case ItemKind::Contact:
-            return {L"Select the Address book", L"Available Address book:", L"address book"};
-        case ItemKind::Event:
-            return {L"Select the calendar", L"Calendars for events:", L"calendar for events"};
-        case ItemKind::Todo:
-            break;
-    }
-    return {L"Select the task list", L"Calendars for tasks:", L"calendar for tasks"};
-}
-
-std::wstring Kept(Host& host, ItemKind kind) {
-    switch (kind) {
-        case ItemKind::Contact:
-            return ConfigUtilities::GetDavAddressBook(host);
-        case ItemKind::Event:
-            return ConfigUtilities::GetDavCalendar(host);
-        case ItemKind::Todo:
-            break;
-    }
-    return ConfigUtilities::GetDavTaskCalendar(host);
-}
-
-void Keep(Host& host, ItemKind kind, const std::wstring& url) {
-    switch (kind) {
-        case ItemKind::Contact:
-            return ConfigUtilities::SaveDavAddressBook(host, url);
-        case ItemKind::Event:
-            return ConfigUtilities::SaveDavCalendar(host, url);
-        case ItemKind::Todo:
-            return ConfigUtilities::SaveDavTaskCalendar(host, url);
-    }
-}
+constexpr KindRow kKinds[] = {
+    {ConfigUtilities::GetDavAddressBook, ConfigUtilities::SaveDavAddressBook,
+     L"Select the Address book", L"Available Address book:", L"address book", nullptr},
+    {ConfigUtilities::GetDavCalendar, ConfigUtilities::SaveDavCalendar, L"Select the calendar",
+     L"Calendars for events:", L"calendar for events", "VEVENT"},
+    {ConfigUtilities::GetDavTaskCalendar, ConfigUtilities::SaveDavTaskCalendar,
+     L"Select the task list", L"Calendars for tasks:", L"calendar for tasks", "VTODO"},
+};
+const KindRow& RowOf(ItemKind kind) { return kKinds[static_cast<std::size_t>(kind)]; }
 
 bool Takes(const Resource& properties, ItemKind kind) {
-    if (kind == ItemKind::Contact) return properties.isAddressBook;
+    const char* component = RowOf(kind).component;
+    if (!component) return properties.isAddressBook;
     if (!properties.isCalendar) return false;
     if (properties.components.empty()) return true;
-    const char* component = kind == ItemKind::Event ? "VEVENT" : "VTODO";
     return std::find(properties.components.begin(), properties.components.end(), component) !=
            properties.components.end();
 }
@@ -85,15 +64,15 @@ protected:
     DialogView Load(Host&) override {
         std::vector<std::wstring> names;
         for (const auto& collection : collections_) names.push_back(collection.name);
-        DialogView view = AddressBookView(TextOf(kind_).caption, std::move(names), true);
-        view.controls.front().text = TextOf(kind_).label;
+        DialogView view = AddressBookView(RowOf(kind_).caption, std::move(names), true);
+        view.controls.front().text = RowOf(kind_).label;
         return view;
     }
     DialogOutcome OnOk(Host& host) override {
         const int selection = Control(kAddressBookList).selection;
         if (selection >= 0 && static_cast<std::size_t>(selection) < collections_.size()) {
             picked = collections_[static_cast<std::size_t>(selection)].url;
-            Keep(host, kind_, WideFromUtf8(*picked).value_or(L""));
+            RowOf(kind_).keep(host, WideFromUtf8(*picked).value_or(L""));
         }
         return DialogOutcome::Unload;
     }
@@ -172,11 +151,11 @@ std::vector<Collection> Collections::Taking(ItemKind kind) const {
 }
 
 std::string CollectionChooser::For(ItemKind kind) {
-    const std::wstring kept = Kept(server_.host(), kind);
+    const std::wstring kept = RowOf(kind).kept(server_.host());
     if (!kept.empty()) return AsCollection(Resolve(server_.Url(), Utf8FromWide(kept)));
     if (auto asked = Ask(kind)) return *asked;
     throw AutomationError::Standard(errors::kPathNotFound,
-                                    L"the server " + ServerName() + L" offers no " + TextOf(kind).what);
+                                    L"the server " + ServerName() + L" offers no " + RowOf(kind).what);
 }
 
 std::wstring CollectionChooser::ServerName() const {
@@ -188,14 +167,14 @@ std::optional<std::string> CollectionChooser::Ask(ItemKind kind) {
     std::vector<Collection> taking = found_->Taking(kind);
     if (taking.empty()) return std::nullopt;
     if (taking.size() == 1) {
-        Keep(server_.host(), kind, WideFromUtf8(taking[0].url).value_or(L""));
+        RowOf(kind).keep(server_.host(), WideFromUtf8(taking[0].url).value_or(L""));
         return taking[0].url;
     }
     CollectionDialog dialog(kind, std::move(taking));
     ShowModally(dialog, server_.host());
     if (!dialog.picked) {
         throw AutomationError::Standard(errors::kPathNotFound,
-                                        L"no " + std::wstring(TextOf(kind).what) + L" of " +
+                                        L"no " + std::wstring(RowOf(kind).what) + L" of " +
                                             ServerName() + L" was chosen");
     }
     return *dialog.picked;

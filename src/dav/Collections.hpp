@@ -9,6 +9,7 @@
 namespace orvantis::dav {
 
 // The kinds of item a collection may take.
+// In this order: Collections.cpp keeps a row per kind.
 enum class ItemKind { Contact, Event, Todo };
 
 struct Collection {
