@@ -25,6 +25,11 @@
 #include "platform/NativeHost.hpp"
 #include "platform/ObjectCatalog.hpp"
 #include "standins/Sandbox.hpp"
+#include "standins/act/ActWorld.hpp"
+#include "standins/goldmine/GoldMineWorld.hpp"
+#include "standins/groupwise/GroupWiseWorld.hpp"
+#include "standins/notes/NotesWorld.hpp"
+#include "standins/outlook/OutlookWorld.hpp"
 
 namespace orvantis::bench {
 namespace {
@@ -83,12 +88,19 @@ struct Held {
     std::size_t calls = 0;
 };
 
+template <class World>
+Held HeldIn(standins::Sandbox& sandbox, std::size_t (*items)(const World&)) {
+    auto& world = sandbox.WorldOf<World>();
+    return {items(world), world.ledger.calls.size()};
+}
+
 Held HeldBy(standins::Sandbox& sandbox, const std::wstring& product) {
-    if (product == L"outlook") return {ItemsIn(sandbox.Outlook().stores), sandbox.Outlook().ledger.calls.size()};
-    if (product == L"notes") return {ItemsIn(sandbox.Notes().databases), sandbox.Notes().ledger.calls.size()};
-    if (product == L"act") return {ItemsIn(sandbox.Act().databases), sandbox.Act().ledger.calls.size()};
-    if (product == L"goldmine") return {sandbox.GoldMine().contacts.size(), sandbox.GoldMine().ledger.calls.size()};
-    return {ItemsIn(sandbox.GroupWise().ToData().containers), sandbox.GroupWise().ledger.calls.size()};
+    using namespace standins;
+    if (product == L"outlook") return HeldIn<OutlookWorld>(sandbox, [](const OutlookWorld& w) { return ItemsIn(w.stores); });
+    if (product == L"notes") return HeldIn<NotesWorld>(sandbox, [](const NotesWorld& w) { return ItemsIn(w.databases); });
+    if (product == L"act") return HeldIn<ActWorld>(sandbox, [](const ActWorld& w) { return ItemsIn(w.databases); });
+    if (product == L"goldmine") return HeldIn<GoldMineWorld>(sandbox, [](const GoldMineWorld& w) { return w.contacts.size(); });
+    return HeldIn<GroupWiseWorld>(sandbox, [](const GroupWiseWorld& w) { return ItemsIn(w.ToData().containers); });
 }
 
 }  // namespace

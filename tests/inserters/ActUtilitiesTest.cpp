@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "StandInTest.hpp"
+#include "standins/act/ActWorld.hpp"
 
 namespace orvantis::test {
 namespace {
@@ -19,7 +20,7 @@ constexpr wchar_t kDatabase[] = L"C:\\ACT\\Database\\Contacts.dbf";
 
 class ActTest : public StandInTest {
 protected:
-    standins::ActWorld& act() { return sandbox.Act(); }
+    standins::ActWorld& act() { return sandbox.WorldOf<standins::ActWorld>(); }
     std::vector<standins::Item>& Records() { return act().databases.at(0).items; }
     // The login window keeps a showing per thread: each insertion runs on a thread of its own,
     // so that no test sees another's window.

@@ -10,6 +10,7 @@
 #include "StandInTest.hpp"
 #include "inserters/goldmine/GoldmineDialog.hpp"
 #include "support/ConfigUtilities.hpp"
+#include "standins/goldmine/GoldMineWorld.hpp"
 
 namespace orvantis::test {
 namespace {
@@ -25,7 +26,7 @@ protected:
         EXPECT_LE(goldmine().mostFieldsAlive, 1u);
     }
 
-    standins::GoldMineWorld& goldmine() { return sandbox.GoldMine(); }
+    standins::GoldMineWorld& goldmine() { return sandbox.WorldOf<standins::GoldMineWorld>(); }
     Host& host() { return host_; }
     void Store(const std::wstring& user, const std::wstring& password) {
         ConfigUtilities::SaveGoldmineUser(host(), user);

@@ -8,6 +8,7 @@
 #include "exports/ContactSamples.hpp"
 #include "inserters/groupwise/GroupWiseDialog.hpp"
 #include "inserters/groupwise/GroupWiseUtilities.hpp"
+#include "standins/groupwise/GroupWiseWorld.hpp"
 #include "support/ConfigUtilities.hpp"
 
 namespace orvantis::test {
@@ -30,7 +31,7 @@ protected:
     }
 
     Host& host() { return test.Get(); }
-    standins::GroupWiseWorld& groupwise() { return sandbox.GroupWise(); }
+    standins::GroupWiseWorld& groupwise() { return sandbox.WorldOf<standins::GroupWiseWorld>(); }
     std::vector<standins::GroupWiseEntry>& Entries(std::size_t book) {
         return groupwise().addressBooks.at(book).entries;
     }

@@ -9,6 +9,7 @@
 #include "StandInTest.hpp"
 #include "automation/DateTime.hpp"
 #include "inserters/notes/LotusUtilities.hpp"
+#include "standins/notes/NotesWorld.hpp"
 
 namespace orvantis::test {
 namespace {
@@ -18,7 +19,7 @@ using Login = standins::NotesWorld::Login;
 
 class NotesTest : public StandInTest {
 protected:
-    standins::NotesWorld& notes() { return sandbox.Notes(); }
+    standins::NotesWorld& notes() { return sandbox.WorldOf<standins::NotesWorld>(); }
     std::vector<standins::Item>& Book() { return notes().Database(L"names.nsf").items; }
     std::vector<standins::Item>& Mail() { return notes().Database(L"mail.nsf").items; }
 
@@ -169,7 +170,7 @@ TEST_F(NotesTest, AFailedStepIsPassedOverSilently) {
         {[&] { fail(L"NotesDocument", L"ReplaceItemValue"); }, 1, 2, L" [ P.gif 41]"},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
-        sandbox.Notes() = standins::NotesWorld();
+        sandbox.WorldOf<standins::NotesWorld>() = standins::NotesWorld();
         files.refuseWrites = false;
         cases[i].arrange();
         AgentContact contact = Contact(L"C-1", L"P");

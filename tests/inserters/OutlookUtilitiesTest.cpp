@@ -9,6 +9,7 @@
 
 #include "StandInTest.hpp"
 #include "support/ConfigUtilities.hpp"
+#include "standins/outlook/OutlookWorld.hpp"
 
 namespace orvantis::test {
 namespace {
@@ -17,7 +18,7 @@ using namespace OutlookUtilities;
 
 class OutlookTest : public StandInTest {
 protected:
-    standins::OutlookWorld& outlook() { return sandbox.Outlook(); }
+    standins::OutlookWorld& outlook() { return sandbox.WorldOf<standins::OutlookWorld>(); }
     std::vector<standins::Item>& Folder(std::int32_t id) {
         return outlook().DefaultFolderContainer(id).items;
     }

@@ -5,6 +5,7 @@
 #include "fakes/Errors.hpp"
 #include "fakes/TestHost.hpp"
 #include "items/AgentContact.hpp"
+#include "standins/Ledger.hpp"
 #include "standins/Sandbox.hpp"
 
 namespace orvantis::test {

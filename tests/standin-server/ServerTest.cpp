@@ -18,6 +18,7 @@
 #include "platform/windows/DispatchObject.hpp"
 #include "platform/windows/ObjectDispatch.hpp"
 #include "standins/Sandbox.hpp"
+#include "standins/groupwise/GroupWiseWorld.hpp"
 
 namespace orvantis::test {
 namespace {
@@ -258,7 +259,7 @@ TEST_F(ServerTest, TheControlAsksForTheGroupWiseAddressBookBeforeEachContact) {
 
     // What each entry holds is the sandbox goldens' to check.
     standins::Sandbox saved(Folder());
-    const auto& books = saved.GroupWise().addressBooks;
+    const auto& books = saved.WorldOf<standins::GroupWiseWorld>().addressBooks;
     EXPECT_EQ(books[1].entries.size(), 3u);
     EXPECT_TRUE(books[2].entries.empty());
 }

@@ -12,6 +12,9 @@
 #include "automation/AutomationError.hpp"
 #include "standins/Sandbox.hpp"
 #include "standins/WorldFile.hpp"
+#include "standins/groupwise/GroupWiseWorld.hpp"
+#include "standins/notes/NotesWorld.hpp"
+#include "standins/outlook/OutlookWorld.hpp"
 
 namespace orvantis::test {
 namespace {
@@ -52,10 +55,10 @@ TEST_F(WorldFileTest, GoldenWorldLoadsAndSavesByteForByte) {
                                  "notes.json"};
     for (const char* file : files) WriteFile(directory_ / file, ReadFile(golden_ / file));
     standins::Sandbox sandbox(directory_);
-    EXPECT_EQ(sandbox.Outlook().version, L"11.0.5608.5606");
-    EXPECT_EQ(sandbox.GroupWise().ledger.failures.size(), 1u);
-    EXPECT_EQ(sandbox.Notes().login, standins::NotesWorld::Login::Refuse);
-    EXPECT_EQ(sandbox.Notes().mailDatabase, L"mail/ann.nsf");
+    EXPECT_EQ(sandbox.WorldOf<standins::OutlookWorld>().version, L"11.0.5608.5606");
+    EXPECT_EQ(sandbox.WorldOf<standins::GroupWiseWorld>().ledger.failures.size(), 1u);
+    EXPECT_EQ(sandbox.WorldOf<standins::NotesWorld>().login, standins::NotesWorld::Login::Refuse);
+    EXPECT_EQ(sandbox.WorldOf<standins::NotesWorld>().mailDatabase, L"mail/ann.nsf");
     EXPECT_EQ(sandbox.Describe(), ReadFile(golden_ / "sandbox.txt"));
     sandbox.Save();
     for (const char* file : files) {
@@ -122,7 +125,7 @@ TEST_F(WorldFileTest, SaveWritesOnlyTheWorldsThatChanged) {
     EXPECT_TRUE(fs::is_empty(directory_));
     const std::string savedElsewhere = ReadFile(golden_ / "act.json");
     WriteFile(directory_ / "act.json", savedElsewhere);
-    sandbox.Outlook().version = L"12.0.0.0";
+    sandbox.WorldOf<standins::OutlookWorld>().version = L"12.0.0.0";
     sandbox.Save();
     EXPECT_EQ(ReadFile(directory_ / "act.json"), savedElsewhere);
     EXPECT_NE(ReadFile(worldFile_).find("12.0.0.0"), std::string::npos);
@@ -136,7 +139,7 @@ TEST_F(WorldFileTest, FailedSaveNamesTheCause) {
     WriteFile(directory_ / "file", "x");
     const fs::path under = directory_ / "file" / "sandbox";
     standins::Sandbox sandbox(under);
-    sandbox.Outlook().version = L"12.0.0.0";
+    sandbox.WorldOf<standins::OutlookWorld>().version = L"12.0.0.0";
     try {
         sandbox.Save();
         ADD_FAILURE() << "saved under a file";
@@ -163,7 +166,7 @@ TEST_F(WorldFileTest, FileNamedOutsideAsciiIsRead) {
 // rest of its line reversed ("Evil<U+202E>gpj.exe" read as "Evilexe.jpg").
 TEST_F(WorldFileTest, ListingShowsBidirectionalControlsEscaped) {
     standins::Sandbox sandbox;
-    auto& store = sandbox.Outlook().stores.at(0);
+    auto& store = sandbox.WorldOf<standins::OutlookWorld>().stores.at(0);
     store.name = L"Evil\u202Egpj.exe";
     store.items.push_back({L"ContactItem", {{L"FullName", Variant(L"Ann\u2066e"), {}}}, 0, {}});
     const std::string listing = sandbox.Describe();
