@@ -1,5 +1,5 @@
 // The stand-in server hosted in-process, reached as the control reaches a product: through
-// the object port's DispatchObject, and through raw IDispatch where identifiers matter.
+// the object port's DispatchAsObject, and through raw IDispatch where identifiers matter.
 
 #include <gtest/gtest.h>
 
@@ -15,8 +15,8 @@
 #include "fakes/DialogDriver.hpp"
 #include "platform/windows/ComErrors.hpp"
 #include "platform/windows/ComObjectFactory.hpp"
-#include "platform/windows/DispatchObject.hpp"
-#include "platform/windows/ObjectDispatch.hpp"
+#include "platform/windows/DispatchAsObject.hpp"
+#include "platform/windows/ObjectAsDispatch.hpp"
 #include "standins/Sandbox.hpp"
 #include "standins/groupwise/GroupWiseWorld.hpp"
 
@@ -81,7 +81,7 @@ const ShownDialog::Control& ListOf(const ShownDialog& dialog) { return *DialogDr
 
 TEST_F(ServerTest, FixedIdentifiersReachTheObjectAndItsBridgeStaysInItsModule) {
     const ObjectRef folders = NameSpace()->Get(L"Folders").ToObject();
-    IDispatch& raw = *dynamic_cast<windows::DispatchObject&>(*folders).Dispatch();
+    IDispatch& raw = *dynamic_cast<windows::DispatchAsObject&>(*folders).Dispatch();
     // Invoked by number with one argument, as a client that knows only the number does.
     const auto invoke = [&](DISPID id, OwnedVariant& result, EXCEPINFO& exception) {
         VARIANT position{};
@@ -102,8 +102,8 @@ TEST_F(ServerTest, FixedIdentifiersReachTheObjectAndItsBridgeStaysInItsModule) {
 
     // The server's bridge is foreign here, though it is the same code: its Object lives on
     // the server's heap. This module's own bridge still comes back as its Object.
-    EXPECT_EQ(windows::ObjectDispatch::Unwrap(&raw), nullptr);
-    EXPECT_EQ(windows::ObjectDispatch::Unwrap(windows::ObjectDispatch::Wrap(folders).Get()), folders);
+    EXPECT_EQ(windows::ObjectAsDispatch::Unwrap(&raw), nullptr);
+    EXPECT_EQ(windows::ObjectAsDispatch::Unwrap(windows::ObjectAsDispatch::Wrap(folders).Get()), folders);
 }
 
 TEST_F(ServerTest, NamesAreAskedOncePerTypeAndTheWorldIsSavedAtTheEnd) {
