@@ -31,25 +31,12 @@ void InitializeLibXml() {
     });
 }
 
-// Appends UTF-8 that libxml2 has already validated to wide text; ASCII, the common case,
-// one byte per character without a detour.
+// Appends UTF-8 that libxml2 has already validated to wide text.
 void AppendWide(std::wstring& out, const xmlChar* text, std::size_t length) {
-    const xmlChar* const end = text + length;
-    while (text < end) {
-        const xmlChar* other = text;
-        while (other < end && *other < 0x80) ++other;
-        const std::size_t start = out.size();
-        out.resize(start + static_cast<std::size_t>(other - text));
-        std::copy(text, other, out.begin() + static_cast<std::ptrdiff_t>(start));
-        text = other;
-        while (text < end && *text >= 0x80) ++text;
-        if (other == text) continue;
-        const std::string_view run(reinterpret_cast<const char*>(other), text - other);
-        out += WideFromUtf8(run).value_or(L"\uFFFD");
-    }
+    AppendWideFromUtf8(out, std::string_view(reinterpret_cast<const char*>(text), length));
 }
 
-// The reverse, for the text handed to the parser.
+// UTF-8 to hand the parser.
 void AppendUtf8(std::string& out, std::wstring_view text) {
     const auto isAscii = [](wchar_t c) { return static_cast<std::uint32_t>(c) < 0x80; };
     for (auto at = text.begin(); at != text.end();) {
@@ -64,9 +51,9 @@ void AppendUtf8(std::string& out, std::wstring_view text) {
 }
 
 // Builds the core's document straight from libxml2's SAX events: no libxml2 tree is made,
-// and each piece of text is converted once. It stops the parser at what the control refuses:
-// a document type declaration (the door to entities, internal or external, and to expansion
-// bombs) and nesting deeper than MSXML allows.
+// and character data is kept as the UTF-8 libxml2 hands it. It stops the parser at what the
+// control refuses: a document type declaration (the door to entities, internal or external,
+// and to expansion bombs) and nesting deeper than MSXML allows.
 class DocumentBuilder {
 public:
     DocumentBuilder(XmlDocument& document, xmlParserCtxt& context)
@@ -99,9 +86,8 @@ public:
     void Characters(XmlNodeKind kind, const xmlChar* text, std::size_t length,
                     std::wstring_view name = {}) {
         if (refusal_) return;
-        buffer_.clear();
-        AppendWide(buffer_, text, length);
-        document_.AddCharacterData(kind, buffer_, name);
+        document_.AddUtf8CharacterData(
+            kind, std::string_view(reinterpret_cast<const char*>(text), length), name);
     }
     std::wstring Wide(const xmlChar* text) {
         std::wstring wide;
