@@ -33,10 +33,10 @@ std::vector<XmlDocument::NodeId> XmlDocument::ElementsByTagName(std::wstring_vie
     if (found == nameIds_.end()) return {};
     // Nodes are stored in document order, so one scan yields them in that order.
     std::vector<NodeId> elements;
-    for (NodeId id = 0; id < nodes_.size(); ++id) {
-        if (nodes_[id].kind == XmlNodeKind::Element && nodes_[id].name == found->second) {
-            elements.push_back(id);
-        }
+    NodeId id = 0;
+    for (const Node& node : nodes_) {
+        if (node.kind == XmlNodeKind::Element && node.name == found->second) elements.push_back(id);
+        ++id;
     }
     return elements;
 }
@@ -97,20 +97,20 @@ void XmlDocument::CloseText() {
     pendingText_.clear();
 }
 
-void XmlDocument::StartElement(std::wstring_view name) {
+void XmlDocument::StartElement(NameId name) {
     CloseText();
     const auto firstAttribute = static_cast<std::uint32_t>(attributes_.size());
-    open_.push_back({Append(XmlNodeKind::Element, Intern(name), {firstAttribute, 0})});
+    open_.push_back({Append(XmlNodeKind::Element, name, {firstAttribute, 0})});
 }
 
-void XmlDocument::AddAttribute(std::wstring_view name, std::wstring_view value) {
+void XmlDocument::AddAttribute(NameId name, std::wstring_view value) {
     if (attributeText_.size() + value.size() > std::numeric_limits<std::uint32_t>::max()) {
         ThrowTooLarge();
     }
     const WideSlice slice{static_cast<std::uint32_t>(attributeText_.size()),
                           static_cast<std::uint32_t>(value.size())};
     attributeText_.append(value);
-    attributes_.push_back({Intern(name), slice});
+    attributes_.push_back({name, slice});
     ++nodes_[open_.back().id].span.length;
 }
 

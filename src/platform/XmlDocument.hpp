@@ -32,6 +32,7 @@ enum class XmlNodeKind : std::uint8_t {
 class XmlDocument {
 public:
     using NodeId = std::uint32_t;
+    using NameId = std::uint32_t;
     static constexpr NodeId kNone = UINT32_MAX;
     static constexpr NodeId kRoot = 0;  // the document node
 
@@ -53,8 +54,15 @@ public:
     std::size_t Depth() const { return open_.size() - 1; }
 
     // Building, in document order.
-    void StartElement(std::wstring_view name);
-    void AddAttribute(std::wstring_view name, std::wstring_view value);
+    // A document repeats a few names many times: each is stored once, and an adapter that
+    // meets a name again may hand its id instead.
+    NameId Intern(std::wstring_view name);
+    void StartElement(NameId name);
+    void StartElement(std::wstring_view name) { StartElement(Intern(name)); }
+    void AddAttribute(NameId name, std::wstring_view value);
+    void AddAttribute(std::wstring_view name, std::wstring_view value) {
+        AddAttribute(Intern(name), value);
+    }
     // Adjacent text pieces merge into one text node.
     void AddCharacterData(XmlNodeKind kind, std::wstring_view text, std::wstring_view name = {});
     // The same for text that is valid UTF-8 already, as a parser that reads UTF-8 hands it.
@@ -66,7 +74,6 @@ public:
     void Finish();
 
 private:
-    using NameId = std::uint32_t;
     struct Node {
         XmlNodeKind kind = XmlNodeKind::Document;
         bool hasNextSibling = false;  // which then starts where this node's descendants end
@@ -96,8 +103,6 @@ private:
         }
     };
 
-    // A document repeats a few names many times: each is stored once.
-    NameId Intern(std::wstring_view name);
     NodeId Append(XmlNodeKind kind, NameId name, TextPool::Slice span);
     void CloseText();
 

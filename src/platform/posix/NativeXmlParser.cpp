@@ -70,14 +70,13 @@ public:
                       const xmlChar** attributes) {
         if (refusal_) return;
         if (document_.Depth() >= kMaxElementDepth) return Refuse(NestingTooDeepError());
-        document_.StartElement(QualifiedName(localName, prefix));
+        document_.StartElement(NameOf(localName, prefix));
         // Five pointers per attribute: local name, prefix, namespace, value start, value end.
         for (int i = 0; i < attributeCount; ++i, attributes += 5) {
-            const std::wstring name(QualifiedName(attributes[0], attributes[1]));
             buffer_.clear();
             const auto length = static_cast<std::size_t>(attributes[4] - attributes[3]);
             AppendWide(buffer_, attributes[3], length);
-            document_.AddAttribute(name, buffer_);
+            document_.AddAttribute(NameOf(attributes[0], attributes[1]), buffer_);
         }
     }
     void EndElement() {
@@ -97,13 +96,12 @@ public:
 
 private:
     // Names come from the parser's dictionary, so one pointer pair is always the same name.
-    std::wstring_view QualifiedName(const xmlChar* localName, const xmlChar* prefix) {
-        auto& name = names_[{localName, prefix}];
-        if (name.empty()) {
-            if (prefix) name = Wide(prefix) + L":";
-            name += Wide(localName);
+    XmlDocument::NameId NameOf(const xmlChar* localName, const xmlChar* prefix) {
+        const auto [found, added] = names_.try_emplace({localName, prefix}, 0);
+        if (added) {
+            found->second = document_.Intern((prefix ? Wide(prefix) + L":" : L"") + Wide(localName));
         }
-        return name;
+        return found->second;
     }
 
     struct PairHash {
@@ -116,7 +114,8 @@ private:
     xmlParserCtxt& context_;
     std::optional<XmlParseError> refusal_;
     std::wstring buffer_;
-    std::unordered_map<std::pair<const xmlChar*, const xmlChar*>, std::wstring, PairHash> names_;
+    std::unordered_map<std::pair<const xmlChar*, const xmlChar*>, XmlDocument::NameId, PairHash>
+        names_;
 };
 
 DocumentBuilder& BuilderOf(void* context) {
