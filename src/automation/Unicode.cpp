@@ -1,5 +1,6 @@
 #include "automation/Unicode.hpp"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace orvantis {
@@ -61,17 +62,22 @@ std::string Utf8FromWide(std::wstring_view text) {
     return out;
 }
 
-std::optional<std::wstring> WideFromUtf8(std::string_view bytes) {
-    std::wstring out;
-    out.reserve(bytes.size());
+bool AppendWideFromUtf8(std::wstring& out, std::string_view bytes) {
     std::size_t i = 0;
     while (i < bytes.size()) {
-        const auto lead = static_cast<std::uint8_t>(bytes[i]);
-        if (lead < 0x80) {
-            out += static_cast<wchar_t>(lead);
-            ++i;
-            continue;
+        // ASCII, the common case, a run at a time.
+        std::size_t ascii = i;
+        while (ascii < bytes.size() && static_cast<std::uint8_t>(bytes[ascii]) < 0x80) ++ascii;
+        if (ascii > i) {
+            const std::size_t start = out.size();
+            out.resize(start + (ascii - i));
+            std::copy(bytes.begin() + static_cast<std::ptrdiff_t>(i),
+                      bytes.begin() + static_cast<std::ptrdiff_t>(ascii),
+                      out.begin() + static_cast<std::ptrdiff_t>(start));
+            i = ascii;
+            if (i == bytes.size()) break;
         }
+        const auto lead = static_cast<std::uint8_t>(bytes[i]);
         int length = 0;
         char32_t c = 0;
         char32_t minimum = 0;
@@ -82,18 +88,25 @@ std::optional<std::wstring> WideFromUtf8(std::string_view bytes) {
         } else if ((lead & 0xF8) == 0xF0) {
             length = 4, c = lead & 0x07, minimum = 0x10000;
         } else {
-            return std::nullopt;
+            return false;
         }
-        if (i + length > bytes.size()) return std::nullopt;
+        if (i + length > bytes.size()) return false;
         for (int k = 1; k < length; ++k) {
             const auto next = static_cast<std::uint8_t>(bytes[i + k]);
-            if ((next & 0xC0) != 0x80) return std::nullopt;
+            if ((next & 0xC0) != 0x80) return false;
             c = (c << 6) | (next & 0x3F);
         }
-        if (c < minimum || c > 0x10FFFF || IsSurrogate(c)) return std::nullopt;
+        if (c < minimum || c > 0x10FFFF || IsSurrogate(c)) return false;
         AppendWide(out, c);
         i += length;
     }
+    return true;
+}
+
+std::optional<std::wstring> WideFromUtf8(std::string_view bytes) {
+    std::wstring out;
+    out.reserve(bytes.size());
+    if (!AppendWideFromUtf8(out, bytes)) return std::nullopt;
     return out;
 }
 

@@ -195,8 +195,8 @@ TEST_F(SiteLockTest, TheQuestionNamesTheSiteAndWhatTheTargetWouldReceive) {
         {L"<datas open='Outlook'><contact/></datas>", L"nothing to \"Outlook\"."},
     };
     for (const auto& [document, added] : cases) {
-        const auto parsed = host_.Get().xml.Parse(document);
-        Request request{std::get<XmlDocument>(parsed), {}};
+        auto parsed = host_.Get().xml.Parse(document);
+        Request request{std::move(std::get<XmlDocument>(parsed)), {}};
         request.target = *request.document.Attribute(request.document.ElementsByTagName(L"datas")[0], L"open");
         EXPECT_EQ(ConsentText(L"https://crm.example.com", request),
                   std::wstring(L"https://crm.example.com wants to add ") + added);

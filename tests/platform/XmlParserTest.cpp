@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "fakes/TestHost.hpp"
 #include "platform/NativeHost.hpp"
@@ -96,6 +97,27 @@ TEST_F(XmlParserTest, ReadsTheTextAsItsReplacementsMakeItWhereverTheyFall) {
     const auto& doc = std::get<XmlDocument>(result);
     EXPECT_TRUE(doc.ElementsByTagName(L"br").empty());
     EXPECT_EQ(doc.TextContent(doc.ElementsByTagName(L"r").at(0)), L"a\nb");
+}
+
+TEST_F(XmlParserTest, KeepsEveryTextWhereverItFallsInTheDocumentsStorage) {
+    // Texts of one to four bytes a character, of lengths that end on and across the storage's
+    // block edges, one longer than a block, and text after it.
+    std::vector<std::wstring> texts;
+    const std::wstring_view pieces[] = {L"a", L"\u00E9", L"\u20AC", L"\U0001F600"};
+    for (int i = 0; i < 1'500; ++i) {
+        std::wstring text;
+        for (int k = 0; k < (i * 37) % 301 + 1; ++k) text += pieces[(i + k) % 4];
+        texts.push_back(text);
+        if (i == 700) texts.push_back(Repeat(L"\u00E9x\U0001F600", 40'000));
+    }
+    std::wstring document = L"<r>";
+    for (const auto& text : texts) document += L"<t>" + text + L"</t>\n";
+    const XmlDocument doc = ParseGood(document + L"</r>");
+    const auto elements = doc.ElementsByTagName(L"t");
+    ASSERT_EQ(elements.size(), texts.size());
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        ASSERT_EQ(doc.TextContent(elements[i]), texts[i]) << i;
+    }
 }
 
 TEST_F(XmlParserTest, ReportsMalformedTextWithACodeAndAReason) {
