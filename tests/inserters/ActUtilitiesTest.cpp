@@ -52,8 +52,8 @@ TEST_F(ActTest, AContactBecomesANewRecordMadeCurrentWithItsValuesAsTheyAre) {
     Write(contact);
     Write(AgentContact{});
     ASSERT_EQ(Records().size(), 2u);
-    EXPECT_EQ(Records()[0].Find(L"36")->value, Variant(std::int32_t{42}));
-    EXPECT_EQ(Records()[1].Find(L"26")->value.ToText(), L" ");
+    EXPECT_EQ(Records()[0].Find(L"36")->Value(), Variant(std::int32_t{42}));
+    EXPECT_EQ(Records()[1].Find(L"26")->Value().ToText(), L" ");
 
     // The calls as ACT! sees them: field numbers as 16-bit integers, the new record made current.
     std::vector<std::wstring> contactCalls;

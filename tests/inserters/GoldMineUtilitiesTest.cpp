@@ -47,7 +47,7 @@ TEST_F(GoldMineTest, EachContactLogsInAfresh) {
     WriteGoldMineContact(host(), AgentContact{});
     WriteGoldMineContact(host(), AgentContact{});
     ASSERT_EQ(goldmine().contacts.size(), 2u);
-    EXPECT_EQ(goldmine().contacts[1].fields.at(0).value.ToText(), L" ");
+    EXPECT_EQ(goldmine().contacts[1].fields.at(0).Value().ToText(), L" ");
     EXPECT_EQ(Calls(goldmine().ledger, L"Login").size(), 2u);
     EXPECT_EQ(Calls(goldmine().ledger, L"GoldmineFolder").size(), 2u);
 }

@@ -64,7 +64,7 @@ TEST_F(GroupWiseTest, TheFaxGoesOnlyUnderTheBooksOwnFaxFieldAndPhonesKeepTheirKi
         ASSERT_EQ(fields.size(), definitions.size());
         EXPECT_EQ(fields[15].name, faxField);
         // The variant phone is passed as the number it holds, not as text.
-        EXPECT_EQ(fields[12].value.GetKind(), Variant::Kind::Long);
+        EXPECT_EQ(fields[12].Kind(), Variant::Kind::Long);
     }
 }
 

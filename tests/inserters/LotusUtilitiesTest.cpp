@@ -26,8 +26,8 @@ protected:
     // An item's value as text: a date-time's text, a rich text's text and attachments.
     static std::wstring Value(const standins::Item& document, std::wstring_view name) {
         const auto* field = document.Find(name);
-        if (!field || field->productValue.is_null()) return FieldText(document, name);
-        const auto& product = field->productValue;
+        if (!field || !field->ProductValue()) return FieldText(document, name);
+        const auto& product = *field->ProductValue();
         std::string text = product.contains("datetime")
                                ? product["datetime"].get<std::string>()
                                : product["richtext"]["text"].get<std::string>();
@@ -54,7 +54,7 @@ TEST_F(NotesTest, AContactUpdatesTheFirstDocumentOfItsIdentifierAndNoOther) {
     // an unescaped "C:\x" would read as.
     for (const wchar_t* own : {L"own contact", L"own group"}) {
         Book().push_back(
-            {L"Document", {{L"LastName", Variant(own), {}}}, ++notes().lastDocumentId, {}});
+            {L"Document", {standins::Field(L"LastName", Variant(own))}, ++notes().lastDocumentId});
     }
     const std::pair<const wchar_t*, const wchar_t*> writes[] = {
         {L"C:x", L"plain"},

@@ -80,7 +80,7 @@ TEST_F(OutlookTest, PicturesByVersionInAFileOfTheirOwnDeletedAfterwards) {
         const auto* picture = Folder(10)[0].Find(L"Picture");
         ASSERT_EQ(picture != nullptr, c.attached != nullptr) << c.version;
         if (c.attached) {
-            EXPECT_EQ(picture->productValue.dump(), std::string("{\"picture\":{\"bytes\":\"") + c.attached + "\"}}");
+            EXPECT_EQ(picture->ProductValue()->dump(), std::string("{\"picture\":{\"bytes\":\"") + c.attached + "\"}}");
         }
     }
     // Each picture was written into a file of its own, and every one is gone.

@@ -70,7 +70,7 @@ protected:
     // An item's value as text, or "(not written)".
     static std::wstring FieldText(const standins::Item& item, std::wstring_view name) {
         const auto* field = item.Find(name);
-        return field ? field->value.ToText() : L"(not written)";
+        return field ? field->Value().ToText() : L"(not written)";
     }
     static AgentContact Contact(std::wstring id, std::wstring lastName) {
         AgentContact contact;

@@ -123,7 +123,7 @@ TEST_F(StandInsTest, AddPictureFromVersion11ReadsTheFileDuringTheCall) {
     contact->Call(L"AddPicture", {picture.wstring()});
     std::filesystem::remove(picture);
     contact->Call(L"Save");
-    EXPECT_EQ(Contacts().items.at(0).Find(L"Picture")->productValue.dump(), R"({"picture":{"bytes":"47494601ff"}})");
+    EXPECT_EQ(Contacts().items.at(0).Find(L"Picture")->ProductValue()->dump(), R"({"picture":{"bytes":"47494601ff"}})");
 }
 
 TEST_F(StandInsTest, RefusesWhatTheProductsIDispatchRefuses) {
@@ -220,7 +220,7 @@ TEST_F(StandInsTest, SearchTakesOneEqualityWithItsLiteralEscaped) {
         if (id) document->Call(L"ReplaceItemValue", {L"OrvantisID", id});
         document->Call(L"Save", {true, false});
     }
-    sandbox.WorldOf<standins::NotesWorld>().Database(L"names.nsf").items[0].fields.push_back({L"Count", Variant(2.0), {}});
+    sandbox.WorldOf<standins::NotesWorld>().Database(L"names.nsf").items[0].fields.emplace_back(L"Count", Variant(2.0));
     const struct {
         const wchar_t* formula;
         std::int32_t count;  // -1: raises

@@ -168,7 +168,7 @@ TEST_F(WorldFileTest, ListingShowsBidirectionalControlsEscaped) {
     standins::Sandbox sandbox;
     auto& store = sandbox.WorldOf<standins::OutlookWorld>().stores.at(0);
     store.name = L"Evil\u202Egpj.exe";
-    store.items.push_back({L"ContactItem", {{L"FullName", Variant(L"Ann\u2066e"), {}}}, 0, {}});
+    store.items.push_back({L"ContactItem", {standins::Field(L"FullName", Variant(L"Ann\u2066e"))}, 0});
     const std::string listing = sandbox.Describe();
     EXPECT_EQ(listing.find("\xE2\x80\xAE"), std::string::npos) << listing;
     EXPECT_EQ(listing.find("\xE2\x81\xA6"), std::string::npos) << listing;
