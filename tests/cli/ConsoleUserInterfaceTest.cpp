@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <sstream>
+#include <tuple>
 
 #include "cli/ConsoleUserInterface.hpp"
 #include "control/SiteConsentDialog.hpp"
@@ -66,15 +67,10 @@ TEST(ConsoleUserInterfaceTest, BoxesShowEveryCarriageReturnAsOneLineBreak) {
 }
 
 TEST(ConsoleUserInterfaceTest, OptionsOrTheCloseControlAnswerWithOneLineThatHidesThePassword) {
-    struct Case {
-        std::optional<PresetAnswer> preset;
-        bool cancelIsInert;
-        Button pressed;
-        std::string line;
-    };
     const std::string controls = "[Test parameters] Name: Text1=";
-    // No answer closes the window: the command line's test, with the GoldMine dialog.
-    const Case cases[] = {
+    // The options' answer, an inert Annuler; the button pressed, the line written. No answer
+    // closes the window: the command line's test, with the GoldMine dialog.
+    const std::tuple<std::optional<PresetAnswer>, bool, Button, std::string> cases[] = {
         {PresetAnswer{Button::Ok, {{L"Text1", L"b\u00F6b"}, {L"Text2", L"p4ss"}}, {{L"List1", 0}}},
          false, Button::Ok,
          controls + "\"b\u00F6b\" Password: Text2=(hidden) Books: List1=0 \"Zo\u00E9\" of 3 -> OK\n"},
@@ -82,12 +78,12 @@ TEST(ConsoleUserInterfaceTest, OptionsOrTheCloseControlAnswerWithOneLineThatHide
         {PresetAnswer{Button::Cancel}, true, Button::Close,
          controls + "\"anne\" Password: Text2=(hidden) Books: List1=none of 3 -> closed\n"},
     };
-    for (const auto& c : cases) {
+    for (const auto& [preset, cancelIsInert, pressed, line] : cases) {
         TestDialog dialog;
-        dialog.cancelIsInert = c.cancelIsInert;
-        EXPECT_EQ(ShowOnce(dialog, nullptr, c.preset), c.line);
+        dialog.cancelIsInert = cancelIsInert;
+        EXPECT_EQ(ShowOnce(dialog, nullptr, preset), line);
         ASSERT_EQ(dialog.presses.size(), 1u);
-        EXPECT_EQ(dialog.presses[0].button, c.pressed);
+        EXPECT_EQ(dialog.presses[0].button, pressed);
     }
 }
 
