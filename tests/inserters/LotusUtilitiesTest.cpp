@@ -120,27 +120,20 @@ TEST_F(NotesTest, APictureIsAttachedUnderTheNameUsersSeeFromAFolderOfItsOwn) {
     }
 }
 
+// One that will not start at all, a box per item and nothing written, is the command line's
+// golden. This one starts only without a password: the contacts' sessions, which pass one,
+// fail each with a box, shown once the session is released; the mail still goes.
 TEST_F(NotesTest, ASessionThatWillNotStartIsReportedOncePerItemAndWritesNothing) {
     notes().refusalNumber = 4063;
-    for (const auto& [login, contacts, mail] :
-         {std::tuple{Login::Refuse, 0u, 0u}, {Login::WithoutArgument, 0u, 2u}}) {
-        notes().login = login;
-        Mail().clear();
-        test.ui.boxes.clear();
-        test.ui.onShow = [&] { EXPECT_EQ(sandbox.LiveObjects(), 0u); };  // released first
-        for (int i = 0; i < 3; ++i) WriteNotesContact(host(), Contact(L"", L"x"));
-        WriteNotesAppointment(host(), AgentEvent{});
-        WriteNotesTask(host(), AgentTodo{});
-        EXPECT_EQ(Book().size(), contacts);
-        EXPECT_EQ(Mail().size(), mail);
-        ASSERT_EQ(test.ui.boxes.size(), 5u - mail);
-        for (const auto& box : test.ui.boxes) {
-            EXPECT_EQ(box.title + L": " + box.text,
-                      L"Orvantis Agent Alert: A error has been procedeed during the Lotus Notes "
-                      L"insertion.\rPlease check your password");
-            EXPECT_EQ(box.style, 48);
-        }
-    }
+    notes().login = Login::WithoutArgument;
+    test.ui.onShow = [&] { EXPECT_EQ(sandbox.LiveObjects(), 0u); };
+    for (int i = 0; i < 3; ++i) WriteNotesContact(host(), Contact(L"", L"x"));
+    WriteNotesAppointment(host(), AgentEvent{});
+    WriteNotesTask(host(), AgentTodo{});
+    EXPECT_TRUE(Book().empty());
+    EXPECT_EQ(Mail().size(), 2u);
+    ASSERT_EQ(test.ui.boxes.size(), 3u);
+    for (const auto& box : test.ui.boxes) EXPECT_EQ(box.style, 48);
 }
 
 TEST_F(NotesTest, AFailedStepIsPassedOverSilently) {
