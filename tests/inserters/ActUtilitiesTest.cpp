@@ -72,29 +72,23 @@ TEST_F(ActTest, AContactBecomesANewRecordMadeCurrentWithItsValuesAsTheyAre) {
 }
 
 TEST_F(ActTest, ADatabaseThatDoesNotOpenIsToldAndNothingIsWritten) {
-    struct Case {
-        const char* name;
-        std::wstring path;
-        bool shared;
-        std::optional<PresetAnswer> login;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, std::wstring, bool, std::optional<PresetAnswer>> cases[] = {
         {"no registered database", L"", false, {}},
         {"a database ACT! does not have", L"D:\\elsewhere.dbf", false, {}},
         {"a wrong password", kDatabase, true, Login(Button::Ok, L"Admin", L"wrong")},
         {"a cancelled login", kDatabase, true, Login(Button::Cancel, L"Admin", L"s3cret")},
         {"a closed login", kDatabase, true, Login(Button::Close, L"Admin", L"s3cret")},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, path, shared, login] : cases) {
+        SCOPED_TRACE(name);
         test.ui.boxes.clear();
-        if (c.shared) SharedWithUser();
-        if (c.login) test.ui.dialogAnswers.push_back(*c.login);
-        Write(AgentContact{}, c.path);
+        if (shared) SharedWithUser();
+        if (login) test.ui.dialogAnswers.push_back(*login);
+        Write(AgentContact{}, path);
         ASSERT_EQ(test.ui.boxes.size(), 1u);
         EXPECT_EQ(test.ui.boxes[0].title + L": " + test.ui.boxes[0].text,
                   L"Orvantis Agent Alert: A error has been procedeed during the ACT! insertion\r"
-                  L"Please check your database part (" + c.path + L")");
+                  L"Please check your database part (" + path + L")");
         EXPECT_EQ(test.ui.boxes[0].style, 48);
         EXPECT_TRUE(Records().empty());
     }

@@ -72,6 +72,14 @@ protected:
         const auto* field = item.Find(name);
         return field ? field->Value().ToText() : L"(not written)";
     }
+    using ValueText = std::wstring (*)(const standins::Item&, std::wstring_view);
+    // The named values of an item, each as `value` gives it, joined by "|".
+    static std::wstring Fields(const standins::Item& item, std::initializer_list<const wchar_t*> names,
+                               ValueText value = &FieldText) {
+        std::wstring fields;
+        for (const wchar_t* name : names) fields += (fields.empty() ? L"" : L"|") + value(item, name);
+        return fields;
+    }
     static AgentContact Contact(std::wstring id, std::wstring lastName) {
         AgentContact contact;
         contact.OrvantisID = std::move(id);
