@@ -63,21 +63,23 @@ std::string Utf8FromWide(std::wstring_view text) {
 }
 
 bool AppendWideFromUtf8(std::wstring& out, std::string_view bytes) {
+    // Every text a load reads passes here: room for the longest result is made once (a
+    // sequence never gives more units than it has bytes) and the units are written in place.
+    const std::size_t start = out.size();
+    out.resize(start + bytes.size());
+    wchar_t* unit = out.data() + start;
+    const auto finish = [&](bool valid) {
+        out.resize(static_cast<std::size_t>(unit - out.data()));
+        return valid;
+    };
     std::size_t i = 0;
     while (i < bytes.size()) {
-        // ASCII, the common case, a run at a time.
-        std::size_t ascii = i;
-        while (ascii < bytes.size() && static_cast<std::uint8_t>(bytes[ascii]) < 0x80) ++ascii;
-        if (ascii > i) {
-            const std::size_t start = out.size();
-            out.resize(start + (ascii - i));
-            std::copy(bytes.begin() + static_cast<std::ptrdiff_t>(i),
-                      bytes.begin() + static_cast<std::ptrdiff_t>(ascii),
-                      out.begin() + static_cast<std::ptrdiff_t>(start));
-            i = ascii;
-            if (i == bytes.size()) break;
-        }
         const auto lead = static_cast<std::uint8_t>(bytes[i]);
+        if (lead < 0x80) {
+            *unit++ = static_cast<wchar_t>(lead);
+            ++i;
+            continue;
+        }
         int length = 0;
         char32_t c = 0;
         char32_t minimum = 0;
@@ -88,19 +90,26 @@ bool AppendWideFromUtf8(std::wstring& out, std::string_view bytes) {
         } else if ((lead & 0xF8) == 0xF0) {
             length = 4, c = lead & 0x07, minimum = 0x10000;
         } else {
-            return false;
+            return finish(false);
         }
-        if (i + length > bytes.size()) return false;
+        if (i + length > bytes.size()) return finish(false);
         for (int k = 1; k < length; ++k) {
             const auto next = static_cast<std::uint8_t>(bytes[i + k]);
-            if ((next & 0xC0) != 0x80) return false;
+            if ((next & 0xC0) != 0x80) return finish(false);
             c = (c << 6) | (next & 0x3F);
         }
-        if (c < minimum || c > 0x10FFFF || IsSurrogate(c)) return false;
-        AppendWide(out, c);
+        if (c < minimum || c > 0x10FFFF || IsSurrogate(c)) return finish(false);
+        if constexpr (sizeof(wchar_t) == 2) {
+            if (c >= 0x10000) {
+                c -= 0x10000;
+                *unit++ = static_cast<wchar_t>(0xD800 + (c >> 10));
+                c = 0xDC00 + (c & 0x3FF);
+            }
+        }
+        *unit++ = static_cast<wchar_t>(c);
         i += length;
     }
-    return true;
+    return finish(true);
 }
 
 std::optional<std::wstring> WideFromUtf8(std::string_view bytes) {
