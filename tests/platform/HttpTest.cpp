@@ -57,6 +57,8 @@ HttpSettings ServerSettings() {
 
 std::string Url(const std::string& path) { return Environment("ORVANTIS_DAV_URL") + path; }
 
+std::string WithoutSlash(const std::string& url) { return url.substr(0, url.size() - 1); }
+
 HttpResponse Send(HttpSession& session, const std::string& method, const std::string& url,
                   std::vector<std::pair<std::string, std::string>> headers = {}) {
     return session.Send({method, url, std::move(headers), {}});
@@ -103,10 +105,9 @@ TEST_F(HttpTest, SaysWhyThereIsNoAnswer) {
     auto withUserInfo = [](const std::string& url) {
         return "http://alice:" + kPassword + "@" + url.substr(std::string("http://").size());
     };
-    auto server = [](const std::string& url) { return url.substr(0, url.size() - 1); };
     const std::tuple<const char*, std::string, std::string> cases[] = {  // name, URL, failure
-        {"nobody listens", withUserInfo(closed), "cannot connect to " + server(closed)},
-        {"never answers", withUserInfo(silent), "no answer from " + server(silent) + " within 2 s"},
+        {"nobody listens", withUserInfo(closed), "cannot connect to " + WithoutSlash(closed)},
+        {"never answers", withUserInfo(silent), "no answer from " + WithoutSlash(silent) + " within 2 s"},
         {"not http", "ftp://127.0.0.1/", "not an http or https URL"},
         {"not a URL", "alice:" + kPassword, "not an http or https URL"},
     };
@@ -149,8 +150,6 @@ protected:
         if (Environment("ORVANTIS_DAV_CA").empty()) GTEST_SKIP() << "needs with-radicale --tls";
     }
 };
-
-std::string WithoutSlash(const std::string& url) { return url.substr(0, url.size() - 1); }
 
 TEST_F(HttpsTest, RefusesACertificateOfAnUnknownAuthority) {
     // No extra file, and one of other authorities (the system's own, as a file).

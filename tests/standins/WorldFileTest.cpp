@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "automation/AutomationError.hpp"
+#include "fakes/Errors.hpp"
 #include "standins/Sandbox.hpp"
 #include "standins/WorldFile.hpp"
 #include "standins/groupwise/GroupWiseWorld.hpp"
@@ -105,13 +105,9 @@ TEST_F(WorldFileTest, DamagedFileRaisesNamingItAndChangesNothing) {
     };
     for (const auto& [file, text] : damaged) {
         WriteFile(directory_ / file, text);
-        try {
-            standins::Sandbox sandbox(directory_);
-            ADD_FAILURE() << "accepted: " << text;
-        } catch (const AutomationError& error) {
-            EXPECT_EQ(error.Number(), 321) << text;
-            EXPECT_NE(error.Description().find(std::wstring(file, file + std::strlen(file))), std::wstring::npos) << text;
-        }
+        const auto error = ErrorOf([&] { standins::Sandbox sandbox(directory_); });
+        EXPECT_EQ(error.Number(), 321) << text;
+        EXPECT_NE(error.Description().find(std::wstring(file, file + std::strlen(file))), std::wstring::npos) << text;
         EXPECT_EQ(ReadFile(directory_ / file), text);
         fs::remove(directory_ / file);
     }
@@ -140,18 +136,13 @@ TEST_F(WorldFileTest, FailedSaveNamesTheCause) {
     const fs::path under = directory_ / "file" / "sandbox";
     standins::Sandbox sandbox(under);
     sandbox.WorldOf<standins::OutlookWorld>().version = L"12.0.0.0";
-    try {
-        sandbox.Save();
-        ADD_FAILURE() << "saved under a file";
-    } catch (const AutomationError& error) {
-        // The system's own words follow the path ("Not a directory" here).
-        const std::wstring named = standins::PathText(under) + L": ";
-        const std::wstring& description = error.Description();
-        EXPECT_EQ(error.Number(), 75);
-        const auto at = description.find(named);
-        EXPECT_TRUE(at != std::wstring::npos && description.size() > at + named.size() + 3)
-            << standins::JsonText(description);
-    }
+    const auto error = ErrorOf([&] { sandbox.Save(); });
+    EXPECT_EQ(error.Number(), 75);
+    // The system's own words follow the path ("Not a directory" here).
+    const std::wstring named = standins::PathText(under) + L": ";
+    const auto at = error.Description().find(named);
+    EXPECT_TRUE(at != std::wstring::npos && error.Description().size() > at + named.size() + 3)
+        << standins::JsonText(error.Description());
 }
 
 // A picture's path is the caller's text: reading it must not depend on the C library's
