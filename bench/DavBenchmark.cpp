@@ -103,10 +103,11 @@ int main(int argc, char** argv) {
 
     std::printf("%-28s %9s %10s %7s %13s\n", "", "seconds", "items/s", "ratio", "requests/item");
     for (const std::size_t contacts : counts) {
-        const double bare = SecondsToLoad(machine, ContactDocument(contacts, L""));
+        Variant bareDocument(ContactDocument(contacts, L""));
+        const double bare = SecondsToLoad(machine, bareDocument);
         const std::string book = MakeAddressBook(http, login, url, contacts);
         ConfigUtilities::SaveDavAddressBook(host, WideFromUtf8(book).value_or(L""));
-        const std::wstring document = ContactDocument(contacts, L"dav");
+        Variant document(ContactDocument(contacts, L"dav"));
         const auto n = static_cast<double>(contacts);
         const auto row = [&](const std::string& name, double seconds, std::size_t requests) {
             std::printf("%-28s %9.3f %10.0f %7.1f %13.3f\n", name.c_str(), seconds, n / seconds,

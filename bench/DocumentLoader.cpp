@@ -17,11 +17,10 @@ bool DocumentLoader::Load(Variant& document) {
     return agent.isOk() && ui_.shown == shownBefore;
 }
 
-double SecondsToLoad(Host& host, const std::wstring& document) {
+double SecondsToLoad(Host& host, Variant& document) {
     OrvantisAgent agent(host);
-    Variant text(document);
     const auto start = std::chrono::steady_clock::now();
-    agent.LoadXML(text);
+    agent.LoadXML(document);
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
     if (!agent.isOk()) {
         std::fprintf(stderr, "the load did not finish\n");

@@ -34,7 +34,8 @@ private:
 };
 
 // The seconds one LoadXML of the document takes on the host; a load that does not run to its
-// end ends the benchmark, whose figures would mean nothing.
-double SecondsToLoad(Host& host, const std::wstring& document);
+// end ends the benchmark, whose figures would mean nothing. The document is the host's text,
+// made before, as a script holds its string before it calls.
+double SecondsToLoad(Host& host, Variant& document);
 
 }  // namespace orvantis::bench

@@ -1,5 +1,6 @@
 #include "automation/Unicode.hpp"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace orvantis {
@@ -61,14 +62,21 @@ std::string Utf8FromWide(std::wstring_view text) {
     return out;
 }
 
-std::optional<std::wstring> WideFromUtf8(std::string_view bytes) {
-    std::wstring out;
-    out.reserve(bytes.size());
+bool AppendWideFromUtf8(std::wstring& out, std::string_view bytes) {
+    // Every text a load reads passes here: room for the longest result is made once (a
+    // sequence never gives more units than it has bytes) and the units are written in place.
+    const std::size_t start = out.size();
+    out.resize(start + bytes.size());
+    wchar_t* unit = out.data() + start;
+    const auto finish = [&](bool valid) {
+        out.resize(static_cast<std::size_t>(unit - out.data()));
+        return valid;
+    };
     std::size_t i = 0;
     while (i < bytes.size()) {
         const auto lead = static_cast<std::uint8_t>(bytes[i]);
         if (lead < 0x80) {
-            out += static_cast<wchar_t>(lead);
+            *unit++ = static_cast<wchar_t>(lead);
             ++i;
             continue;
         }
@@ -82,18 +90,32 @@ std::optional<std::wstring> WideFromUtf8(std::string_view bytes) {
         } else if ((lead & 0xF8) == 0xF0) {
             length = 4, c = lead & 0x07, minimum = 0x10000;
         } else {
-            return std::nullopt;
+            return finish(false);
         }
-        if (i + length > bytes.size()) return std::nullopt;
+        if (i + length > bytes.size()) return finish(false);
         for (int k = 1; k < length; ++k) {
             const auto next = static_cast<std::uint8_t>(bytes[i + k]);
-            if ((next & 0xC0) != 0x80) return std::nullopt;
+            if ((next & 0xC0) != 0x80) return finish(false);
             c = (c << 6) | (next & 0x3F);
         }
-        if (c < minimum || c > 0x10FFFF || IsSurrogate(c)) return std::nullopt;
-        AppendWide(out, c);
+        if (c < minimum || c > 0x10FFFF || IsSurrogate(c)) return finish(false);
+        if constexpr (sizeof(wchar_t) == 2) {
+            if (c >= 0x10000) {
+                c -= 0x10000;
+                *unit++ = static_cast<wchar_t>(0xD800 + (c >> 10));
+                c = 0xDC00 + (c & 0x3FF);
+            }
+        }
+        *unit++ = static_cast<wchar_t>(c);
         i += length;
     }
+    return finish(true);
+}
+
+std::optional<std::wstring> WideFromUtf8(std::string_view bytes) {
+    std::wstring out;
+    out.reserve(bytes.size());
+    if (!AppendWideFromUtf8(out, bytes)) return std::nullopt;
     return out;
 }
 

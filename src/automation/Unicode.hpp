@@ -14,6 +14,9 @@ std::string Utf8FromWide(std::wstring_view text);
 
 // Empty when the bytes are not valid UTF-8 (overlong forms and surrogates included).
 std::optional<std::wstring> WideFromUtf8(std::string_view bytes);
+// The same, appended to `out`; false at the first malformed sequence, `out` then holding what
+// came before it.
+bool AppendWideFromUtf8(std::wstring& out, std::string_view bytes);
 
 // UTF-16 code units (as read from a file) to the system's text; empty when malformed.
 std::optional<std::wstring> WideFromUtf16(std::u16string_view units);

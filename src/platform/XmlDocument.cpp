@@ -2,39 +2,54 @@
 
 #include <limits>
 #include <stdexcept>
+#include <string>
+
+#include "automation/Unicode.hpp"
 
 namespace orvantis {
 namespace {
 
 bool IsXmlSpace(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n'; }
 
-bool IsAllSpace(std::wstring_view text) {
-    for (wchar_t c : text) {
-        if (!IsXmlSpace(c)) return false;
+bool IsAllSpace(std::string_view text) {
+    for (char c : text) {
+        if (!IsXmlSpace(static_cast<wchar_t>(c))) return false;
     }
     return true;
 }
 
+void ThrowTooLarge() { throw std::length_error("XML document too large"); }
+
 }  // namespace
 
-XmlDocument::XmlDocument() { nodes_.emplace_back(); }
-
-std::vector<XmlDocument::NodeId> XmlDocument::ElementsByTagName(std::wstring_view name) const {
-    // Nodes are stored in document order, so one scan yields them in that order.
-    std::vector<NodeId> found;
-    for (NodeId id = 0; id < nodes_.size(); ++id) {
-        if (nodes_[id].kind == XmlNodeKind::Element && View(nodes_[id].name) == name) {
-            found.push_back(id);
-        }
-    }
-    return found;
+XmlDocument::XmlDocument() {
+    nodes_.emplace_back();
+    open_.emplace_back();
+    Intern(L"");
 }
 
-std::wstring_view XmlDocument::Name(NodeId node) const { return View(nodes_[node].name); }
+std::vector<XmlDocument::NodeId> XmlDocument::ElementsByTagName(std::wstring_view name) const {
+    const auto found = nameIds_.find(name);
+    if (found == nameIds_.end()) return {};
+    // Nodes are stored in document order, so one scan yields them in that order.
+    std::vector<NodeId> elements;
+    NodeId id = 0;
+    for (const Node& node : nodes_) {
+        if (node.kind == XmlNodeKind::Element && node.name == found->second) elements.push_back(id);
+        ++id;
+    }
+    return elements;
+}
 
 std::wstring XmlDocument::TextContent(NodeId node) const {
     std::wstring text;
-    AppendText(node, text);
+    for (NodeId at = node; at < nodes_[node].end; ++at) {
+        const Node& n = nodes_[at];
+        if (n.kind == XmlNodeKind::Text || n.kind == XmlNodeKind::CData) {
+            // The pool holds valid UTF-8 only.
+            AppendWideFromUtf8(text, pool_.View(n.span));
+        }
+    }
     // Trimmed in place: a field's text is read once per field of every item.
     const auto last = text.find_last_not_of(L" \t\r\n");
     text.erase(last == std::wstring::npos ? 0 : last + 1);
@@ -42,127 +57,91 @@ std::wstring XmlDocument::TextContent(NodeId node) const {
     return text;
 }
 
-void XmlDocument::AppendText(NodeId node, std::wstring& out) const {
-    // A walk rather than recursion: a deep field must not exhaust the stack.
-    NodeId at = node;
-    for (;;) {
-        const Node& n = nodes_[at];
-        if (n.kind == XmlNodeKind::Text || n.kind == XmlNodeKind::CData) {
-            out += View(n.text);
-        } else if ((n.kind == XmlNodeKind::Element || n.kind == XmlNodeKind::Document) &&
-                   n.firstChild != kNone) {
-            at = n.firstChild;
-            continue;
-        }
-        while (at != node && nodes_[at].nextSibling == kNone) at = nodes_[at].parent;
-        if (at == node) return;
-        at = nodes_[at].nextSibling;
-    }
-}
-
 std::optional<std::wstring_view> XmlDocument::Attribute(NodeId element,
                                                         std::wstring_view name) const {
     const Node& n = nodes_[element];
-    for (std::uint32_t i = 0; i < n.attributeCount; ++i) {
-        const auto& attribute = attributes_[n.firstAttribute + i];
-        if (View(attribute.name) == name) return View(attribute.value);
+    if (n.kind != XmlNodeKind::Element) return std::nullopt;
+    for (std::uint32_t i = 0; i < n.span.length; ++i) {
+        const auto& attribute = attributes_[n.span.start + i];
+        if (*names_[attribute.name] == name) {
+            return std::wstring_view(attributeText_).substr(attribute.value.start,
+                                                            attribute.value.length);
+        }
     }
     return std::nullopt;
 }
 
-XmlDocument::Slice XmlDocument::Store(std::wstring_view text) {
-    if (pool_.size() + text.size() > std::numeric_limits<std::uint32_t>::max()) {
-        throw std::length_error("XML document too large");
-    }
-    Slice slice{static_cast<std::uint32_t>(pool_.size()), static_cast<std::uint32_t>(text.size())};
-    pool_.append(text);
-    return slice;
+XmlDocument::NameId XmlDocument::Intern(std::wstring_view name) {
+    const auto found = nameIds_.find(name);
+    if (found != nameIds_.end()) return found->second;
+    const auto id = static_cast<NameId>(names_.size());
+    // The map's keys stay where they are as it grows.
+    names_.push_back(&nameIds_.emplace(std::wstring(name), id).first->first);
+    return id;
 }
 
-XmlDocument::Slice XmlDocument::StoreName(std::wstring_view name) {
-    const auto found = names_.find(name);
-    if (found != names_.end()) return found->second;
-    const Slice slice = Store(name);
-    names_.emplace(std::wstring(name), slice);
-    return slice;
-}
-
-XmlDocument::NodeId XmlDocument::Append(XmlNodeKind kind, Slice name, Slice text) {
+XmlDocument::NodeId XmlDocument::Append(XmlNodeKind kind, NameId name, TextPool::Slice span) {
+    if (nodes_.size() >= kNone - 1) ThrowTooLarge();
     const auto id = static_cast<NodeId>(nodes_.size());
-    Node node;
-    node.kind = kind;
-    node.parent = current_;
-    node.name = name;
-    node.text = text;
-    nodes_.push_back(node);
-    Node& parent = nodes_[current_];
-    if (parent.lastChild == kNone) {
-        parent.firstChild = id;
-    } else {
-        nodes_[parent.lastChild].nextSibling = id;
-    }
-    parent.lastChild = id;
+    nodes_.push_back(Node{kind, false, name, id + 1, span});
+    NodeId& lastChild = open_.back().lastChild;
+    if (lastChild != kNone) nodes_[lastChild].hasNextSibling = true;
+    lastChild = id;
     return id;
 }
 
 void XmlDocument::CloseText() {
-    if (openText_ == kNone) return;
-    const NodeId text = openText_;
-    openText_ = kNone;
-    if (!IsAllSpace(View(nodes_[text].text))) return;
-    // Whitespace-only text is dropped; it is always the newest node, so unlink and pop it.
-    pool_.resize(nodes_[text].text.start);
-    // The sibling before it was remembered: walking the siblings would make a document with
-    // many indented children cost quadratic time.
-    Node& parent = nodes_[nodes_[text].parent];
-    if (openTextPrevious_ == kNone) {
-        parent.firstChild = parent.lastChild = kNone;
-    } else {
-        nodes_[openTextPrevious_].nextSibling = kNone;
-        parent.lastChild = openTextPrevious_;
-    }
-    nodes_.pop_back();
+    if (pendingText_.empty()) return;
+    // Whitespace-only text is never stored: its node would be unlinked again.
+    if (!IsAllSpace(pendingText_)) Append(XmlNodeKind::Text, 0, pool_.Store(pendingText_));
+    pendingText_.clear();
 }
 
-void XmlDocument::StartElement(std::wstring_view name) {
+void XmlDocument::StartElement(NameId name) {
     CloseText();
-    const NodeId id = Append(XmlNodeKind::Element, StoreName(name), {});
-    nodes_[id].firstAttribute = static_cast<std::uint32_t>(attributes_.size());
-    current_ = id;
-    ++depth_;
+    const auto firstAttribute = static_cast<std::uint32_t>(attributes_.size());
+    open_.push_back({Append(XmlNodeKind::Element, name, {firstAttribute, 0})});
 }
 
-void XmlDocument::AddAttribute(std::wstring_view name, std::wstring_view value) {
-    const Slice nameSlice = StoreName(name);
-    attributes_.push_back(AttributeSlices{nameSlice, Store(value)});
-    ++nodes_[current_].attributeCount;
+void XmlDocument::AddAttribute(NameId name, std::wstring_view value) {
+    if (attributeText_.size() + value.size() > std::numeric_limits<std::uint32_t>::max()) {
+        ThrowTooLarge();
+    }
+    const WideSlice slice{static_cast<std::uint32_t>(attributeText_.size()),
+                          static_cast<std::uint32_t>(value.size())};
+    attributeText_.append(value);
+    attributes_.push_back({name, slice});
+    ++nodes_[open_.back().id].span.length;
 }
 
 void XmlDocument::AddCharacterData(XmlNodeKind kind, std::wstring_view text,
                                    std::wstring_view name) {
-    if (kind == XmlNodeKind::Text && openText_ != kNone) {
-        // The open text node is the newest, so its characters end the pool.
-        Store(text);
-        nodes_[openText_].text.length += static_cast<std::uint32_t>(text.size());
+    AddUtf8CharacterData(kind, Utf8FromWide(text), name);
+}
+
+void XmlDocument::AddUtf8CharacterData(XmlNodeKind kind, std::string_view text,
+                                       std::wstring_view name) {
+    if (kind == XmlNodeKind::Text) {
+        pendingText_.append(text);
         return;
     }
     CloseText();
-    const NodeId previous = nodes_[current_].lastChild;
-    const Slice nameSlice = Store(name);
-    const NodeId id = Append(kind, nameSlice, Store(text));
-    if (kind == XmlNodeKind::Text) {
-        openText_ = id;
-        openTextPrevious_ = previous;
-    }
+    Append(kind, Intern(name), pool_.Store(text));
 }
 
 void XmlDocument::EndElement() {
     CloseText();
-    current_ = nodes_[current_].parent;
-    --depth_;
+    if (open_.size() == 1) return;  // nothing open
+    nodes_[open_.back().id].end = static_cast<NodeId>(nodes_.size());
+    open_.pop_back();
 }
 
-void XmlDocument::Finish() { CloseText(); }
+void XmlDocument::Finish() {
+    while (open_.size() > 1) EndElement();
+    CloseText();
+    nodes_[kRoot].end = static_cast<NodeId>(nodes_.size());
+    pendingText_ = std::string();
+}
 
 namespace {
 // E_FAIL, the code MSXML gives its own refusals.

@@ -11,8 +11,20 @@ ItemIndex& ItemIndex::operator=(const ItemIndex&) {
     return *this;
 }
 
+namespace {
+
+std::size_t HashOf(const std::wstring& keyValue) { return std::hash<std::wstring>{}(keyValue); }
+
+}  // namespace
+
 void ItemIndex::Keyed::Put(const Item& item) {
-    if (auto value = key.of(item)) ids[std::move(*value)].push_back(item.id);
+    if (const auto value = key.of(item)) ids.emplace(HashOf(*value), item.id);
+}
+
+void ItemIndex::Keyed::Remove(const std::wstring& keyValue, std::uint64_t id) {
+    auto [at, end] = ids.equal_range(HashOf(keyValue));
+    const auto found = std::find_if(at, end, [&](const auto& entry) { return entry.second == id; });
+    if (found != end) ids.erase(found);
 }
 
 bool ItemIndex::Covers(const std::vector<Item>& items) const {
@@ -28,17 +40,21 @@ void ItemIndex::Rebuild(const std::vector<Item>& items) {
     lastId_ = items.empty() ? 0 : items.back().id;
 }
 
-const std::vector<std::uint64_t>& ItemIndex::Find(const std::vector<Item>& items,
-                                                  const IndexKey& key, const std::wstring& value) {
+std::vector<std::uint64_t> ItemIndex::Find(const std::vector<Item>& items, const IndexKey& key,
+                                           const std::wstring& value) {
     if (!Covers(items)) Rebuild(items);
     auto index = std::ranges::find_if(indexes_, [&](const Keyed& k) { return k.key.name == key.name; });
     if (index == indexes_.end()) {
         index = indexes_.insert(indexes_.end(), Keyed{key, {}});
         for (const auto& item : items) index->Put(item);
     }
-    static const std::vector<std::uint64_t> none;
-    const auto found = index->ids.find(value);
-    return found == index->ids.end() ? none : found->second;
+    std::vector<std::uint64_t> found;
+    for (auto [at, end] = index->ids.equal_range(HashOf(value)); at != end; ++at) {
+        const Item* item = ItemWithId(items, at->second);
+        if (item && index->key.of(*item) == value) found.push_back(at->second);
+    }
+    std::ranges::sort(found);
+    return found;
 }
 
 void ItemIndex::Added(const std::vector<Item>& items, const Item& item) {
@@ -53,15 +69,8 @@ void ItemIndex::Replacing(const Item& stored, const Item& replacement) {
         auto before = index.key.of(stored);
         auto after = index.key.of(replacement);
         if (before == after) continue;
-        if (before) {
-            auto& ids = index.ids[*before];
-            const auto at = std::ranges::lower_bound(ids, stored.id);
-            if (at != ids.end() && *at == stored.id) ids.erase(at);
-        }
-        if (after) {
-            auto& ids = index.ids[*after];
-            ids.insert(std::ranges::lower_bound(ids, replacement.id), replacement.id);
-        }
+        if (before) index.Remove(*before, stored.id);
+        if (after) index.ids.emplace(HashOf(*after), replacement.id);
     }
 }
 

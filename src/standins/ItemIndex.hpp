@@ -35,19 +35,22 @@ public:
     ~ItemIndex() = default;
 
     // The ids of the items whose key is `value`, in the container's order.
-    const std::vector<std::uint64_t>& Find(const std::vector<Item>& items, const IndexKey& key,
-                                           const std::wstring& value);
+    std::vector<std::uint64_t> Find(const std::vector<Item>& items, const IndexKey& key,
+                                    const std::wstring& value);
     // After `item` joined the container at its end.
     void Added(const std::vector<Item>& items, const Item& item);
     // Before the saved `stored` is replaced by `replacement`, another version of it.
     void Replacing(const Item& stored, const Item& replacement);
 
 private:
+    // The ids by their key's hash: a copy of each key would cost as much as the items, so
+    // Find compares the keys of the few items the hash gives.
     struct Keyed {
         IndexKey key;
-        std::unordered_map<std::wstring, std::vector<std::uint64_t>> ids;
+        std::unordered_multimap<std::size_t, std::uint64_t> ids;
 
         void Put(const Item& item);
+        void Remove(const std::wstring& keyValue, std::uint64_t id);
     };
 
     bool Covers(const std::vector<Item>& items) const;

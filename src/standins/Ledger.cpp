@@ -12,8 +12,7 @@ void CallLog::Add(std::wstring_view object, std::wstring_view member, CallKind k
                   std::span<const Argument> arguments) {
     ++count_;
     if (countOnly_) return;
-    calls_.push_back({values_->Intern(Variant(object)), values_->Intern(Variant(member)),
-                      static_cast<std::uint32_t>(arguments_.size()),
+    calls_.push_back({Name(object), Name(member), static_cast<std::uint32_t>(arguments_.size()),
                       static_cast<std::uint16_t>(arguments.size()), static_cast<std::uint8_t>(kind)});
     for (const auto& argument : arguments) {
         arguments_.push_back(values_->Intern(argument.value.IsObject() ? Variant(L"(object)") : argument.value));
@@ -26,8 +25,7 @@ LoggedCall CallLog::operator[](std::size_t position) const {
     for (std::uint32_t i = 0; i < call.argumentCount; ++i) {
         logged.push_back((*values_)[arguments_[call.firstArgument + i]]);
     }
-    return {*(*values_)[call.object].TextIf(), *(*values_)[call.member].TextIf(), static_cast<CallKind>(call.kind),
-            std::move(logged)};
+    return {call.object.Text(), call.member.Text(), static_cast<CallKind>(call.kind), std::move(logged)};
 }
 
 void Ledger::ApplyFailureRules(std::wstring_view object, std::wstring_view member) {

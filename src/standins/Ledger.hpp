@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <span>
 #include <string>
@@ -10,6 +11,7 @@
 
 #include "automation/Object.hpp"
 #include "standins/InternedValues.hpp"
+#include "standins/Name.hpp"
 
 namespace orvantis::standins {
 
@@ -24,7 +26,8 @@ struct LoggedCall {
 
 // Every call a product answered, in order. A load of many items makes millions of calls that
 // repeat the same few names and values, so a call is kept as a small record of numbers into
-// one table of the distinct values seen.
+// one table of the distinct values seen. The records grow block by block: a log of millions
+// is never copied to grow.
 class CallLog {
 public:
     class Iterator {
@@ -57,8 +60,8 @@ public:
 
 private:
     struct Record {
-        std::uint32_t object;
-        std::uint32_t member;
+        Name object;
+        Name member;
         std::uint32_t firstArgument;
         std::uint16_t argumentCount;
         std::uint8_t kind;  // a CallKind
@@ -66,9 +69,9 @@ private:
     static_assert(sizeof(Record) == 16);
     std::size_t count_ = 0;
     bool countOnly_ = false;
-    std::vector<Record> calls_;
-    std::vector<std::uint32_t> arguments_;
-    // Names and argument values; on the heap, so that a log moves with a world.
+    std::deque<Record> calls_;
+    std::deque<std::uint32_t> arguments_;
+    // Argument values; on the heap, so that a log moves with a world.
     std::unique_ptr<InternedValues> values_ = std::make_unique<InternedValues>();
 };
 

@@ -23,6 +23,11 @@ public:
     // Enters the product's ProgIDs; each creation is a new handle onto the same world.
     virtual void Register(ObjectCatalog& catalog) = 0;
     virtual std::size_t LiveObjects() const = 0;
+    // From now on the product's call log only counts calls, for a caller who reads no log.
+    virtual void CountCallsOnly() {}
+    // Drops what the product's searches keep beside its items, for a caller about to change
+    // the items in place.
+    virtual void ForgetIndexes() {}
     // A readable listing: the product's name and version, then what it holds.
     virtual std::string Describe() const = 0;
     // A value the product's installer leaves in the registry (where its data lives), as the

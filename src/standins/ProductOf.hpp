@@ -15,6 +15,7 @@ public:
     void Read(const WorldData& data) override { *world_ = WorldType::FromData(data); }
     WorldData Write() const override { return world_->ToData(); }
     std::size_t LiveObjects() const override { return world_->ledger.liveObjects; }
+    void CountCallsOnly() override { world_->ledger.calls.CountOnly(); }
 
 protected:
     std::shared_ptr<WorldType> world_ = std::make_shared<WorldType>();

@@ -112,36 +112,8 @@ std::unique_ptr<Registry> Sandbox::InstalledOver(Registry& machine) const {
     return std::make_unique<InstalledRegistry>(products_, machine);
 }
 
-template <class World>
-World& Sandbox::Find() {
-    for (const auto& product : products_) {
-        if (auto* world = dynamic_cast<ProductOf<World>*>(product.get())) return world->World();
-    }
-    throw std::logic_error("no such product in the sandbox");
-}
-
-// Whoever is handed a world may change its items in place: the searches' indexes are then
-// built again from what the items hold.
-OutlookWorld& Sandbox::Outlook() {
-    auto& world = Find<OutlookWorld>();
-    ForgetIndexes(world.stores);
-    return world;
-}
-
 void Sandbox::CountCallsOnly() {
-    for (Ledger* ledger : {&Find<OutlookWorld>().ledger, &Find<NotesWorld>().ledger, &Find<ActWorld>().ledger,
-                           &Find<GoldMineWorld>().ledger, &Find<GroupWiseWorld>().ledger}) {
-        ledger->calls.CountOnly();
-    }
-}
-
-ActWorld& Sandbox::Act() { return Find<ActWorld>(); }
-GoldMineWorld& Sandbox::GoldMine() { return Find<GoldMineWorld>(); }
-GroupWiseWorld& Sandbox::GroupWise() { return Find<GroupWiseWorld>(); }
-NotesWorld& Sandbox::Notes() {
-    auto& world = Find<NotesWorld>();
-    ForgetIndexes(world.databases);
-    return world;
+    for (const auto& product : products_) product->CountCallsOnly();
 }
 
 }  // namespace orvantis::standins

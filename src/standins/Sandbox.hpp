@@ -5,18 +5,14 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "platform/DurableFiles.hpp"
 #include "platform/ObjectCatalog.hpp"
-#include "standins/Product.hpp"
+#include "standins/ProductOf.hpp"
 #include "standins/SandboxSettings.hpp"
-#include "standins/act/ActWorld.hpp"
-#include "standins/goldmine/GoldMineWorld.hpp"
-#include "standins/groupwise/GroupWiseWorld.hpp"
-#include "standins/notes/NotesWorld.hpp"
-#include "standins/outlook/OutlookWorld.hpp"
 
 namespace orvantis::standins {
 
@@ -55,18 +51,21 @@ public:
     // The settings that loads and dialogs in this sandbox read and store, instead of the user's.
     SettingsStore& Settings() { return *settings_; }
 
-    // The worlds, for tests and benchmarks, who may change them: Outlook's and Notes' indexes
-    // are dropped, to be built again from what their items then hold.
-    OutlookWorld& Outlook();
-    ActWorld& Act();
-    GoldMineWorld& GoldMine();
-    GroupWiseWorld& GroupWise();
-    NotesWorld& Notes();
+    // A product's world (OutlookWorld, ...), for tests and benchmarks, who may change its items
+    // in place: the searches' indexes are dropped, to be built again from what the items then
+    // hold.
+    template <class World>
+    World& WorldOf() {
+        for (const auto& product : products_) {
+            if (auto* found = dynamic_cast<ProductOf<World>*>(product.get())) {
+                found->ForgetIndexes();
+                return found->World();
+            }
+        }
+        throw std::logic_error("no such product in the sandbox");
+    }
 
 private:
-    template <class World>
-    World& Find();
-
     std::optional<std::filesystem::path> directory_;
     SandboxSettings* settings_;  // one of products_
     std::vector<std::unique_ptr<Product>> products_;

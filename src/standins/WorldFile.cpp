@@ -70,8 +70,8 @@ const Json& ListAt(const Json& object, const char* key) {
 }
 
 Json EncodeValue(const Field& field) {
-    if (!field.productValue.is_null()) return field.productValue;
-    const Variant& value = field.value;
+    if (const Json* product = field.ProductValue()) return *product;
+    const Variant value = field.Value();
     switch (value.GetKind()) {
         case Variant::Kind::Text: return JsonText(*value.TextIf());
         case Variant::Kind::Integer:
@@ -83,20 +83,20 @@ Json EncodeValue(const Field& field) {
     }
 }
 
-Field DecodeField(std::wstring name, const Json& value) {
-    Field field{std::move(name), {}, {}};
+Field DecodeField(Name name, const Json& value) {
+    Field field(name);
     if (value.is_string()) {
-        field.value = TextOf(value);
+        field.SetValue(TextOf(value));
     } else if (value.is_number_integer() && FitsInLong(value)) {
-        field.value = value.get<std::int32_t>();
+        field.SetValue(value.get<std::int32_t>());
     } else if (value.is_number()) {
-        field.value = value.get<double>();
+        field.SetValue(value.get<double>());
     } else if (value.is_boolean()) {
-        field.value = value.get<bool>();
+        field.SetValue(value.get<bool>());
     } else if (value.is_object() && value.size() == 1 && value.contains("date")) {
-        field.value = ParseDate(value["date"].get<std::string>());
+        field.SetValue(ParseDate(value["date"].get<std::string>()));
     } else if (value.is_object()) {
-        field.productValue = value;
+        field.SetProductValue(value);
     } else if (!value.is_null()) {
         throw DamagedWorld("not a value: " + value.dump());
     }
@@ -122,8 +122,10 @@ Json EncodeItem(const Item& item) {
 
 Item DecodeItem(const Json& json) {
     CheckKeys(json, {"kind", "fields"});
-    Item item{TextOf(json.at("kind")), {}, 0, {}};
-    for (const auto& field : ListAt(json, "fields")) {
+    Item item{TextOf(json.at("kind")), {}, 0};
+    const Json& fields = ListAt(json, "fields");
+    item.fields.reserve(fields.size());
+    for (const auto& field : fields) {
         CheckKeys(field, {"name", "value"});
         item.fields.push_back(DecodeField(TextOf(field.at("name")), field.value("value", Json())));
     }

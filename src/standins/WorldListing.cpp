@@ -31,18 +31,19 @@ std::string Printable(std::wstring_view text) {
 }
 
 std::string Shown(const Field& field, const ValueShown& product) {
-    if (!field.productValue.is_null()) {
+    if (const auto* productValue = field.ProductValue()) {
         if (product) {
-            if (auto text = product(field.productValue)) return *text;
+            if (auto text = product(*productValue)) return *text;
         }
-        std::string json = field.productValue.dump();
+        std::string json = productValue->dump();
         if (json.size() > kShortValue) json = json.substr(0, kShortValue) + "...";
         return json;
     }
-    if (const std::wstring* text = field.value.TextIf()) {
+    const Variant value = field.Value();
+    if (const std::wstring* text = value.TextIf()) {
         return Quoted(*text);
     }
-    return field.value.IsEmpty() ? "(empty)" : Utf8FromWide(field.value.ToText());
+    return value.IsEmpty() ? "(empty)" : Utf8FromWide(value.ToText());
 }
 
 void List(const Container& container, int depth, const ValueShown& shown, std::string& out) {

@@ -27,16 +27,10 @@ std::wstring ReadInParts(const ReplacedText& text, std::size_t limit) {
             EXPECT_TRUE(reader.AtEnd());
             break;
         }
-        if (heldBack) {
-            EXPECT_TRUE(IsHighSurrogate(part.front()));
-        }
-        if (!reader.AtEnd()) {
-            EXPECT_FALSE(IsHighSurrogate(part.back()));
-        }
+        EXPECT_TRUE(!heldBack || IsHighSurrogate(part.front()));
+        EXPECT_TRUE(reader.AtEnd() || !IsHighSurrogate(part.back()));
         heldBack = !reader.AtEnd() && part.size() < limit;
-        if (heldBack) {
-            EXPECT_EQ(part.size(), limit - 1);
-        }
+        EXPECT_TRUE(!heldBack || part.size() == limit - 1);
         whole += part;
     }
     return whole;

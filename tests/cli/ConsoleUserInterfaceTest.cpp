@@ -65,30 +65,15 @@ TEST(ConsoleUserInterfaceTest, BoxesShowEveryCarriageReturnAsOneLineBreak) {
     EXPECT_EQ(messages.str(), "[T\u00EEtle] a\nb\nc\n\nd\n\n");
 }
 
-TEST(ConsoleUserInterfaceTest, OptionsOrTheCloseControlAnswerWithOneLineThatHidesThePassword) {
-    struct Case {
-        std::optional<PresetAnswer> preset;
-        bool cancelIsInert;
-        Button pressed;
-        std::string line;
-    };
-    const std::string controls = "[Test parameters] Name: Text1=";
-    // No answer closes the window: the command line's test, with the GoldMine dialog.
-    const Case cases[] = {
-        {PresetAnswer{Button::Ok, {{L"Text1", L"b\u00F6b"}, {L"Text2", L"p4ss"}}, {{L"List1", 0}}},
-         false, Button::Ok,
-         controls + "\"b\u00F6b\" Password: Text2=(hidden) Books: List1=0 \"Zo\u00E9\" of 3 -> OK\n"},
-        // Pressing a button that does nothing would leave the dialog up for ever.
-        {PresetAnswer{Button::Cancel}, true, Button::Close,
-         controls + "\"anne\" Password: Text2=(hidden) Books: List1=none of 3 -> closed\n"},
-    };
-    for (const auto& c : cases) {
-        TestDialog dialog;
-        dialog.cancelIsInert = c.cancelIsInert;
-        EXPECT_EQ(ShowOnce(dialog, nullptr, c.preset), c.line);
-        ASSERT_EQ(dialog.presses.size(), 1u);
-        EXPECT_EQ(dialog.presses[0].button, c.pressed);
-    }
+// The line of an answer given by options is the command line's golden. Pressing a button that
+// does nothing would leave the dialog up for ever: the window is closed instead.
+TEST(ConsoleUserInterfaceTest, AnOptionPressingAnInertButtonClosesTheWindow) {
+    TestDialog dialog;
+    dialog.cancelIsInert = true;
+    EXPECT_EQ(ShowOnce(dialog, nullptr, PresetAnswer{Button::Cancel}),
+              "[Test parameters] Name: Text1=\"anne\" Password: Text2=(hidden) Books: List1=none of 3 -> closed\n");
+    ASSERT_EQ(dialog.presses.size(), 1u);
+    EXPECT_EQ(dialog.presses[0].button, Button::Close);
 }
 
 TEST(ConsoleUserInterfaceTest, TheTerminalPromptsEachControlAndReadsThePasswordWithoutEcho) {

@@ -39,7 +39,7 @@ protected:
         CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
         ASSERT_EQ(Library(kOcx).Call("DllRegisterServer"), S_OK);
     }
-    IDispatch* Raw() const { return dynamic_cast<windows::DispatchObject&>(*agent_).Dispatch(); }
+    IDispatch* Raw() const { return dynamic_cast<windows::DispatchAsObject&>(*agent_).Dispatch(); }
 
     ObjectRef agent_ = windows::ComObjectFactory().CreateObject(L"Orvantis.OrvantisAgent");
 };

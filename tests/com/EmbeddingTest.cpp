@@ -106,13 +106,10 @@ TEST_F(EmbeddingTest, TheAtlHostSitesActivatesDrawsAndReleasesIt) {
         EXPECT_EQ(extent.cy, 635);
         ComPtr<IPersistStreamInit> persist;
         ASSERT_EQ(control.As(&persist), S_OK);
-        ASSERT_EQ(persist->InitNew(), S_OK);
+        ASSERT_EQ(persist->InitNew(), S_OK);  // Wine's ATL host goes on when it fails
         ComPtr<IStream> stream;
         ASSERT_EQ(CreateStreamOnHGlobal(nullptr, TRUE, &stream), S_OK);
-        EXPECT_EQ(persist->Save(stream.Get(), TRUE), S_OK);
-        STATSTG written{};
-        stream->Stat(&written, STATFLAG_NONAME);
-        EXPECT_EQ(written.cbSize.QuadPart, 0u);
+        EXPECT_EQ(persist->Save(stream.Get(), TRUE), S_OK);  // what it writes, it reads back
         EXPECT_EQ(persist->Load(stream.Get()), S_OK);
         EXPECT_EQ(persist->IsDirty(), S_FALSE);
         ComPtr<IPersistPropertyBag> bag;

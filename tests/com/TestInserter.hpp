@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/windows/DispatchObject.hpp"
+#include "platform/windows/DispatchAsObject.hpp"
 
 namespace orvantis::test {
 
@@ -50,7 +50,7 @@ public:
         if (argument.vt != (VT_VARIANT | VT_BYREF) || argument.pvarVal->vt != VT_DISPATCH) {
             return DISP_E_TYPEMISMATCH;
         }
-        windows::DispatchObject record(argument.pvarVal->pdispVal);
+        windows::DispatchAsObject record(argument.pvarVal->pdispVal);
         seen.push_back(record.Get(L"Firstname").ToText() + L" " + record.Get(L"lastname").ToText());
         record.Put(L"Notes", Variant(L"seen by the plug-in"));
         if (handBackItself) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <thread>
+#include <tuple>
 
 namespace orvantis::SafetyModule {
 namespace {
@@ -28,20 +29,16 @@ Options Get(const std::wstring_view* id) {
 TEST(SafetyModule, AnswersEachInterfaceWithTheOneOptionThatFitsIt) {
     StartThread();
     const std::wstring_view lowerCase = L"{37d84f60-42cb-11ce-8135-00aa004bb851}";
-    const struct {
-        const std::wstring_view* id;
-        std::int32_t status;
-        std::uint32_t enabled;  // 0xDEAD: left as it was
-    } answers[] = {{&kDispatch, kOk, 1},          {&kPropertyBag, kOk, 2}, {&kStream, kOk, 2},
+    // The interface asked about; the status; the option enabled (0xDEAD: left as it was).
+    const std::tuple<const std::wstring_view*, std::int32_t, std::uint32_t> answers[] = {{&kDispatch, kOk, 1},          {&kPropertyBag, kOk, 2}, {&kStream, kOk, 2},
                    {&kStorage, kOk, 2},           {&kUnknown, kNoInterface, 0xDEAD},
                    {&lowerCase, kNoInterface, 0xDEAD},  // the text form is upper case
                    {nullptr, kOk, 0xDEAD}};             // no identifier: only what is supported
-    for (const auto& answer : answers) {
-        const auto options = Get(answer.id);
-        const std::wstring asked(answer.id ? *answer.id : L"none");
-        EXPECT_EQ(options.status, answer.status) << asked;
-        EXPECT_EQ(options.supported, 3u);  // written whatever the answer
-        EXPECT_EQ(options.enabled, answer.enabled) << asked;
+    for (const auto& [id, status, enabled] : answers) {
+        const auto options = Get(id);
+        // Supported is written whatever the answer.
+        EXPECT_EQ(std::tuple(options.status, options.supported, options.enabled), std::tuple(status, 3u, enabled))
+            << (id ? std::wstring(*id) : L"none");
     }
 }
 

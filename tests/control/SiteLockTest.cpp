@@ -7,7 +7,7 @@
 #include "control/SiteAnswers.hpp"
 #include "control/SiteConsentDialog.hpp"
 #include "control/SitePolicy.hpp"
-#include "fakes/TestHost.hpp"
+#include "fakes/AgentTest.hpp"
 #include "support/ConfigUtilities.hpp"
 
 namespace orvantis {
@@ -44,12 +44,7 @@ TEST(SiteOrigin, IsSchemeHostAndPortOrNoneWhereTheAddressCannotBeReadSafely) {
 }
 
 TEST(SiteRule, MatchesItsSchemeItsDomainAndItsSubdomainsOnly) {
-    struct Case {
-        const wchar_t* rule;
-        const wchar_t* address;
-        bool matches;
-    };
-    const Case cases[] = {
+    const std::tuple<const wchar_t*, const wchar_t*, bool> cases[] = {  // rule, address, matches
         {L"allow https example.com", L"https://example.com/", true},
         {L"allow https example.com", L"https://crm.eu.example.com/", true},
         {L"allow https example.com", L"https://CRM.EXAMPLE.COM./", true},
@@ -81,47 +76,22 @@ TEST(SiteRule, MatchesItsSchemeItsDomainAndItsSubdomainsOnly) {
     }
 }
 
-// Counts the contacts that reach a plug-in target.
-class CountingInserter : public Object {
-public:
-    Variant Invoke(const Member&, CallKind, std::span<Argument>) override {
-        ++contacts;
-        return {};
-    }
-    int contacts = 0;
-};
-
-class SiteLockTest : public ::testing::Test {
+class SiteLockTest : public test::AgentTest {
 protected:
-    void SetUp() override {
-        host_.objects.Register(L"Orvantis.MsnInserter", [this] { return inserter_; });
-        host_.shell.folders[16] = L"/desk/";
-    }
+    SiteLockTest() { host.shell.folders[16] = L"/desk/"; }
     void Policy(std::vector<std::wstring> rules, const wchar_t* unlisted = nullptr) {
         for (std::size_t i = 0; i < rules.size(); ++i) {
-            host_.registry.values[{RegistryRoot::LocalMachine, kSitePolicyKey, std::to_wstring(i + 1)}] = rules[i];
+            host.registry.values[{RegistryRoot::LocalMachine, kSitePolicyKey, std::to_wstring(i + 1)}] = rules[i];
         }
-        if (unlisted) host_.registry.values[{RegistryRoot::LocalMachine, kSitePolicyKey, L"Unlisted"}] = unlisted;
+        if (unlisted) host.registry.values[{RegistryRoot::LocalMachine, kSitePolicyKey, L"Unlisted"}] = unlisted;
     }
-    // The error number of the load, and its description in `description`.
     std::int32_t Load(const PageAddress& page, const std::wstring& text = kDocument) {
-        Variant var(text);
-        try {
-            agent_.LoadXML(var, page);
-        } catch (const AutomationError& error) {
-            description = error.Description();
-            return error.Number();
-        }
-        return 0;
+        return AgentTest::Load(text, page);
     }
-    std::wstring Remembered() { return ConfigUtilities::GetSiteAnswers(host_.Get()).ToText(); }
+    std::wstring Remembered() { return ConfigUtilities::GetSiteAnswers(host.Get()).ToText(); }
 
     static constexpr const wchar_t* kDocument =
         L"<datas open='msn'><contact><id>1</id></contact><contact><id>2</id></contact></datas>";
-    test::TestHost host_;
-    std::shared_ptr<CountingInserter> inserter_ = std::make_shared<CountingInserter>();
-    OrvantisAgent agent_{host_.Get()};
-    std::wstring description;
 };
 
 TEST_F(SiteLockTest, ThePolicyDecidesFirstThenTheRememberedAnswerThenTheUser) {
@@ -162,23 +132,23 @@ TEST_F(SiteLockTest, ThePolicyDecidesFirstThenTheRememberedAnswerThenTheUser) {
          L"allow https://crm.example.com", {}, false, L"allow https://crm.example.com"},
     };
     for (const auto& c : cases) {
-        host_.registry.values.clear();
-        host_.ui.dialogs.clear();
+        host.registry.values.clear();
+        host.ui.dialogs.clear();
         Policy(c.rules, c.unlisted);
-        ConfigUtilities::SaveSiteAnswers(host_.Get(), std::wstring(c.remembered));
-        if (c.pressed) host_.ui.dialogAnswers = {PresetAnswer{*c.pressed}};
-        inserter_->contacts = 0;
+        ConfigUtilities::SaveSiteAnswers(host.Get(), std::wstring(c.remembered));
+        if (c.pressed) host.ui.dialogAnswers = {PresetAnswer{*c.pressed}};
+        plugIn->ids.clear();
 
         EXPECT_EQ(Load(c.page), c.loads ? 0 : 70) << c.name;
-        EXPECT_EQ(agent_.isOk(), c.loads) << c.name;
-        EXPECT_EQ(inserter_->contacts, c.loads ? 2 : 0) << c.name;
-        EXPECT_EQ(host_.ui.dialogs.size(), c.pressed ? 1u : 0u) << c.name;
+        EXPECT_EQ(agent.isOk(), c.loads) << c.name;
+        EXPECT_EQ(plugIn->ids.size(), c.loads ? 2u : 0u) << c.name;
+        EXPECT_EQ(host.ui.dialogs.size(), c.pressed ? 1u : 0u) << c.name;
         EXPECT_EQ(Remembered(), c.rememberedAfter) << c.name;
         if (!c.loads) {
             const std::wstring site = c.page->empty() ? L"a page whose address cannot be read"
                                                       : ParseOrigin(*c.page)->Text();
-            EXPECT_EQ(description.find(L"Permission denied: " + site + L" may not load documents: "), 0u)
-                << c.name << ": " << description;
+            EXPECT_EQ(failure.find(L"Permission denied: " + site + L" may not load documents: "), 0u)
+                << c.name << ": " << failure;
         }
     }
 }
@@ -195,17 +165,17 @@ TEST_F(SiteLockTest, TheQuestionNamesTheSiteAndWhatTheTargetWouldReceive) {
         {L"<datas open='Outlook'><contact/></datas>", L"nothing to \"Outlook\"."},
     };
     for (const auto& [document, added] : cases) {
-        const auto parsed = host_.Get().xml.Parse(document);
-        Request request{std::get<XmlDocument>(parsed), {}};
+        auto parsed = host.Get().xml.Parse(document);
+        Request request{std::move(std::get<XmlDocument>(parsed)), {}};
         request.target = *request.document.Attribute(request.document.ElementsByTagName(L"datas")[0], L"open");
         EXPECT_EQ(ConsentText(L"https://crm.example.com", request),
                   std::wstring(L"https://crm.example.com wants to add ") + added);
     }
 
-    host_.ui.dialogAnswers = {PresetAnswer{Button::Close}};
+    host.ui.dialogAnswers = {PresetAnswer{Button::Close}};
     EXPECT_EQ(Load(L"https://crm.example.com:8443/p"), 70);
-    ASSERT_EQ(host_.ui.dialogs.size(), 1u);
-    const DialogView& view = host_.ui.dialogs[0];
+    ASSERT_EQ(host.ui.dialogs.size(), 1u);
+    const DialogView& view = host.ui.dialogs[0];
     std::vector<std::wstring> texts;
     for (const auto& control : view.controls) texts.push_back(control.text);
     EXPECT_EQ(texts, (std::vector<std::wstring>{
@@ -223,49 +193,44 @@ TEST_F(SiteLockTest, ARefusedLoadPreparesWritesAndShowsNothingElse) {
         kDocument,
     };
     for (const wchar_t* document : documents) {
-        host_.ui.dialogs.clear();
-        host_.ui.dialogAnswers = {PresetAnswer{Button::Cancel}};
-        ConfigUtilities::SaveSiteAnswers(host_.Get(), std::wstring());
+        host.ui.dialogs.clear();
+        host.ui.dialogAnswers = {PresetAnswer{Button::Cancel}};
+        ConfigUtilities::SaveSiteAnswers(host.Get(), std::wstring());
         EXPECT_EQ(Load(L"https://crm.example.com/", document), 70) << document;
-        ASSERT_EQ(host_.ui.dialogs.size(), 1u) << document;
-        EXPECT_EQ(host_.ui.dialogs[0].caption, L"Orvantis Agent") << document;
-        EXPECT_FALSE(agent_.isOk());
+        ASSERT_EQ(host.ui.dialogs.size(), 1u) << document;
+        EXPECT_EQ(host.ui.dialogs[0].caption, L"Orvantis Agent") << document;
+        EXPECT_FALSE(agent.isOk());
         // Refused by the remembered answer now: before the document is even parsed.
         EXPECT_EQ(Load(L"https://crm.example.com/", L"<datas open="), 70) << document;
-        EXPECT_EQ(host_.ui.dialogs.size(), 1u) << document;
+        EXPECT_EQ(host.ui.dialogs.size(), 1u) << document;
     }
-    EXPECT_TRUE(host_.ui.boxes.empty());
-    EXPECT_TRUE(host_.shell.runs.empty());
-    EXPECT_TRUE(host_.files.files.empty());
-    EXPECT_EQ(inserter_->contacts, 0);
+    EXPECT_TRUE(host.ui.boxes.empty());
+    EXPECT_TRUE(host.shell.runs.empty());
+    EXPECT_TRUE(host.files.files.empty());
+    EXPECT_TRUE(plugIn->ids.empty());
 }
 
+// What each remembered site reads as is the sites dialog's below and the command line's golden,
+// as is forgetting a site by any address of it, and twice.
 TEST_F(SiteLockTest, RememberedSitesAreReplacedAndForgottenByOrigin) {
-    Host& host = host_.Get();
-    ConfigUtilities::SaveSiteAnswers(host, std::wstring(L"allow https://a.test;damaged;refuse https://b.test"));
-    RememberSite(host, L"https://a.test", false);
-    RememberSite(host, L"https://c.test:8443", true);
+    Host& h = host.Get();
+    ConfigUtilities::SaveSiteAnswers(h, std::wstring(L"allow https://a.test;damaged;refuse https://b.test"));
+    RememberSite(h, L"https://a.test", false);
+    RememberSite(h, L"https://c.test:8443", true);
     EXPECT_EQ(Remembered(), L"damaged;refuse https://b.test;refuse https://a.test;allow https://c.test:8443");
-    EXPECT_TRUE(ForgetSite(host, L"HTTPS://C.test:8443/some/page"));
-    EXPECT_FALSE(ForgetSite(host, L"https://c.test:8443"));
-    EXPECT_TRUE(ForgetSite(host, L"https://b.test"));
-    const auto sites = RememberedSites(host);
-    ASSERT_EQ(sites.size(), 1u);
-    EXPECT_EQ(sites[0].origin, L"https://a.test");
-    EXPECT_FALSE(sites[0].allowed);
-    EXPECT_EQ(Remembered(), L"damaged;refuse https://a.test");
+    EXPECT_TRUE(ForgetSite(h, L"https://b.test"));
+    EXPECT_EQ(Remembered(), L"damaged;refuse https://a.test;allow https://c.test:8443");
 }
 
 TEST_F(SiteLockTest, TheSitesDialogForgetsTheSelectedSiteAndShowsTheListAgain) {
-    Host& host = host_.Get();
-    ConfigUtilities::SaveSiteAnswers(host, std::wstring(L"allow https://a.test;refuse https://b.test"));
-    host_.ui.dialogAnswers = {PresetAnswer{Button::Ok, {}, {{L"List1", 1}}}, PresetAnswer{Button::Ok}};
-    ShowRememberedSites(host);
+    ConfigUtilities::SaveSiteAnswers(host.Get(), std::wstring(L"allow https://a.test;refuse https://b.test"));
+    host.ui.dialogAnswers = {PresetAnswer{Button::Ok, {}, {{L"List1", 1}}}, PresetAnswer{Button::Ok}};
+    ShowRememberedSites(host.Get());
     // Forget with no line selected forgets nothing, and ends the showing.
-    ASSERT_EQ(host_.ui.dialogs.size(), 2u);
-    EXPECT_EQ(host_.ui.dialogs[0].controls[1].items,
+    ASSERT_EQ(host.ui.dialogs.size(), 2u);
+    EXPECT_EQ(host.ui.dialogs[0].controls[1].items,
               (std::vector<std::wstring>{L"https://a.test (allowed)", L"https://b.test (refused)"}));
-    EXPECT_EQ(host_.ui.dialogs[1].controls[1].items, std::vector<std::wstring>{L"https://a.test (allowed)"});
+    EXPECT_EQ(host.ui.dialogs[1].controls[1].items, std::vector<std::wstring>{L"https://a.test (allowed)"});
     EXPECT_EQ(Remembered(), L"allow https://a.test");
 }
 

@@ -21,12 +21,15 @@ protected:
     }
     std::wstring StoredUser() { return ConfigUtilities::GetDavUser(host()); }
     std::optional<std::wstring> StoredPassword() { return test.secrets.values[L"DavPassword"]; }
-    // The text of the shown dialog's control.
-    std::wstring Shown(std::size_t dialog, const wchar_t* id) {
-        for (const auto& control : test.ui.dialogs.at(dialog).controls) {
-            if (control.id == id) return control.text;
+    // The server, user and password boxes of a shown dialog, each ended by "|".
+    std::wstring Shown(std::size_t dialog) {
+        std::wstring shown;
+        for (const wchar_t* id : {DavLoginDialog::kServerBox, DavLoginDialog::kUserBox, DavLoginDialog::kPasswordBox}) {
+            for (const auto& control : test.ui.dialogs.at(dialog).controls) {
+                if (control.id == id) shown += control.text + L"|";
+            }
         }
-        return L"(no such control)";
+        return shown;
     }
     Host& host() { return test.Get(); }
 
@@ -44,9 +47,7 @@ TEST_F(DavLoginTest, OkStoresTheUserAmongSettingsAndThePasswordAmongSecrets) {
 
     const DialogView& shown = test.ui.dialogs.at(0);
     EXPECT_EQ(shown.caption, L"Server login");
-    EXPECT_EQ(Shown(0, DavLoginDialog::kServerBox), L"https://dav.example.com/");
-    EXPECT_EQ(Shown(0, DavLoginDialog::kUserBox), L"anne");
-    EXPECT_EQ(Shown(0, DavLoginDialog::kPasswordBox), L"old");
+    EXPECT_EQ(Shown(0), L"https://dav.example.com/|anne|old|");
     EXPECT_TRUE(shown.controls.at(6).password);
     EXPECT_EQ(ConfigUtilities::GetDavUrl(host()), L"https://dav2.example.com/");
     EXPECT_EQ(StoredUser(), L"bob");
@@ -69,8 +70,7 @@ TEST_F(DavLoginTest, CancelAndCloseStoreNothing) {
         EXPECT_EQ(StoredUser(), L"anne");
         EXPECT_EQ(StoredPassword(), L"kept");
         EXPECT_FALSE(AskDavLogin(host()));
-        EXPECT_EQ(Shown(1, DavLoginDialog::kUserBox), L"anne");
-        EXPECT_EQ(Shown(1, DavLoginDialog::kPasswordBox), L"kept");
+        EXPECT_EQ(Shown(1), L"|anne|kept|");
     }
 }
 
@@ -78,14 +78,13 @@ TEST_F(DavLoginTest, CancelAndCloseStoreNothing) {
 // fills in the store. Any other failure of the store stops the dialog.
 TEST_F(DavLoginTest, AMissingOrRefusedPasswordOpensEmpty) {
     EXPECT_FALSE(AskDavLogin(host()));
-    EXPECT_EQ(Shown(0, DavLoginDialog::kPasswordBox), L"");
-    EXPECT_EQ(Shown(0, DavLoginDialog::kServerBox), L"");
+    EXPECT_EQ(Shown(0), L"|||");
 
     Store(L"anne", L"exposed");
     test.secrets.refuseReads = errors::kPermissionDenied;
     test.ui.dialogAnswers = {{Button::Ok, {{DavLoginDialog::kPasswordBox, L"fresh"}}}};
     EXPECT_TRUE(AskDavLogin(host()));
-    EXPECT_EQ(Shown(1, DavLoginDialog::kPasswordBox), L"");
+    EXPECT_EQ(Shown(1), L"|anne||");
     EXPECT_EQ(StoredPassword(), L"fresh");
 
     test.secrets.refuseReads = errors::kInvalidFileFormat;

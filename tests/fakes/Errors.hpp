@@ -1,20 +1,26 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 
 #include "automation/AutomationError.hpp"
 
 namespace orvantis::test {
 
-// The number of the AutomationError the action raises, 0 when it raises none.
+// The AutomationError the action raises; one numbered 0 when it raises none.
 template <class Action>
-std::int32_t ErrorNumberOf(Action&& action) {
+AutomationError ErrorOf(Action&& action) {
     try {
         action();
     } catch (const AutomationError& error) {
-        return error.Number();
+        return error;
     }
-    return 0;
+    return AutomationError(0, L"", L"nothing raised");
+}
+
+template <class Action>
+std::int32_t ErrorNumberOf(Action&& action) {
+    return ErrorOf(std::forward<Action>(action)).Number();
 }
 
 }  // namespace orvantis::test

@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "StandInTest.hpp"
+#include "standins/act/ActWorld.hpp"
 
 namespace orvantis::test {
 namespace {
@@ -19,7 +20,7 @@ constexpr wchar_t kDatabase[] = L"C:\\ACT\\Database\\Contacts.dbf";
 
 class ActTest : public StandInTest {
 protected:
-    standins::ActWorld& act() { return sandbox.Act(); }
+    standins::ActWorld& act() { return sandbox.WorldOf<standins::ActWorld>(); }
     std::vector<standins::Item>& Records() { return act().databases.at(0).items; }
     // The login window keeps a showing per thread: each insertion runs on a thread of its own,
     // so that no test sees another's window.
@@ -51,8 +52,8 @@ TEST_F(ActTest, AContactBecomesANewRecordMadeCurrentWithItsValuesAsTheyAre) {
     Write(contact);
     Write(AgentContact{});
     ASSERT_EQ(Records().size(), 2u);
-    EXPECT_EQ(Records()[0].Find(L"36")->value, Variant(std::int32_t{42}));
-    EXPECT_EQ(Records()[1].Find(L"26")->value.ToText(), L" ");
+    EXPECT_EQ(Records()[0].Find(L"36")->Value(), Variant(std::int32_t{42}));
+    EXPECT_EQ(Records()[1].Find(L"26")->Value().ToText(), L" ");
 
     // The calls as ACT! sees them: field numbers as 16-bit integers, the new record made current.
     std::vector<std::wstring> contactCalls;
@@ -71,29 +72,23 @@ TEST_F(ActTest, AContactBecomesANewRecordMadeCurrentWithItsValuesAsTheyAre) {
 }
 
 TEST_F(ActTest, ADatabaseThatDoesNotOpenIsToldAndNothingIsWritten) {
-    struct Case {
-        const char* name;
-        std::wstring path;
-        bool shared;
-        std::optional<PresetAnswer> login;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, std::wstring, bool, std::optional<PresetAnswer>> cases[] = {
         {"no registered database", L"", false, {}},
         {"a database ACT! does not have", L"D:\\elsewhere.dbf", false, {}},
         {"a wrong password", kDatabase, true, Login(Button::Ok, L"Admin", L"wrong")},
         {"a cancelled login", kDatabase, true, Login(Button::Cancel, L"Admin", L"s3cret")},
         {"a closed login", kDatabase, true, Login(Button::Close, L"Admin", L"s3cret")},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, path, shared, login] : cases) {
+        SCOPED_TRACE(name);
         test.ui.boxes.clear();
-        if (c.shared) SharedWithUser();
-        if (c.login) test.ui.dialogAnswers.push_back(*c.login);
-        Write(AgentContact{}, c.path);
+        if (shared) SharedWithUser();
+        if (login) test.ui.dialogAnswers.push_back(*login);
+        Write(AgentContact{}, path);
         ASSERT_EQ(test.ui.boxes.size(), 1u);
         EXPECT_EQ(test.ui.boxes[0].title + L": " + test.ui.boxes[0].text,
                   L"Orvantis Agent Alert: A error has been procedeed during the ACT! insertion\r"
-                  L"Please check your database part (" + c.path + L")");
+                  L"Please check your database part (" + path + L")");
         EXPECT_EQ(test.ui.boxes[0].style, 48);
         EXPECT_TRUE(Records().empty());
     }

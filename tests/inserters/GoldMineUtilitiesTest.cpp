@@ -6,10 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <thread>
+#include <tuple>
 
 #include "StandInTest.hpp"
 #include "inserters/goldmine/GoldmineDialog.hpp"
 #include "support/ConfigUtilities.hpp"
+#include "standins/goldmine/GoldMineWorld.hpp"
 
 namespace orvantis::test {
 namespace {
@@ -25,7 +27,7 @@ protected:
         EXPECT_LE(goldmine().mostFieldsAlive, 1u);
     }
 
-    standins::GoldMineWorld& goldmine() { return sandbox.GoldMine(); }
+    standins::GoldMineWorld& goldmine() { return sandbox.WorldOf<standins::GoldMineWorld>(); }
     Host& host() { return host_; }
     void Store(const std::wstring& user, const std::wstring& password) {
         ConfigUtilities::SaveGoldmineUser(host(), user);
@@ -46,19 +48,14 @@ TEST_F(GoldMineTest, EachContactLogsInAfresh) {
     WriteGoldMineContact(host(), AgentContact{});
     WriteGoldMineContact(host(), AgentContact{});
     ASSERT_EQ(goldmine().contacts.size(), 2u);
-    EXPECT_EQ(goldmine().contacts[1].fields.at(0).value.ToText(), L" ");
+    EXPECT_EQ(goldmine().contacts[1].fields.at(0).Value().ToText(), L" ");
     EXPECT_EQ(Calls(goldmine().ledger, L"Login").size(), 2u);
     EXPECT_EQ(Calls(goldmine().ledger, L"GoldmineFolder").size(), 2u);
 }
 
 TEST_F(GoldMineTest, AFailedStepEndsTheInsertionAndPassesUnchanged) {
-    struct Case {
-        const char* name;
-        std::function<void()> arrange;
-        std::int32_t number;
-    };
     const std::int32_t refused = errors::kProductException;
-    const Case cases[] = {
+    const std::tuple<const char*, std::function<void()>, std::int32_t> cases[] = {
         {"wrong password", [&] { Store(L"JDupont", L"Secret"); }, refused},
         // Without GoldMine's registry entry the folders are "\GMBase" and "\Common".
         {"no registered folder", [&] { goldmine().programFolder.clear(); }, refused},
@@ -67,10 +64,10 @@ TEST_F(GoldMineTest, AFailedStepEndsTheInsertionAndPassesUnchanged) {
         {"a refused field",
          [&] { goldmine().ledger.failures.push_back({L"", L"SetValue", 3, 5, L"GMComAPI", L"no", 0}); }, 5},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        c.arrange();
-        EXPECT_EQ(ErrorNumberOf([&] { WriteGoldMineContact(host(), AgentContact{}); }), c.number);
+    for (const auto& [name, arrange, number] : cases) {
+        SCOPED_TRACE(name);
+        arrange();
+        EXPECT_EQ(ErrorNumberOf([&] { WriteGoldMineContact(host(), AgentContact{}); }), number);
         EXPECT_TRUE(goldmine().contacts.empty());
         EXPECT_EQ(sandbox.LiveObjects(), 0u);
         Store(L"jdupont", L"secret");
@@ -94,12 +91,9 @@ TEST_F(GoldMineTest, TheDialogStoresOnlyOnOkAndKeepsItsTextsUntilDiscarded) {
         ShowGoldmineDialog(host());
         EXPECT_EQ(nested, 400);
         ASSERT_EQ(test.ui.dialogs.size(), 1u);
-        EXPECT_EQ(test.ui.dialogs[0].caption, L"Goldmine parameters");
-        EXPECT_EQ(test.ui.dialogs[0].controls[2].text, L"jdupont");
-        EXPECT_EQ(test.ui.dialogs[0].controls[4].text, L"");
-        EXPECT_TRUE(test.ui.dialogs[0].controls[4].password);
-        EXPECT_EQ(StoredText(L"GoldmineUser"), L"anne");
-        EXPECT_EQ(StoredText(L"GoldminePassword"), L"cCB3PWQ=");
+        const auto& controls = test.ui.dialogs[0].controls;  // the caption is the command line's golden
+        EXPECT_EQ(std::tuple(controls[2].text, controls[4].text, controls[4].password), std::tuple(L"jdupont", L"", true));
+        EXPECT_EQ(StoredText(L"GoldmineUser") + L"/" + StoredText(L"GoldminePassword"), L"anne/cCB3PWQ=");
         for (const Button button : {Button::Cancel, Button::Close}) {
             Store(L"kept", L"kept");
             test.ui.dialogs.clear();

@@ -8,6 +8,7 @@
 #include "exports/ContactSamples.hpp"
 #include "inserters/groupwise/GroupWiseDialog.hpp"
 #include "inserters/groupwise/GroupWiseUtilities.hpp"
+#include "standins/groupwise/GroupWiseWorld.hpp"
 #include "support/ConfigUtilities.hpp"
 
 namespace orvantis::test {
@@ -30,7 +31,7 @@ protected:
     }
 
     Host& host() { return test.Get(); }
-    standins::GroupWiseWorld& groupwise() { return sandbox.GroupWise(); }
+    standins::GroupWiseWorld& groupwise() { return sandbox.WorldOf<standins::GroupWiseWorld>(); }
     std::vector<standins::GroupWiseEntry>& Entries(std::size_t book) {
         return groupwise().addressBooks.at(book).entries;
     }
@@ -63,53 +64,36 @@ TEST_F(GroupWiseTest, TheFaxGoesOnlyUnderTheBooksOwnFaxFieldAndPhonesKeepTheirKi
         ASSERT_EQ(fields.size(), definitions.size());
         EXPECT_EQ(fields[15].name, faxField);
         // The variant phone is passed as the number it holds, not as text.
-        EXPECT_EQ(fields[12].value.GetKind(), Variant::Kind::Long);
+        EXPECT_EQ(fields[12].Kind(), Variant::Kind::Long);
     }
 }
 
 TEST_F(GroupWiseTest, DisplayNamesAndEmptyFieldsAreWrittenToo) {
-    const struct {
-        const wchar_t* first;
-        const wchar_t* last;
-        const wchar_t* shown;
-    } cases[] = {
-        {L"Ana", L"", L"Ana "},
-        {L"", L"Silva", L" Silva"},
-        {L"", L"", L"Acme"},
-    };
     Choose(L"0");
-    for (const auto& c : cases) {
+    for (const auto& [first, last, shown] :
+         {std::tuple{L"Ana", L"", L"Ana "}, {L"", L"Silva", L" Silva"}, {L"", L"", L"Acme"}}) {
         AgentContact contact;
-        contact.Firstname = c.first;
-        contact.Lastname = c.last;
+        contact.Firstname = first;
+        contact.Lastname = last;
         contact.CompanyName = L"Acme";
         WriteGroupWiseContact(host(), contact);
-        EXPECT_EQ(Entries(0).back().displayName, c.shown);
-        EXPECT_EQ(Entries(0).back().fields.size(), 18u) << c.shown;  // empty values included
+        EXPECT_EQ(Entries(0).back().displayName, shown);
+        EXPECT_EQ(Entries(0).back().fields.size(), 18u) << shown;  // empty values included
     }
 }
 
 TEST_F(GroupWiseTest, TheStoredPositionPicksTheBookOrEndsTheInsertion) {
-    const struct {
-        const wchar_t* setting;
-        std::int32_t error;
-        int book;  // where the contact went, -1 for nowhere
-    } cases[] = {
-        {L"1", 0, 1},
-        {L" 2 ", 0, 2},
-        {L"-1", kGroupWiseFailure, -1},  // asks for position 0, which GroupWise refuses
-        {L"3", kGroupWiseFailure, -1},
-        {L"", 13, -1},
-        {L"32767", 6, -1},
-    };
-    for (const auto& c : cases) {
-        Choose(c.setting);
+    // The setting; the error; the entries of each book after. "-1" asks for position 0,
+    // which GroupWise refuses.
+    for (const auto& [setting, error, entries] :
+         {std::tuple{L"1", 0, L"010"}, {L" 2 ", 0, L"001"}, {L"-1", kGroupWiseFailure, L"000"},
+          {L"3", kGroupWiseFailure, L"000"}, {L"", 13, L"000"}, {L"32767", 6, L"000"}}) {
+        Choose(setting);
         for (auto& book : groupwise().addressBooks) book.entries.clear();
-        EXPECT_EQ(ErrorNumberOf([&] { WriteGroupWiseContact(host(), FullContact()); }), c.error)
-            << c.setting;
-        for (int book = 0; book < 3; ++book) {
-            EXPECT_EQ(Entries(book).size(), book == c.book ? 1u : 0u) << c.setting;
-        }
+        EXPECT_EQ(ErrorNumberOf([&] { WriteGroupWiseContact(host(), FullContact()); }), error) << setting;
+        std::wstring counts;
+        for (const auto& book : groupwise().addressBooks) counts += std::to_wstring(book.entries.size());
+        EXPECT_EQ(counts, entries) << setting;
     }
     // An appointment goes to the mailbox and asks for no book.
     const std::size_t dialogs = test.ui.dialogs.size();
@@ -138,21 +122,15 @@ TEST_F(GroupWiseTest, TheDialogKeepsItsListAndChoiceFromOneContactToTheNext) {
 
     // OK with nothing selected stores "-1"; Annuler, Esc and the close control store nothing,
     // and the next showing lists afresh.
-    const struct {
-        PresetAnswer answer;
-        const wchar_t* stored;
-        std::size_t logins;  // for the showing and its contact
-    } cases[] = {
-        {Press(Button::Ok, -1), L"-1", 1}, {Press(Button::Cancel, 2), L"-1", 1},
-        {Press(Button::Ok, 0), L"0", 2},   {Press(Button::Close, 2), L"0", 1},
-        {Press(Button::Ok, 2), L"2", 2},
-    };
-    for (const auto& c : cases) {
+    // The answer; the setting stored; the logins for the showing and its contact.
+    for (const auto& [answer, stored, logins] :
+         {std::tuple{Press(Button::Ok, -1), L"-1", 1u}, {Press(Button::Cancel, 2), L"-1", 1u},
+          {Press(Button::Ok, 0), L"0", 2u}, {Press(Button::Close, 2), L"0", 1u}, {Press(Button::Ok, 2), L"2", 2u}}) {
         const std::size_t before = groupwise().logins;
-        test.ui.dialogAnswers = {c.answer};
+        test.ui.dialogAnswers = {answer};
         ErrorNumberOf([&] { WriteGroupWiseContact(host(), FullContact()); });
-        EXPECT_EQ(Setting(), c.stored);
-        EXPECT_EQ(groupwise().logins - before, c.logins) << c.stored;
+        EXPECT_EQ(Setting(), stored);
+        EXPECT_EQ(groupwise().logins - before, logins) << stored;
     }
 }
 

@@ -9,6 +9,7 @@
 
 #include "StandInTest.hpp"
 #include "support/ConfigUtilities.hpp"
+#include "standins/outlook/OutlookWorld.hpp"
 
 namespace orvantis::test {
 namespace {
@@ -17,7 +18,7 @@ using namespace OutlookUtilities;
 
 class OutlookTest : public StandInTest {
 protected:
-    standins::OutlookWorld& outlook() { return sandbox.Outlook(); }
+    standins::OutlookWorld& outlook() { return sandbox.WorldOf<standins::OutlookWorld>(); }
     std::vector<standins::Item>& Folder(std::int32_t id) {
         return outlook().DefaultFolderContainer(id).items;
     }
@@ -58,29 +59,24 @@ TEST_F(OutlookTest, AnUpdateWritesEveryFieldSoAnEmptyOneClearsItAndTheFaxIsKept)
 }
 
 TEST_F(OutlookTest, PicturesByVersionInAFileOfTheirOwnDeletedAfterwards) {
-    const struct {
-        const wchar_t* version;
-        const wchar_t* hex;
-        const char* attached;  // the picture's bytes as the stand-in keeps them, or null for none
-    } cases[] = {
+    // Outlook's version, the picture; its bytes as the stand-in keeps them, or null for none.
+    const std::tuple<const wchar_t*, const wchar_t*, const char*> cases[] = {
         {L"11.0.5510", L"4a4B4", "4a4b04"},  // either case; an odd length ends on one digit
         {L"11.0", L"41zz42", "4142"},       // a piece that is not hexadecimal gives no byte
         {L"10.0.2627", L"474946", nullptr},
         {L"9.11.", L"474946", nullptr},      // "11." inside the version is not version 11
         {L"16.0", L"", nullptr},
     };
-    for (const auto& c : cases) {
-        outlook().version = c.version;
+    for (const auto& [version, hex, attached] : cases) {
+        outlook().version = version;
         Folder(10).clear();
         AgentContact contact = Contact(L"", L"Pic");
-        contact.PictureData = c.hex;
+        contact.PictureData = hex;
         WriteOutlookContact(host(), contact);
-        ASSERT_EQ(Folder(10).size(), 1u) << c.version;
+        ASSERT_EQ(Folder(10).size(), 1u) << version;
         const auto* picture = Folder(10)[0].Find(L"Picture");
-        ASSERT_EQ(picture != nullptr, c.attached != nullptr) << c.version;
-        if (c.attached) {
-            EXPECT_EQ(picture->productValue.dump(), std::string("{\"picture\":{\"bytes\":\"") + c.attached + "\"}}");
-        }
+        EXPECT_EQ(picture ? picture->ProductValue()->dump() : "none",
+                  attached ? std::string("{\"picture\":{\"bytes\":\"") + attached + "\"}}" : "none") << version;
     }
     // Each picture was written into a file of its own, and every one is gone.
     ASSERT_EQ(files.made.size(), 2u);
@@ -115,81 +111,50 @@ TEST_F(OutlookTest, AFailedContactStepIsPassedOverAndAnyOtherReachesTheCaller) {
 }
 
 TEST_F(OutlookTest, TheChosenContactFolderTakesTheContactsWhenItExists) {
-    const struct {
-        const wchar_t* setting;
-        const wchar_t* folder;
-    } cases[] = {
-        {L"1", L"Business Contacts"}, {L"-1", L"Contacts"}, {L"7", L"Contacts"},
-        {L"two", L"Contacts"},
-    };
-    for (const auto& c : cases) {
-        ConfigUtilities::SaveOutlookAddressBook(host(), c.setting);
-        WriteOutlookContact(host(), Contact(L"B1", c.setting));
+    for (const auto& [setting, folder] : {std::pair{L"1", L"Business Contacts"}, {L"-1", L"Contacts"},
+                                          {L"7", L"Contacts"}, {L"two", L"Contacts"}}) {
+        ConfigUtilities::SaveOutlookAddressBook(host(), setting);
+        WriteOutlookContact(host(), Contact(L"B1", setting));
         std::wstring where;
-        for (const auto& store : outlook().stores) {
-            for (const auto& folder : store.containers) {
-                for (const auto& item : folder.items) {
-                    if (FieldText(item, L"LastName") == c.setting) where = folder.name;
-                }
-            }
+        for (const auto& container : outlook().stores[0].containers) {
+            for (const auto& item : container.items) where += FieldText(item, L"LastName") == setting ? container.name : L"";
         }
-        EXPECT_EQ(where, c.folder) << c.setting;
+        EXPECT_EQ(where, folder) << setting;
     }
     // The identifier was searched in the chosen folder: the later ones did not update its contact.
     EXPECT_EQ(outlook().stores[0].containers[3].items.size(), 1u);
 }
 
-TEST_F(OutlookTest, AppointmentReminders) {
-    const struct {
-        const wchar_t* reminder;
-        std::int32_t error;
-        const wchar_t* set;      // ReminderSet as written last
-        const wchar_t* minutes;  // ReminderMinutesBeforeStart
-    } cases[] = {
-        {L"0", 0, L"False", L"(not written)"}, {L"0.3", 0, L"True", L"0"},
-        {L"", 0, L"False", L"(not written)"},  {L"soon", 13, nullptr, nullptr},
-    };
-    for (const auto& c : cases) {
+TEST_F(OutlookTest, AppointmentRemindersAndTaskImportanceAndStatusFromWhatOutlookKnows) {
+    // Reminder; error; ReminderSet and ReminderMinutesBeforeStart as written last.
+    for (const auto& [reminder, error, written] :
+         {std::tuple{L"0", 0, L"False|(not written)"}, {L"0.3", 0, L"True|0"}, {L"", 0, L"False|(not written)"},
+          {L"soon", 13, L""}}) {
         Folder(9).clear();
         AgentEvent event;
         event.Subject = L"Review";
         event.FullDay = true;
-        event.Reminder = c.reminder;
-        EXPECT_EQ(ErrorNumberOf([&] { WriteOutlookAppointment(host(), event); }), c.error)
-            << c.reminder;
-        if (c.error) {
-            EXPECT_TRUE(Folder(9).empty()) << c.reminder;
-            continue;
+        event.Reminder = reminder;
+        EXPECT_EQ(ErrorNumberOf([&] { WriteOutlookAppointment(host(), event); }), error) << reminder;
+        ASSERT_EQ(Folder(9).size(), error ? 0u : 1u) << reminder;
+        if (!error) {
+            EXPECT_EQ(Fields(Folder(9)[0], {L"ReminderSet", L"ReminderMinutesBeforeStart", L"AllDayEvent"}),
+                      std::wstring(written) + L"|True");
         }
-        ASSERT_EQ(Folder(9).size(), 1u) << c.reminder;
-        EXPECT_EQ(FieldText(Folder(9)[0], L"ReminderSet"), c.set) << c.reminder;
-        EXPECT_EQ(FieldText(Folder(9)[0], L"ReminderMinutesBeforeStart"), c.minutes) << c.reminder;
-        EXPECT_EQ(FieldText(Folder(9)[0], L"AllDayEvent"), L"True");
     }
-}
-
-TEST_F(OutlookTest, TaskImportanceAndStatusOnlyFromTheValuesOutlookKnows) {
-    const struct {
-        const wchar_t* priority;
-        std::int16_t status;
-        const wchar_t* importance;
-        const wchar_t* written;
-    } cases[] = {
-        {L"0", 0, L"0", L"0"},
-        {L"3", 7, L"(not written)", L"(not written)"},
-        {L"01", -1, L"(not written)", L"(not written)"},
-    };
-    for (const auto& c : cases) {
+    // Priority; status; Importance and Status as written.
+    for (const auto& [priority, status, written] :
+         {std::tuple{L"0", 0, L"0|0"}, {L"3", 7, L"(not written)|(not written)"},
+          {L"01", -1, L"(not written)|(not written)"}}) {
         Folder(13).clear();
         AgentTodo todo;
-        todo.Priority = c.priority;
-        todo.Status = c.status;
+        todo.Priority = priority;
+        todo.Status = static_cast<std::int16_t>(status);
         WriteOutlookTask(host(), todo);
         ASSERT_EQ(Folder(13).size(), 1u);
-        EXPECT_EQ(FieldText(Folder(13)[0], L"Importance"), c.importance) << c.priority;
-        EXPECT_EQ(FieldText(Folder(13)[0], L"Status"), c.written) << c.status;
+        EXPECT_EQ(Fields(Folder(13)[0], {L"Importance", L"Status"}), written) << priority;
     }
-    EXPECT_EQ(outlook().logons, std::size(cases));
+    EXPECT_EQ(outlook().logons, 3u);  // each task logs on; an appointment never does
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "fakes/Errors.hpp"
 #include "fakes/TestHost.hpp"
 #include "items/AgentContact.hpp"
+#include "standins/Ledger.hpp"
 #include "standins/Sandbox.hpp"
 
 namespace orvantis::test {
@@ -69,7 +70,15 @@ protected:
     // An item's value as text, or "(not written)".
     static std::wstring FieldText(const standins::Item& item, std::wstring_view name) {
         const auto* field = item.Find(name);
-        return field ? field->value.ToText() : L"(not written)";
+        return field ? field->Value().ToText() : L"(not written)";
+    }
+    using ValueText = std::wstring (*)(const standins::Item&, std::wstring_view);
+    // The named values of an item, each as `value` gives it, joined by "|".
+    static std::wstring Fields(const standins::Item& item, std::initializer_list<const wchar_t*> names,
+                               ValueText value = &FieldText) {
+        std::wstring fields;
+        for (const wchar_t* name : names) fields += (fields.empty() ? L"" : L"|") + value(item, name);
+        return fields;
     }
     static AgentContact Contact(std::wstring id, std::wstring lastName) {
         AgentContact contact;

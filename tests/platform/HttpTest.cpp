@@ -9,6 +9,7 @@
 #include <iterator>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -56,9 +57,11 @@ HttpSettings ServerSettings() {
 
 std::string Url(const std::string& path) { return Environment("ORVANTIS_DAV_URL") + path; }
 
+std::string WithoutSlash(const std::string& url) { return url.substr(0, url.size() - 1); }
+
 HttpResponse Send(HttpSession& session, const std::string& method, const std::string& url,
-                  std::vector<std::pair<std::string, std::string>> headers = {}, std::string body = {}) {
-    return session.Send({method, url, std::move(headers), std::move(body)});
+                  std::vector<std::pair<std::string, std::string>> headers = {}) {
+    return session.Send({method, url, std::move(headers), {}});
 }
 
 // The failure's text, or "" when the request was answered.
@@ -78,44 +81,9 @@ protected:
     }
 };
 
-constexpr char kMkcolAddressBook[] = R"(<?xml version="1.0" encoding="utf-8"?>
-<mkcol xmlns="DAV:" xmlns:CR="urn:ietf:params:xml:ns:carddav"><set><prop>
-<resourcetype><collection/><CR:addressbook/></resourcetype><displayname>Test</displayname>
-</prop></set></mkcol>)";
-
-constexpr char kContact[] =
-    "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:c1\r\nFN:\xC3\x89lodie Durand\r\n"
-    "N:Durand;\xC3\x89lodie;;;\r\nEND:VCARD\r\n";
-
-TEST_F(HttpTest, WritesAContactIntoANewAddressBookOnlyOnce) {
-    auto session = SystemHttp().Open(ServerSettings());
-    const std::string book = Url(Environment("ORVANTIS_DAV_USER") + "/book/");
-    EXPECT_EQ(Send(*session, "MKCOL", book, {{"Content-Type", "application/xml"}}, kMkcolAddressBook).status, 201);
-
-    const std::string card = book + "c1.vcf";
-    const std::vector<std::pair<std::string, std::string>> create = {
-        {"Content-Type", "text/vcard; charset=utf-8"}, {"If-None-Match", "*"}};
-    const HttpResponse created = Send(*session, "PUT", card, create, kContact);
-    EXPECT_EQ(created.status, 201);
-    const std::optional<std::string> etag = created.Header("etag");
-    ASSERT_TRUE(etag.has_value());
-    EXPECT_EQ(Send(*session, "PUT", card, create, kContact).status, 412);
-
-    const HttpResponse listing =
-        Send(*session, "PROPFIND", book, {{"Depth", "1"}, {"Content-Type", "application/xml"}},
-             R"(<propfind xmlns="DAV:"><prop><getetag/></prop></propfind>)");
-    EXPECT_EQ(listing.status, 207);
-    EXPECT_NE(listing.body.find("c1.vcf"), std::string::npos) << listing.body;
-    EXPECT_NE(listing.body.find(*etag), std::string::npos) << listing.body;
-
-    const HttpResponse read = Send(*session, "GET", card);
-    EXPECT_EQ(read.status, 200);
-    EXPECT_NE(read.body.find("FN:\xC3\x89lodie Durand"), std::string::npos) << read.body;
-
-    EXPECT_EQ(Send(*session, "DELETE", card, {{"If-Match", "\"stale\""}}).status, 412);
-    EXPECT_EQ(Send(*session, "DELETE", card, {{"If-Match", *etag}}).status, 200);
-}
-
+// Requests and answers as the DAV target exchanges them (methods, headers, bodies, ETags,
+// 412) are the dav tests', against Radicale through the same client; here, what they do not
+// reach.
 TEST_F(HttpTest, AnswersWhatTheClientDoesNotFollow) {
     HttpSettings wrongPassword = ServerSettings();
     wrongPassword.password = "not-" + kPassword;
@@ -128,12 +96,6 @@ TEST_F(HttpTest, AnswersWhatTheClientDoesNotFollow) {
     EXPECT_TRUE(moved.Header("location").has_value());
 }
 
-struct NoAnswerCase {
-    const char* name;
-    std::string url;
-    std::string expected;
-};
-
 // No answer: the text names the server as scheme://host:port and never the password or the
 // user info of the address.
 TEST_F(HttpTest, SaysWhyThereIsNoAnswer) {
@@ -143,23 +105,21 @@ TEST_F(HttpTest, SaysWhyThereIsNoAnswer) {
     auto withUserInfo = [](const std::string& url) {
         return "http://alice:" + kPassword + "@" + url.substr(std::string("http://").size());
     };
-    auto server = [](const std::string& url) { return url.substr(0, url.size() - 1); };
-    const NoAnswerCase cases[] = {
-        {"nobody listens", withUserInfo(closed), "cannot connect to " + server(closed)},
-        {"never answers", withUserInfo(silent), "no answer from " + server(silent) + " within 2 s"},
+    const std::tuple<const char*, std::string, std::string> cases[] = {  // name, URL, failure
+        {"nobody listens", withUserInfo(closed), "cannot connect to " + WithoutSlash(closed)},
+        {"never answers", withUserInfo(silent), "no answer from " + WithoutSlash(silent) + " within 2 s"},
         {"not http", "ftp://127.0.0.1/", "not an http or https URL"},
         {"not a URL", "alice:" + kPassword, "not an http or https URL"},
     };
     HttpSettings impatient = ServerSettings();
     impatient.connectTimeout = impatient.requestTimeout = std::chrono::seconds(2);
-    for (const NoAnswerCase& c : cases) {
+    for (const auto& [name, url, expected] : cases) {
         const auto start = std::chrono::steady_clock::now();
-        const std::string failure = FailureOf(impatient, c.url);
-        const auto took = std::chrono::steady_clock::now() - start;
-        EXPECT_NE(failure.find(c.expected), std::string::npos) << c.name << ": " << failure;
-        EXPECT_EQ(failure.find(kPassword), std::string::npos) << c.name << ": " << failure;
-        EXPECT_EQ(failure.find("alice"), std::string::npos) << c.name << ": " << failure;
-        EXPECT_LT(took, std::chrono::seconds(6)) << c.name;
+        const std::string failure = FailureOf(impatient, url);
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(6)) << name;
+        EXPECT_NE(failure.find(expected), std::string::npos) << name << ": " << failure;
+        EXPECT_EQ(failure.find(kPassword), std::string::npos) << name << ": " << failure;
+        EXPECT_EQ(failure.find("alice"), std::string::npos) << name << ": " << failure;
     }
 }
 
@@ -190,8 +150,6 @@ protected:
         if (Environment("ORVANTIS_DAV_CA").empty()) GTEST_SKIP() << "needs with-radicale --tls";
     }
 };
-
-std::string WithoutSlash(const std::string& url) { return url.substr(0, url.size() - 1); }
 
 TEST_F(HttpsTest, RefusesACertificateOfAnUnknownAuthority) {
     // No extra file, and one of other authorities (the system's own, as a file).

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "fakes/TestHost.hpp"
 #include "platform/NativeHost.hpp"
@@ -18,8 +19,9 @@ protected:
     std::variant<XmlDocument, XmlParseError> Parse(std::wstring_view text) {
         return native_->Get().xml.Parse(text);
     }
-    XmlDocument ParseGood(std::wstring_view text) {
-        auto result = Parse(text);
+    XmlDocument ParseGood(std::wstring_view text, std::wstring_view piece = {},
+                          std::wstring_view replacement = {}) {
+        auto result = native_->Get().xml.Parse(ReplacedText(text, piece, replacement));
         if (auto* error = std::get_if<XmlParseError>(&result)) {
             ADD_FAILURE() << "parse error: " << std::string(error->reason.begin(), error->reason.end());
             return XmlDocument();
@@ -83,19 +85,34 @@ TEST_F(XmlParserTest, ReadsTheTextAsItsReplacementsMakeItWhereverTheyFall) {
     // Around 65,536 characters, where an adapter that reads in parts may cut the text.
     for (const std::size_t at : {65'530u, 65'533u, 65'535u, 65'536u}) {
         const std::wstring text = L"<r>" + std::wstring(at - 3, L'x') + L"<br/>y<br/></r>";
-        const ReplacedText replaced(text, L"<br/>", L"\r\n");
-        auto result = native_->Get().xml.Parse(replaced);
-        ASSERT_TRUE(std::holds_alternative<XmlDocument>(result)) << at;
-        const auto& doc = std::get<XmlDocument>(result);
-        const std::wstring content = doc.TextContent(doc.ElementsByTagName(L"r").at(0));
-        EXPECT_EQ(content, std::wstring(at - 3, L'x') + L"\ny") << at;
+        const XmlDocument doc = ParseGood(text, L"<br/>", L"\r\n");
+        EXPECT_EQ(doc.TextContent(doc.ElementsByTagName(L"r").at(0)), std::wstring(at - 3, L'x') + L"\ny") << at;
     }
     // Replaced before the parser sees it, the tag is no element.
-    auto result = native_->Get().xml.Parse(ReplacedText(L"<r>a<br/>b</r>", L"<br/>", L"\r\n"));
-    ASSERT_TRUE(std::holds_alternative<XmlDocument>(result));
-    const auto& doc = std::get<XmlDocument>(result);
+    const XmlDocument doc = ParseGood(L"<r>a<br/>b</r>", L"<br/>", L"\r\n");
     EXPECT_TRUE(doc.ElementsByTagName(L"br").empty());
     EXPECT_EQ(doc.TextContent(doc.ElementsByTagName(L"r").at(0)), L"a\nb");
+}
+
+TEST_F(XmlParserTest, KeepsEveryTextWhereverItFallsInTheDocumentsStorage) {
+    // Texts of one to four bytes a character, of lengths that end on and across the storage's
+    // block edges, one longer than a block, and text after it.
+    std::vector<std::wstring> texts;
+    const std::wstring_view pieces[] = {L"a", L"\u00E9", L"\u20AC", L"\U0001F600"};
+    for (int i = 0; i < 1'500; ++i) {
+        std::wstring text;
+        for (int k = 0; k < (i * 37) % 301 + 1; ++k) text += pieces[(i + k) % 4];
+        texts.push_back(text);
+        if (i == 700) texts.push_back(Repeat(L"\u00E9x\U0001F600", 40'000));
+    }
+    std::wstring document = L"<r>";
+    for (const auto& text : texts) document += L"<t>" + text + L"</t>\n";
+    const XmlDocument doc = ParseGood(document + L"</r>");
+    const auto elements = doc.ElementsByTagName(L"t");
+    ASSERT_EQ(elements.size(), texts.size());
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        ASSERT_EQ(doc.TextContent(elements[i]), texts[i]) << i;
+    }
 }
 
 TEST_F(XmlParserTest, ReportsMalformedTextWithACodeAndAReason) {

@@ -8,16 +8,13 @@ namespace orvantis {
 namespace {
 
 TEST(EscapedText, EscapesSeparatorsAndEveryKindOfLineBreakAndDropsOtherControls) {
-    const struct {
-        std::wstring text;
-        std::string escaped;
-    } cases[] = {
+    const std::pair<std::wstring, std::string> cases[] = {
         {L"a\\b;c,d", "a\\\\b\\;c\\,d"},
         {L"1\r\n2\r3\n4", "1\\n2\\n3\\n4"},
         {L"tab\tkept\x01\x7F", "tab\tkept"},
         {L"Кириллица 日本 🎉", "Кириллица 日本 🎉"},
     };
-    for (const auto& c : cases) EXPECT_EQ(EscapedText(c.text), c.escaped) << Utf8FromWide(c.text);
+    for (const auto& [text, escaped] : cases) EXPECT_EQ(EscapedText(text), escaped) << Utf8FromWide(text);
     EXPECT_EQ(StructuredText({L"Martin; Jr.", L"", L"a,b"}), "Martin\\; Jr.;;a\\,b");
 }
 
@@ -32,9 +29,7 @@ std::string Unfolded(const std::string& text) {
         const std::string line = text.substr(start, end - start);
         EXPECT_LE(line.size(), 75u) << line;
         EXPECT_TRUE(WideFromUtf8(line).has_value()) << "a UTF-8 sequence split: " << line;
-        if (!first) {
-            EXPECT_EQ(line.front(), ' ');
-        }
+        EXPECT_TRUE(first || line.front() == ' ') << line;
         unfolded += first ? line : line.substr(1);
         first = false;
         start = end + 2;

@@ -20,6 +20,11 @@ bool Has(const std::string& text, const std::string& line) {
     return text.find("\r\n" + line + "\r\n") != std::string::npos;
 }
 
+// Has the line or, for none, nothing named `name`.
+bool HasOrLacks(const std::string& text, const std::string& line, const char* name) {
+    return line.empty() ? text.find(name) == std::string::npos : Has(text, line);
+}
+
 class WritersTest : public ::testing::Test {
 protected:
     test::FakeTimeZone zone_;  // UTC+1, +2 from April to September
@@ -27,10 +32,7 @@ protected:
 };
 
 TEST_F(WritersTest, FullDayEventsEndOnTheDayAfterTheirLast) {
-    const struct {
-        DateValue start, end;
-        const char* last;
-    } cases[] = {
+    const std::tuple<DateValue, DateValue, const char*> cases[] = {
         {At(2026, 12, 14), At(2026, 12, 14), "20261215"},
         {At(2026, 12, 14, 9), At(2026, 12, 14, 17), "20261215"},
         {At(2026, 12, 14), At(2026, 12, 15), "20261215"},  // midnight already names the next day
@@ -38,14 +40,13 @@ TEST_F(WritersTest, FullDayEventsEndOnTheDayAfterTheirLast) {
         {At(2026, 12, 14), {}, "20261215"},
         {At(2026, 12, 14), At(2026, 12, 1), "20261215"},
     };
-    for (const auto& c : cases) {
+    for (const auto& [start, end, last] : cases) {
         AgentEvent event;
         event.FullDay = true;
-        event.StarDate = c.start;
-        event.EndDate = c.end;
+        event.StarDate = start;
+        event.EndDate = end;
         const std::string text = writer_.Event(event, L"u");
-        EXPECT_TRUE(Has(text, "DTSTART;VALUE=DATE:20261214")) << text;
-        EXPECT_TRUE(Has(text, std::string("DTEND;VALUE=DATE:") + c.last)) << text;
+        EXPECT_TRUE(Has(text, std::string("DTSTART;VALUE=DATE:20261214\r\nDTEND;VALUE=DATE:") + last)) << text;
     }
 }
 
@@ -68,80 +69,50 @@ TEST_F(WritersTest, TimesAreWrittenInUtcByTheRulesAtTheirDate) {
 }
 
 TEST_F(WritersTest, RemindersBecomeDisplayAlarmsCountedFromTheStart) {
-    const struct {
-        const wchar_t* reminder;
-        const char* trigger;
-    } cases[] = {{L"15", "TRIGGER:-PT15M"}, {L"0", "TRIGGER:PT0M"}, {L"-5", "TRIGGER:PT5M"},
-                 {L"", nullptr}};
-    for (const auto& c : cases) {
+    for (const auto& [reminder, trigger] :
+         {std::pair{L"15", "TRIGGER:-PT15M"}, {L"0", "TRIGGER:PT0M"}, {L"-5", "TRIGGER:PT5M"}, {L"", ""}}) {
         AgentEvent event;
         event.StarDate = At(2026, 12, 14, 10);
         event.Subject = L"Review";
-        event.Reminder = c.reminder;
+        event.Reminder = reminder;
         const std::string text = writer_.Event(event, L"u");
-        if (!c.trigger) {
-            EXPECT_EQ(text.find("VALARM"), std::string::npos) << text;
-            continue;
-        }
-        EXPECT_NE(text.find(std::string("BEGIN:VALARM\r\nACTION:DISPLAY\r\n") + c.trigger +
-                            "\r\nDESCRIPTION:Review\r\nEND:VALARM\r\n"),
-                  std::string::npos)
-            << text;
+        const std::string alarm = std::string("BEGIN:VALARM\r\nACTION:DISPLAY\r\n") + trigger +
+                                  "\r\nDESCRIPTION:Review\r\nEND:VALARM";
+        EXPECT_TRUE(HasOrLacks(text, *trigger ? alarm : "", "VALARM")) << text;
     }
 }
 
 TEST_F(WritersTest, TasksTakeOutlooksImportanceAndStateOnTheStandardsScales) {
-    const struct {
-        const wchar_t* priority;
-        std::int16_t state;
-        const char* priorityLine;
-        const char* statusLine;
-    } cases[] = {
-        {L"0", 0, "PRIORITY:9", "STATUS:NEEDS-ACTION"},
-        {L"1", 1, "PRIORITY:5", "STATUS:IN-PROCESS"},
-        {L"2", 2, "PRIORITY:1", "STATUS:COMPLETED"},
-        {L"high", 3, nullptr, nullptr},
-    };
-    for (const auto& c : cases) {
+    for (const auto& [priority, state, priorityLine, statusLine] :
+         {std::tuple{L"0", 0, "PRIORITY:9", "STATUS:NEEDS-ACTION"}, {L"1", 1, "PRIORITY:5", "STATUS:IN-PROCESS"},
+          {L"2", 2, "PRIORITY:1", "STATUS:COMPLETED"}, {L"high", 3, "", ""}}) {
         AgentTodo todo;
-        todo.Priority = c.priority;
-        todo.Status = c.state;
+        todo.Priority = priority;
+        todo.Status = static_cast<std::int16_t>(state);
         todo.EndDate = At(2026, 12, 18, 17);
         const std::string text = writer_.Todo(todo, L"u");
         EXPECT_TRUE(Has(text, "DUE:20261218T160000Z")) << text;
         EXPECT_EQ(text.find("DTSTART"), std::string::npos) << text;
-        if (c.priorityLine) {
-            EXPECT_TRUE(Has(text, c.priorityLine) && Has(text, c.statusLine)) << text;
-        } else {
-            EXPECT_EQ(text.find("PRIORITY"), std::string::npos) << text;
-            EXPECT_EQ(text.find("STATUS"), std::string::npos) << text;
-        }
+        EXPECT_TRUE(HasOrLacks(text, priorityLine, "PRIORITY") && HasOrLacks(text, statusLine, "STATUS")) << text;
     }
 }
 
 TEST(VCardWriter, KeepsAPictureOnlyWhenItIsHexadecimalTextOfAnImage) {
-    const struct {
-        const wchar_t* hex;
-        const char* photo;
-    } cases[] = {
+    const std::pair<const wchar_t*, const char*> cases[] = {
         {L"47494638396101", "PHOTO;ENCODING=b;TYPE=GIF:R0lGODlhAQ=="},
         {L"89504e470d0a1a0a", "PHOTO;ENCODING=b;TYPE=PNG:iVBORw0KGgo="},
         {L"FFD8FFE0", "PHOTO;ENCODING=b;TYPE=JPEG:/9j/4A=="},
-        {L"4749463839610", nullptr},   // an odd digit
-        {L"474946383961zz", nullptr},  // not hexadecimal
-        {L"00112233", nullptr},        // not an image
+        {L"4749463839610", ""},   // an odd digit
+        {L"474946383961zz", ""},  // not hexadecimal
+        {L"00112233", ""},        // not an image
     };
-    for (const auto& c : cases) {
+    for (const auto& [hex, photo] : cases) {
         AgentContact contact;
         contact.Lastname = L"Martin";
-        contact.PictureData = c.hex;
+        contact.PictureData = hex;
         const std::string card = VCard(contact, L"u", 0);
         EXPECT_TRUE(Has(card, "N:Martin;;;;")) << card;
-        if (c.photo) {
-            EXPECT_TRUE(Has(card, c.photo)) << card;
-        } else {
-            EXPECT_EQ(card.find("PHOTO"), std::string::npos) << card;
-        }
+        EXPECT_TRUE(HasOrLacks(card, photo, "PHOTO")) << card;
     }
 }
 

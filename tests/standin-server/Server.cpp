@@ -5,7 +5,7 @@
 #include "com/Module.hpp"
 #include "com/Registration.hpp"
 #include "platform/windows/ComErrors.hpp"
-#include "platform/windows/ObjectDispatch.hpp"
+#include "platform/windows/ObjectAsDispatch.hpp"
 
 using namespace orvantis;
 
@@ -46,7 +46,7 @@ public:
         if (outer) return CLASS_E_NOAGGREGATION;
         windows::ComPtr<IDispatch> made;
         const HRESULT created = windows::GuardComCall(
-            [&] { made = windows::ObjectDispatch::Wrap(Catalog().CreateObject(progId_)); });
+            [&] { made = windows::ObjectAsDispatch::Wrap(Catalog().CreateObject(progId_)); });
         return FAILED(created) ? created : made->QueryInterface(iid, object);
     }
     HRESULT STDMETHODCALLTYPE LockServer(BOOL lock) override {
@@ -141,6 +141,6 @@ HRESULT STDAPICALLTYPE DllUnregisterServer() {
 }
 
 // How many names clients have asked the server's objects for: what late binding costs.
-long NameLookups() { return windows::ObjectDispatch::NameLookups(); }
+long NameLookups() { return windows::ObjectAsDispatch::NameLookups(); }
 
 }  // extern "C"

@@ -1,5 +1,5 @@
 // The stand-in server hosted in-process, reached as the control reaches a product: through
-// the object port's DispatchObject, and through raw IDispatch where identifiers matter.
+// the object port's DispatchAsObject, and through raw IDispatch where identifiers matter.
 
 #include <gtest/gtest.h>
 
@@ -13,11 +13,11 @@
 #include "com/Library.hpp"
 #include "com/PageSite.hpp"
 #include "fakes/DialogDriver.hpp"
+#include "fakes/Errors.hpp"
 #include "platform/windows/ComErrors.hpp"
 #include "platform/windows/ComObjectFactory.hpp"
-#include "platform/windows/DispatchObject.hpp"
-#include "platform/windows/ObjectDispatch.hpp"
-#include "standins/Sandbox.hpp"
+#include "platform/windows/DispatchAsObject.hpp"
+#include "platform/windows/ObjectAsDispatch.hpp"
 
 namespace orvantis::test {
 namespace {
@@ -78,34 +78,26 @@ std::wstring Setting(const wchar_t* key) {
 
 const ShownDialog::Control& ListOf(const ShownDialog& dialog) { return *DialogDriver::Of(dialog, L"ListBox").at(0); }
 
-TEST_F(ServerTest, FixedIdentifiersReachTheObjectAndItsBridgeStaysInItsModule) {
+TEST_F(ServerTest, AnUnansweredIdentifierIsRefusedAndTheBridgeStaysInItsModule) {
     const ObjectRef folders = NameSpace()->Get(L"Folders").ToObject();
-    IDispatch& raw = *dynamic_cast<windows::DispatchObject&>(*folders).Dispatch();
-    // Invoked by number with one argument, as a client that knows only the number does.
-    const auto invoke = [&](DISPID id, OwnedVariant& result, EXCEPINFO& exception) {
-        VARIANT position{};
-        position.vt = VT_I4;
-        position.lVal = 1;
-        DISPPARAMS one{&position, nullptr, 1, 0};
-        return raw.Invoke(id, IID_NULL, 0, DISPATCH_METHOD | DISPATCH_PROPERTYGET, &one, result.Put(),
-                          &exception, nullptr);
-    };
+    IDispatch& raw = *dynamic_cast<windows::DispatchAsObject&>(*folders).Dispatch();
+    // Invoked by a number that nothing answers, as a client that knows only numbers does: the
+    // Object's to refuse, as a script sees it. (The default member crosses in outlook.js.)
+    DISPPARAMS none{};
     OwnedVariant result;
     EXCEPINFO exception{};
-    ASSERT_EQ(invoke(DISPID_VALUE, result, exception), S_OK);
-    EXPECT_EQ((*result).vt, VT_DISPATCH);
-    // A number that nothing answers is the Object's to refuse, as a script sees it.
-    ASSERT_EQ(invoke(12345, result, exception), DISP_E_EXCEPTION);
+    ASSERT_EQ(raw.Invoke(12345, IID_NULL, 0, DISPATCH_METHOD, &none, result.Put(), &exception, nullptr),
+              DISP_E_EXCEPTION);
     EXPECT_EQ(exception.scode, static_cast<HRESULT>(0x800A0000 | 438));
     windows::FreeExcepInfo(exception);
 
     // The server's bridge is foreign here, though it is the same code: its Object lives on
     // the server's heap. This module's own bridge still comes back as its Object.
-    EXPECT_EQ(windows::ObjectDispatch::Unwrap(&raw), nullptr);
-    EXPECT_EQ(windows::ObjectDispatch::Unwrap(windows::ObjectDispatch::Wrap(folders).Get()), folders);
+    EXPECT_EQ(windows::ObjectAsDispatch::Unwrap(&raw), nullptr);
+    EXPECT_EQ(windows::ObjectAsDispatch::Unwrap(windows::ObjectAsDispatch::Wrap(folders).Get()), folders);
 }
 
-TEST_F(ServerTest, NamesAreAskedOncePerTypeAndTheWorldIsSavedAtTheEnd) {
+TEST_F(ServerTest, NamesAreAskedOncePerTypeAndTheServerLivesWhileItsObjectsDo) {
     {
         const ObjectRef items =
             NameSpace()->Call(L"GetDefaultFolder", {Variant(std::int32_t{10})}).ToObject()->Get(L"Items").ToObject();
@@ -120,14 +112,9 @@ TEST_F(ServerTest, NamesAreAskedOncePerTypeAndTheWorldIsSavedAtTheEnd) {
         // Add, LastName, JobTitle and Save once each, not once per item.
         EXPECT_EQ(server_.Call<long>("NameLookups") - before, 4);
 
-        // Identifier 0 from this side too: the default member. Enumeration and the product's
-        // errors cross in the script tests and in the control's loads.
-        EXPECT_EQ(items->Get(Member::FromDispatchId(0), {Variant(std::int32_t{2})}).ToObject()->Get(L"LastName").ToText(),
-                  L"Item 2");
         EXPECT_EQ(server_.Call("DllCanUnloadNow"), S_FALSE);
     }
     EXPECT_EQ(server_.Call("DllCanUnloadNow"), S_OK);
-    EXPECT_NE(Saved("outlook.json").find(R"("value": "Item 100")"), std::string::npos) << Saved("outlook.json");
 }
 
 std::size_t Count(const std::string& text, const std::string& needle) {
@@ -137,29 +124,23 @@ std::size_t Count(const std::string& text, const std::string& needle) {
 }
 
 // The control into Notes' stand-in: the date-time objects the control gets from Notes go back
-// into it as item values, the picture is attached under the contact's name from a folder of
-// its own, and a second load updates the contact (found by an identifier holding a quote and
-// a backslash) instead of adding it.
+// into it as item values, and a second load updates the contact instead of adding it. (Names,
+// pictures and identifiers are the Notes tests' and the golden's.)
 TEST_F(ServerTest, TheControlLoadsIntoNotesAndReleasesEveryObject) {
     for (int load = 0; load < 2; ++load) {
-        EXPECT_TRUE(Load(L"<datas open='notes'><contact><id>K\"1\\x</id><firstname>Anna</firstname>"
-                L"<lastname>Kowalski/Nowak</lastname>"
-                L"<picture>474946</picture></contact>"
-                L"<event><subject>Review</subject><start>20261214T100000</start>"
-                L"<end>20261214T113000</end><reminder>15</reminder></event>"
-                L"<todo><subject>Call</subject><end>20261211T170000</end><priority>1</priority></todo>"
-             L"</datas>"));
+        EXPECT_TRUE(Load(L"<datas open='notes'><contact><id>K1</id><lastname>Kowalski</lastname></contact>"
+                         L"<event><subject>Review</subject><start>20261214T100000</start>"
+                         L"<end>20261214T113000</end><reminder>15</reminder></event>"
+                         L"<todo><subject>Call</subject><end>20261211T170000</end><priority>1</priority></todo></datas>"));
     }
     const std::string json = Saved("notes.json");
-    EXPECT_EQ(Count(json, "\"Kowalski/Nowak\""), 1u) << json;
-    EXPECT_EQ(Count(json, R"("name": "Anna Kowalski_Nowak.gif")"), 1u) << json;
+    EXPECT_EQ(Count(json, "\"Kowalski\""), 1u) << json;
     EXPECT_EQ(Count(json, R"("datetime": "2026-14-12 10:0:00")"), 4u) << json;
     EXPECT_EQ(Count(json, R"("datetime": "2026-12-11 17:0:00")"), 4u) << json;
 }
 
-// The address-book dialog from rundll32's entry point, driven as a user would: the list shows
-// Outlook's contact folders, OK stores the chosen line, Annuler stores nothing chosen, the
-// close control leaves the setting alone.
+// The address-book dialog from rundll32's entry point, driven as a user would: OK stores the
+// chosen line, Annuler stores nothing chosen. (Its caption and folders are the golden's.)
 TEST_F(ServerTest, TheOutlookDialogStoresTheChosenContactFolder) {
     Library ocx(ORVANTIS_OCX);
     const auto choose = reinterpret_cast<void(CALLBACK*)(HWND, HINSTANCE, LPSTR, int)>(
@@ -169,18 +150,11 @@ TEST_F(ServerTest, TheOutlookDialogStoresTheChosenContactFolder) {
     driver.actions = {
         [&](const ShownDialog& d) { SelectLine(ListOf(d).window, 1); Click(DialogDriver::Named(d, L"OK")); },
         [&](const ShownDialog& d) { Click(DialogDriver::Named(d, L"Annuler")); },
-        [&](const ShownDialog& d) { SelectLine(ListOf(d).window, 0); PressCloseControl(d.window); },
     };
-    choose(nullptr, nullptr, nullptr, SW_SHOWNORMAL);
-    ASSERT_EQ(driver.shown.size(), 1u);
-    EXPECT_EQ(driver.shown[0].caption, L"Select the address book");
-    EXPECT_EQ(ListOf(driver.shown[0]).lines, (std::vector<std::wstring>{L"Contacts", L"Business Contacts"}));
-    EXPECT_EQ(Setting(L"OutlookAddressBook"), L"1");
-    choose(nullptr, nullptr, nullptr, SW_SHOWNORMAL);
-    EXPECT_EQ(Setting(L"OutlookAddressBook"), L"");
-    choose(nullptr, nullptr, nullptr, SW_SHOWNORMAL);
-    EXPECT_EQ(Setting(L"OutlookAddressBook"), L"");
-    EXPECT_EQ(driver.shown.size(), 3u);
+    for (const wchar_t* stored : {L"1", L""}) {
+        choose(nullptr, nullptr, nullptr, SW_SHOWNORMAL);
+        EXPECT_EQ(Setting(L"OutlookAddressBook"), stored);
+    }
 }
 
 // The control loads into ACT! and GoldMine through their login dialogs, driven as a user
@@ -196,7 +170,6 @@ TEST_F(ServerTest, TheControlLoadsIntoActAndGoldMineThroughTheirLoginDialogs) {
         const auto edits = DialogDriver::Of(d, L"Edit");
         ASSERT_EQ(edits.size(), 2u);
         texts.push_back(edits[0]->text + L"/" + edits[1]->text);
-        EXPECT_EQ(edits[1]->passwordChar, L'*');
         if (user) TypeText(edits[0]->window, user);
         if (password) TypeText(edits[1]->window, password);
     };
@@ -212,7 +185,6 @@ TEST_F(ServerTest, TheControlLoadsIntoActAndGoldMineThroughTheirLoginDialogs) {
         Load(std::wstring(L"<datas open='") + target + L"'>" + contact + L"</datas>");
     }
     ASSERT_EQ(driver.shown.size(), 5u);
-    EXPECT_EQ(driver.shown[0].caption, L"Goldmine parameters");
     // Fresh settings; then the texts as left by OK; then, once Annuler discarded the dialog,
     // the stored login; the ACT! window always opens empty.
     EXPECT_EQ(texts, (std::vector<std::wstring>{L"/", L"jdupont/secret", L"jdupont/secret", L"/", L"/"}));
@@ -246,21 +218,10 @@ TEST_F(ServerTest, TheControlAsksForTheGroupWiseAddressBookBeforeEachContact) {
     // The appointment asks for no address book.
     EXPECT_TRUE(Load(L"<datas open='groupwise'>" + contacts +
                      L"<event><subject>Review</subject><start>20261214T100000</start></event></datas>"));
-    ASSERT_EQ(driver.shown.size(), 3u);
-    EXPECT_EQ(driver.shown[0].caption, L"Select the Address book");
-    for (const auto& shown : driver.shown) {
-        EXPECT_EQ(ListOf(shown).lines, (std::vector<std::wstring>{
-                                           L"Novell GroupWise Address Book", L"Frequent Contacts",
-                                           L"Customers"}));
-    }
+    EXPECT_EQ(driver.shown.size(), 3u);  // its caption and lines are the golden's
     EXPECT_EQ(keptSelection, 1);
     EXPECT_EQ(Setting(L"GroupWiseAddressBook"), L"1");
-
-    // What each entry holds is the sandbox goldens' to check.
-    standins::Sandbox saved(Folder());
-    const auto& books = saved.GroupWise().addressBooks;
-    EXPECT_EQ(books[1].entries.size(), 3u);
-    EXPECT_TRUE(books[2].entries.empty());
+    // Which book the contacts went to is the GroupWise tests' to check.
 }
 
 constexpr wchar_t kPolicy[] = L"Software\\Policies\\OrvantisAgent\\SiteLock";
@@ -273,45 +234,28 @@ void SetText(HKEY root, const wchar_t* key, const wchar_t* name, const std::wstr
 // object its script created (sited by the script engine once the browser made it safe).
 enum class Placed { ByElement, ByScript };
 
-// Sites a fresh control on the page and loads the document through IDispatch, as the page's
-// script would; the EXCEPINFO's scode, S_OK when none.
-HRESULT LoadOnPage(PageSite& site, Placed placed, const std::wstring& document) {
-    CLSID control{};
-    EXPECT_EQ(CLSIDFromProgID(L"Orvantis.OrvantisAgent", &control), S_OK);
-    windows::ComPtr<IDispatch> script;
-    EXPECT_EQ(CoCreateInstance(control, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
-                               reinterpret_cast<void**>(script.GetAddressOf())), S_OK);
+// Sites a fresh control on the page and loads the document as the page's script would; the
+// error's number, 0 when none.
+std::int32_t LoadOnPage(PageSite& site, Placed placed, const std::wstring& document) {
+    const ObjectRef agent = windows::ComObjectFactory().CreateObject(L"Orvantis.OrvantisAgent");
+    IDispatch* script = dynamic_cast<windows::DispatchAsObject&>(*agent).Dispatch();
     windows::ComPtr<IOleObject> element;
     windows::ComPtr<IObjectWithSite> created;
     if (placed == Placed::ByElement) {
-        script.As(&element);
+        EXPECT_EQ(script->QueryInterface(IID_PPV_ARGS(&element)), S_OK);
         EXPECT_EQ(element->SetClientSite(&site), S_OK);
     } else {
         windows::ComPtr<IObjectSafety> safety;
-        script->QueryInterface(IID_IObjectSafety, reinterpret_cast<void**>(safety.GetAddressOf()));
+        EXPECT_EQ(script->QueryInterface(IID_IObjectSafety, reinterpret_cast<void**>(safety.GetAddressOf())), S_OK);
         EXPECT_EQ(safety->SetInterfaceSafetyOptions(IID_IDispatch, INTERFACESAFE_FOR_UNTRUSTED_CALLER,
                                                     INTERFACESAFE_FOR_UNTRUSTED_CALLER), S_OK);
-        EXPECT_EQ(script->QueryInterface(IID_IObjectWithSite, reinterpret_cast<void**>(created.GetAddressOf())), S_OK);
-        if (created) {
-            EXPECT_EQ(created->SetSite(static_cast<IOleClientSite*>(&site)), S_OK);
-        }
+        EXPECT_EQ(script->QueryInterface(IID_PPV_ARGS(&created)), S_OK);
+        EXPECT_EQ(created->SetSite(static_cast<IOleClientSite*>(&site)), S_OK);
     }
-    DISPID loadXml = 0;
-    auto* name = const_cast<LPOLESTR>(L"LoadXML");
-    EXPECT_EQ(script->GetIDsOfNames(IID_NULL, &name, 1, 0, &loadXml), S_OK);
-    windows::OwnedVariant argument;
-    VARIANT* text = argument.Put();  // once: each Put frees what the variant holds
-    text->vt = VT_BSTR;
-    text->bstrVal = SysAllocString(document.c_str());
-    DISPPARAMS one{text, nullptr, 1, 0};
-    windows::OwnedVariant result;
-    EXCEPINFO exception{};
-    const HRESULT invoked = script->Invoke(loadXml, IID_NULL, 0, DISPATCH_METHOD, &one, result.Put(), &exception, nullptr);
-    const HRESULT code = invoked == DISP_E_EXCEPTION ? exception.scode : invoked;
-    windows::FreeExcepInfo(exception);
+    const std::int32_t number = ErrorNumberOf([&] { agent->Call(L"LoadXML", {Variant(document)}); });
     if (element) element->SetClientSite(nullptr);
     if (created) created->SetSite(nullptr);
-    return code;
+    return number;
 }
 
 // The machine's policy allows one host, refuses the rest of its domain and leaves other
@@ -326,14 +270,14 @@ TEST_F(ServerTest, APageLoadsOnlyWhereItsSiteIsAllowed) {
     DialogDriver driver;
     {
         PageSite site(L"https://CRM.example.com/agent/page.html", PageSite::Tells::ByMoniker);
-        EXPECT_EQ(LoadOnPage(site, Placed::ByElement, contact(L"Allowed")), S_OK);
+        EXPECT_EQ(LoadOnPage(site, Placed::ByElement, contact(L"Allowed")), 0);
     }
     EXPECT_EQ(server_.Call("DllCanUnloadNow"), S_OK);
     const std::string before = Saved("outlook.json");
     EXPECT_NE(before.find("Allowed"), std::string::npos) << before;
     {
         PageSite site(L"https://shop.example.com/", PageSite::Tells::ByBrowser);
-        EXPECT_EQ(LoadOnPage(site, Placed::ByScript, contact(L"Refused")), static_cast<HRESULT>(0x800A0000 | 70));
+        EXPECT_EQ(LoadOnPage(site, Placed::ByScript, contact(L"Refused")), 70);
     }
     EXPECT_EQ(Saved("outlook.json"), before);
     EXPECT_TRUE(driver.shown.empty());
@@ -342,7 +286,7 @@ TEST_F(ServerTest, APageLoadsOnlyWhereItsSiteIsAllowed) {
     });
     {
         PageSite site(L"https://partner.test/", PageSite::Tells::ByBrowser);
-        EXPECT_EQ(LoadOnPage(site, Placed::ByElement, contact(L"Asked")), S_OK);
+        EXPECT_EQ(LoadOnPage(site, Placed::ByElement, contact(L"Asked")), 0);
     }
     ASSERT_EQ(driver.shown.size(), 1u);
     EXPECT_TRUE(DialogDriver::Named(driver.shown[0], L"https://partner.test wants to add 1 contact to Outlook."));

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "automation/AutomationError.hpp"
 #include "fakes/Errors.hpp"
 #include "platform/CodePage.hpp"
 #include "support/base64.hpp"
@@ -56,12 +55,9 @@ TEST(Base64, DecodingRaisesItsOwnErrors) {
     for (const auto& [text, description] :
          {std::pair{L"Zm9", L"Bad Base64 string."},
           std::pair{L"Zm9v!A==", L"Bad character In Base64 string."}}) {
-        try {
-            Base64Decode(Variant(text));
-        } catch (const AutomationError& error) {
-            EXPECT_EQ(error.Source(), L"Base64Decode");
-            EXPECT_EQ(error.Description(), description);
-        }
+        const auto error = test::ErrorOf([&] { Base64Decode(Variant(text)); });
+        EXPECT_EQ(error.Source(), L"Base64Decode");
+        EXPECT_EQ(error.Description(), description);
     }
 }
 

@@ -4,36 +4,25 @@
 
 #include <set>
 
-#include "control/OrvantisAgent.hpp"
-#include "fakes/Errors.hpp"
-#include "fakes/TestHost.hpp"
+#include "fakes/AgentTest.hpp"
 
 namespace orvantis {
 namespace {
 
-using test::ErrorNumberOf;
-
 constexpr wchar_t kDesktop[] = L"C:\\Users\\C\\Desktop\\";
 
-class DesktopTargetTest : public ::testing::Test {
+class DesktopTargetTest : public test::AgentTest {
 protected:
-    DesktopTargetTest() { host_.shell.folders[folder::kDesktopDirectory] = kDesktop; }
-    std::int32_t Load(const std::wstring& contacts) {
-        Variant var(L"<datas open='desktop'>" + contacts + L"</datas>");
-        return ErrorNumberOf([&] { agent_.LoadXML(var); });
-    }
+    DesktopTargetTest() { host.shell.folders[folder::kDesktopDirectory] = kDesktop; }
+    std::int32_t Load(const std::wstring& contacts) { return AgentTest::Load(L"<datas open='desktop'>" + contacts + L"</datas>"); }
     std::set<std::wstring> Names() const {
         std::set<std::wstring> names;
-        for (const auto& [path, bytes] : host_.files.files) {
-            names.insert(path.substr(std::wstring_view(kDesktop).size()));
-        }
+        for (const auto& [path, bytes] : host.files.files) names.insert(path.substr(std::wstring_view(kDesktop).size()));
         return names;
     }
-
-    test::TestHost host_;
-    OrvantisAgent agent_{host_.Get()};
 };
 
+// Without a desktop folder the load fails, writing nothing elsewhere: the command line's golden.
 // The second contact of a company replaced the first one's note, and contacts without a
 // company shared one hidden ".rtf".
 TEST_F(DesktopTargetTest, EachContactKeepsANoteOfItsOwnAndALoadAgainReplacesOnlyItsOwn) {
@@ -53,12 +42,12 @@ TEST_F(DesktopTargetTest, EachContactKeepsANoteOfItsOwnAndALoadAgainReplacesOnly
     for (int load = 0; load < 2; ++load) {
         ASSERT_EQ(Load(contacts), 0);
         EXPECT_EQ(Names(), expected);
-        const auto& loaded = agent_.LastLoad();
+        const auto& loaded = agent.LastLoad();
         EXPECT_EQ(loaded.contacts, 8u);
         EXPECT_EQ(loaded.events, 0u);
         EXPECT_EQ(loaded.written, L"wrote 8 file(s)");
     }
-    EXPECT_TRUE(host_.shell.runs.empty());
+    EXPECT_TRUE(host.shell.runs.empty());
 }
 
 TEST_F(DesktopTargetTest, ALongNameIsCutToThePathLimitKeepingItsNumber) {
@@ -67,12 +56,6 @@ TEST_F(DesktopTargetTest, ALongNameIsCutToThePathLimitKeepingItsNumber) {
               0);
     EXPECT_EQ(Names(), (std::set<std::wstring>{std::wstring(236, L'a') + L".rtf",
                                                std::wstring(232, L'a') + L" (2).rtf"}));
-}
-
-TEST_F(DesktopTargetTest, NoDesktopFolderIsAnErrorNotAFileElsewhere) {
-    host_.shell.folders.clear();
-    EXPECT_EQ(Load(L"<contact><company>Acme</company></contact>"), errors::kPathNotFound);
-    EXPECT_TRUE(host_.files.files.empty());
 }
 
 }  // namespace

@@ -80,13 +80,9 @@ TEST_P(LateBoundRouteTest, HandsTheRecordByReferenceAndTakesBackOnlyAContact) {
 TEST_P(LateBoundRouteTest, WithoutAnInstalledInserterFailsWithObjectRequiredNamingTheTarget) {
     test::TestHost bare;
     auto contact = std::make_shared<AgentContact>();
-    try {
-        InsertContact(bare.Get(), contact, GetParam().first);
-        FAIL() << "no error";
-    } catch (const AutomationError& error) {
-        EXPECT_EQ(error.Number(), 424);
-        EXPECT_NE(error.Description().find(GetParam().first), std::wstring::npos);
-    }
+    const auto error = test::ErrorOf([&] { InsertContact(bare.Get(), contact, GetParam().first); });
+    EXPECT_EQ(error.Number(), 424);
+    EXPECT_NE(error.Description().find(GetParam().first), std::wstring::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(Targets, LateBoundRouteTest,

@@ -31,25 +31,12 @@ void InitializeLibXml() {
     });
 }
 
-// Appends UTF-8 that libxml2 has already validated to wide text; ASCII, the common case,
-// one byte per character without a detour.
+// Appends UTF-8 that libxml2 has already validated to wide text.
 void AppendWide(std::wstring& out, const xmlChar* text, std::size_t length) {
-    const xmlChar* const end = text + length;
-    while (text < end) {
-        const xmlChar* other = text;
-        while (other < end && *other < 0x80) ++other;
-        const std::size_t start = out.size();
-        out.resize(start + static_cast<std::size_t>(other - text));
-        std::copy(text, other, out.begin() + static_cast<std::ptrdiff_t>(start));
-        text = other;
-        while (text < end && *text >= 0x80) ++text;
-        if (other == text) continue;
-        const std::string_view run(reinterpret_cast<const char*>(other), text - other);
-        out += WideFromUtf8(run).value_or(L"\uFFFD");
-    }
+    AppendWideFromUtf8(out, std::string_view(reinterpret_cast<const char*>(text), length));
 }
 
-// The reverse, for the text handed to the parser.
+// UTF-8 to hand the parser.
 void AppendUtf8(std::string& out, std::wstring_view text) {
     const auto isAscii = [](wchar_t c) { return static_cast<std::uint32_t>(c) < 0x80; };
     for (auto at = text.begin(); at != text.end();) {
@@ -64,9 +51,9 @@ void AppendUtf8(std::string& out, std::wstring_view text) {
 }
 
 // Builds the core's document straight from libxml2's SAX events: no libxml2 tree is made,
-// and each piece of text is converted once. It stops the parser at what the control refuses:
-// a document type declaration (the door to entities, internal or external, and to expansion
-// bombs) and nesting deeper than MSXML allows.
+// and character data is kept as the UTF-8 libxml2 hands it. It stops the parser at what the
+// control refuses: a document type declaration (the door to entities, internal or external,
+// and to expansion bombs) and nesting deeper than MSXML allows.
 class DocumentBuilder {
 public:
     DocumentBuilder(XmlDocument& document, xmlParserCtxt& context)
@@ -83,14 +70,13 @@ public:
                       const xmlChar** attributes) {
         if (refusal_) return;
         if (document_.Depth() >= kMaxElementDepth) return Refuse(NestingTooDeepError());
-        document_.StartElement(QualifiedName(localName, prefix));
+        document_.StartElement(NameOf(localName, prefix));
         // Five pointers per attribute: local name, prefix, namespace, value start, value end.
         for (int i = 0; i < attributeCount; ++i, attributes += 5) {
-            const std::wstring name(QualifiedName(attributes[0], attributes[1]));
             buffer_.clear();
             const auto length = static_cast<std::size_t>(attributes[4] - attributes[3]);
             AppendWide(buffer_, attributes[3], length);
-            document_.AddAttribute(name, buffer_);
+            document_.AddAttribute(NameOf(attributes[0], attributes[1]), buffer_);
         }
     }
     void EndElement() {
@@ -99,9 +85,8 @@ public:
     void Characters(XmlNodeKind kind, const xmlChar* text, std::size_t length,
                     std::wstring_view name = {}) {
         if (refusal_) return;
-        buffer_.clear();
-        AppendWide(buffer_, text, length);
-        document_.AddCharacterData(kind, buffer_, name);
+        document_.AddUtf8CharacterData(
+            kind, std::string_view(reinterpret_cast<const char*>(text), length), name);
     }
     std::wstring Wide(const xmlChar* text) {
         std::wstring wide;
@@ -111,13 +96,12 @@ public:
 
 private:
     // Names come from the parser's dictionary, so one pointer pair is always the same name.
-    std::wstring_view QualifiedName(const xmlChar* localName, const xmlChar* prefix) {
-        auto& name = names_[{localName, prefix}];
-        if (name.empty()) {
-            if (prefix) name = Wide(prefix) + L":";
-            name += Wide(localName);
+    XmlDocument::NameId NameOf(const xmlChar* localName, const xmlChar* prefix) {
+        const auto [found, added] = names_.try_emplace({localName, prefix}, 0);
+        if (added) {
+            found->second = document_.Intern((prefix ? Wide(prefix) + L":" : L"") + Wide(localName));
         }
-        return name;
+        return found->second;
     }
 
     struct PairHash {
@@ -130,7 +114,8 @@ private:
     xmlParserCtxt& context_;
     std::optional<XmlParseError> refusal_;
     std::wstring buffer_;
-    std::unordered_map<std::pair<const xmlChar*, const xmlChar*>, std::wstring, PairHash> names_;
+    std::unordered_map<std::pair<const xmlChar*, const xmlChar*>, XmlDocument::NameId, PairHash>
+        names_;
 };
 
 DocumentBuilder& BuilderOf(void* context) {

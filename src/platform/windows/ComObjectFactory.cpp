@@ -1,7 +1,7 @@
 #include "platform/windows/ComObjectFactory.hpp"
 
 #include "automation/AutomationError.hpp"
-#include "platform/windows/DispatchObject.hpp"
+#include "platform/windows/DispatchAsObject.hpp"
 
 namespace orvantis::windows {
 
@@ -13,7 +13,7 @@ ObjectRef ComObjectFactory::CreateObject(const std::wstring& progId) {
                                 IID_PPV_ARGS(&dispatch)))) {
         throw AutomationError::Standard(errors::kCannotCreateObject, progId);
     }
-    return std::make_shared<DispatchObject>(std::move(dispatch));
+    return std::make_shared<DispatchAsObject>(std::move(dispatch));
 }
 
 }  // namespace orvantis::windows

@@ -3,18 +3,18 @@
 #include "automation/AutomationError.hpp"
 #include "platform/windows/ComEnumerators.hpp"
 #include "platform/windows/ComHandles.hpp"
-#include "platform/windows/DispatchObject.hpp"
-#include "platform/windows/ObjectDispatch.hpp"
+#include "platform/windows/DispatchAsObject.hpp"
+#include "platform/windows/ObjectAsDispatch.hpp"
 
 namespace orvantis::windows {
 namespace {
 
 Variant FromInterface(IUnknown* unknown) {
     if (!unknown) return Variant(ObjectRef());
-    if (ObjectRef core = ObjectDispatch::Unwrap(unknown)) return Variant(std::move(core));
+    if (ObjectRef core = ObjectAsDispatch::Unwrap(unknown)) return Variant(std::move(core));
     ComPtr<IDispatch> dispatch;
     if (SUCCEEDED(unknown->QueryInterface(IID_PPV_ARGS(&dispatch)))) {
-        return Variant(ObjectRef(std::make_shared<DispatchObject>(std::move(dispatch))));
+        return Variant(ObjectRef(std::make_shared<DispatchAsObject>(std::move(dispatch))));
     }
     // What a collection's _NewEnum gives.
     ComPtr<IEnumVARIANT> elements;
@@ -90,14 +90,14 @@ void ToVariant(const Variant& value, VARIANT& out) {
             out.pdispVal = nullptr;
             const ObjectRef object = value.ToObject();
             if (!object) return;
-            if (const auto* foreign = dynamic_cast<const DispatchObject*>(object.get())) {
+            if (const auto* foreign = dynamic_cast<const DispatchAsObject*>(object.get())) {
                 out.pdispVal = foreign->Dispatch();
                 out.pdispVal->AddRef();
             } else if (auto elements = std::dynamic_pointer_cast<Enumerator>(object)) {
                 out.vt = VT_UNKNOWN;
                 out.punkVal = EnumVariantOf(std::move(elements)).Detach();
             } else {
-                out.pdispVal = ObjectDispatch::Wrap(object).Detach();
+                out.pdispVal = ObjectAsDispatch::Wrap(object).Detach();
             }
             return;
         }

@@ -42,14 +42,14 @@ private:
         return {};
     }
     Variant Add(const Call&) {
-        added_ = Item{std::wstring(kActContactKind), {}, 0, {}};
+        added_ = Item{kActContactKind, {}, 0};
         return {};
     }
     Variant Data(const Call& call) {
         const std::wstring field = std::to_wstring(call.arguments[0].ToLong());
         if (call.arguments[1].GetKind() == Variant::Kind::Missing) {
             const Field* found = Target().Find(field);
-            return found ? found->value : Variant(L"");
+            return found ? found->Value() : Variant(L"");
         }
         Target().Write(field, call.arguments[1]);
         return {};

@@ -12,9 +12,10 @@ constexpr wchar_t kDefaultDatabase[] = L"C:\\ACT\\Database\\Contacts.dbf";
 void CheckRecord(const Item& record) {
     if (record.kind != kActContactKind) throw DamagedWorld("an ACT! record is a \"Contact\"");
     for (const auto& field : record.fields) {
-        const bool number = !field.name.empty() && field.name.size() <= 5 &&
-                            field.name.find_first_not_of(L"0123456789") == std::wstring::npos;
-        if (!number || !field.productValue.is_null()) {
+        const std::wstring& name = field.name.Text();
+        const bool number = !name.empty() && name.size() <= 5 &&
+                            name.find_first_not_of(L"0123456789") == std::wstring::npos;
+        if (!number || field.ProductValue()) {
             throw DamagedWorld("an ACT! field is named by its number and holds a plain value");
         }
     }

@@ -27,8 +27,8 @@ public:
 private:
     Table Members() const override {
         static const Row table[]{
-            {ReadOnlyMember(L"Name", ValueType::Text), [](FieldObject& self, const Call&) { return Variant(self.field_.name); }},
-            {ReadOnlyMember(L"Value", ValueType::Text), [](FieldObject& self, const Call&) { return self.field_.value; }},
+            {ReadOnlyMember(L"Name", ValueType::Text), [](FieldObject& self, const Call&) { return Variant(self.field_.name.Text()); }},
+            {ReadOnlyMember(L"Value", ValueType::Text), [](FieldObject& self, const Call&) { return self.field_.Value(); }},
         };
         return table;
     }
@@ -118,7 +118,7 @@ private:
         if (!SameName(function, L"WriteContact")) throw ProductError(L"Unknown function " + function + L".");
         const auto fields = std::dynamic_pointer_cast<FieldSet>(RequireObject(call.arguments[1]));
         if (!fields) throw ProductError(L"WriteContact takes a GoldMine field set.");
-        world_->contacts.push_back(Item{std::wstring(kGoldMineContactKind), fields->Fields(), 0, {}});
+        world_->contacts.push_back(Item{kGoldMineContactKind, fields->Fields(), 0});
         return {};
     }
 

@@ -46,7 +46,7 @@ GoldMineWorld GoldMineWorld::FromData(const WorldData& data) {
         for (const auto& contact : contacts.items) {
             if (contact.kind != kGoldMineContactKind) throw DamagedWorld("a GoldMine item is a \"Contact\"");
             for (const auto& field : contact.fields) {
-                if (field.value.GetKind() != Variant::Kind::Text || !field.productValue.is_null()) {
+                if (field.Kind() != Variant::Kind::Text || field.ProductValue()) {
                     throw DamagedWorld("a GoldMine field holds text");
                 }
             }

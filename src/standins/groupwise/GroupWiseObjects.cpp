@@ -35,7 +35,7 @@ private:
             return {};
         }
         const Field* field = appointment.Find(field_);
-        return field ? field->value : Variant(L"");
+        return field ? field->Value() : Variant(L"");
     }
 
     std::size_t appointment_;
@@ -67,7 +67,7 @@ private:
             return {};
         }
         const Field* field = appointment.Find(call.member.name);
-        return field ? field->value : Variant();
+        return field ? field->Value() : Variant();
     }
 
     std::size_t position_;
@@ -90,7 +90,7 @@ private:
             throw ProductError(L"The stand-in makes appointments alone, not " + call.arguments[0].ToText());
         }
         auto& appointments = world_->appointments;
-        appointments.push_back(Item{L"Appointment", {}, 0, {}});
+        appointments.push_back(Item{L"Appointment", {}, 0});
         return Make<Appointment>(appointments.size() - 1);
     }
 };
@@ -179,7 +179,7 @@ private:
     // A second value of a name is kept beside the first, so that a caller who writes one
     // field twice is seen doing so.
     Variant Add(const Call& call) {
-        Entry().fields.push_back({call.arguments[0].ToText(), call.arguments[2], {}});
+        Entry().fields.emplace_back(call.arguments[0].ToText(), call.arguments[2]);
         return {};
     }
 

@@ -15,8 +15,7 @@ std::string GroupWiseProduct::Describe() const {
     // The definitions are the same few dozen names in every book: their count says enough.
     for (auto& book : data.containers.front().containers) {
         for (auto& attribute : book.attributes) {
-            attribute.value = static_cast<std::int32_t>(attribute.productValue.size());
-            attribute.productValue = nullptr;
+            attribute.SetValue(static_cast<std::int32_t>(attribute.ProductValue()->size()));
         }
     }
     return "GroupWise\n" + ListContainers(data.containers, 1);

@@ -37,11 +37,10 @@ std::vector<GroupWiseFieldDefinition> ReadDefinitions(const nlohmann::ordered_js
 GroupWiseEntry ReadEntry(const Container& container) {
     GroupWiseEntry entry{container.name, {}, {}, 0};
     for (const auto& attribute : container.attributes) {
-        if (attribute.name == kEmailAddress && attribute.value.TextIf()) {
-            entry.emailAddress = *attribute.value.TextIf();
-        } else if (attribute.name == kFinalCalls &&
-                   attribute.value.GetKind() == Variant::Kind::Long) {
-            entry.finalCalls = attribute.value.ToLong();
+        if (attribute.name == kEmailAddress && attribute.Kind() == Variant::Kind::Text) {
+            entry.emailAddress = attribute.Value().ToText();
+        } else if (attribute.name == kFinalCalls && attribute.Kind() == Variant::Kind::Long) {
+            entry.finalCalls = attribute.Value().ToLong();
         } else {
             throw DamagedWorld("an entry has EmailAddress (text) and FinalCalls (a number) alone");
         }
@@ -57,11 +56,12 @@ GroupWiseEntry ReadEntry(const Container& container) {
 GroupWiseAddressBook ReadBook(const Container& container) {
     GroupWiseAddressBook book = Book(container.name);
     for (const auto& attribute : container.attributes) {
-        if (attribute.name != kFieldDefinitions || !attribute.productValue.is_object()) {
+        const auto* definitions = attribute.ProductValue();
+        if (attribute.name != kFieldDefinitions || !definitions || !definitions->is_object()) {
             throw DamagedWorld(
                 "an address book has FieldDefinitions ({\"NUMBER\": \"NAME\"}) alone");
         }
-        book.fieldDefinitions = ReadDefinitions(attribute.productValue);
+        book.fieldDefinitions = ReadDefinitions(*definitions);
     }
     if (!container.items.empty()) throw DamagedWorld("an address book holds entries, not items");
     for (const auto& entry : container.containers) book.entries.push_back(ReadEntry(entry));
@@ -69,17 +69,18 @@ GroupWiseAddressBook ReadBook(const Container& container) {
 }
 
 Container WriteBook(const GroupWiseAddressBook& book) {
-    Field definitions{std::wstring(kFieldDefinitions), {}, nlohmann::ordered_json::object()};
+    auto definitions = nlohmann::ordered_json::object();
     for (const auto& definition : book.fieldDefinitions) {
-        definitions.productValue[std::to_string(definition.number)] = JsonText(definition.name);
+        definitions[std::to_string(definition.number)] = JsonText(definition.name);
     }
-    Container container{book.name, {std::move(definitions)}, {}, {}, {}};
+    Field definitionsField(kFieldDefinitions);
+    definitionsField.SetProductValue(std::move(definitions));
+    Container container{book.name, {std::move(definitionsField)}, {}, {}, {}};
     for (const auto& entry : book.entries) {
         container.containers.push_back({entry.displayName,
-                                        {{std::wstring(kEmailAddress), entry.emailAddress, {}},
-                                         {std::wstring(kFinalCalls), entry.finalCalls, {}}},
+                                        {Field(kEmailAddress, entry.emailAddress), Field(kFinalCalls, entry.finalCalls)},
                                         {},
-                                        {Item{std::wstring(kFields), entry.fields, 0, {}}},
+                                        {Item{kFields, entry.fields, 0}},
                                         {}});
     }
     return container;

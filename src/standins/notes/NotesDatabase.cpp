@@ -13,10 +13,12 @@ namespace {
 std::optional<std::wstring> TextForFormula(const Item& document, std::wstring_view itemName) {
     const Field* field = document.Find(itemName);
     if (!field) return std::wstring();
-    if (!field->productValue.is_null()) return std::nullopt;
-    if (field->value.IsEmpty()) return std::wstring();
-    if (const std::wstring* text = field->value.TextIf()) return *text;
-    return std::nullopt;
+    if (field->ProductValue()) return std::nullopt;
+    switch (field->Kind()) {
+        case Variant::Kind::Empty: return std::wstring();
+        case Variant::Kind::Text: return field->Value().ToText();
+        default: return std::nullopt;
+    }
 }
 
 class DocumentCollection : public NotesHandle<DocumentCollection> {

@@ -78,7 +78,7 @@ private:
     Json& Value() {
         // Gone, or replaced by a value that is no rich text: either way not this item any more.
         const auto position = ItemPosition(*document_, name_, ordinal_);
-        auto* value = position ? &document_->fields[*position].productValue : nullptr;
+        auto* value = position ? document_->fields[*position].ProductValue() : nullptr;
         if (!value || !value->contains(notes::kRichTextKey)) {
             throw NotesError(L"The item " + name_ + L" has been removed");
         }
@@ -131,23 +131,23 @@ private:
 
     // Every item of the name goes; the new one takes the place of the first.
     void ReplaceItemValue(const std::wstring& itemName, const Variant& value) {
-        Field field{itemName, {}, {}};
+        Field field(itemName);
         if (value.IsObject()) {
             const ObjectRef object = value.ToObject();
             const std::wstring* text = object ? DateTimeText(*object) : nullptr;
             if (!text) throw ProductError(errors::kTypeMismatch, L"Type mismatch: " + itemName);
-            field.productValue = {{notes::kDateTimeKey, JsonText(*text)}};
+            field.SetProductValue({{notes::kDateTimeKey, JsonText(*text)}});
         } else {
             switch (value.GetKind()) {
                 case Variant::Kind::Integer:
                 case Variant::Kind::Long:
                 case Variant::Kind::Double:
-                    field.value = value.ToDouble();
+                    field.SetValue(value.ToDouble());
                     break;  // Notes numbers
                 case Variant::Kind::Empty:
                 case Variant::Kind::Text:
                 case Variant::Kind::Date:
-                    field.value = value;
+                    field.SetValue(value);
                     break;
                 default:
                     throw ProductError(errors::kTypeMismatch, L"Type mismatch: " + itemName);
@@ -170,9 +170,8 @@ private:
     ObjectRef CreateRichTextItem(const std::wstring& itemName) {
         std::size_t ordinal = 0;
         while (ItemPosition(*document_, itemName, ordinal)) ++ordinal;
-        Field field{itemName, {}, {}};
-        field.productValue = {
-            {notes::kRichTextKey, {{"text", ""}, {"attachments", Json::array()}}}};
+        Field field(itemName);
+        field.SetProductValue({{notes::kRichTextKey, {{"text", ""}, {"attachments", Json::array()}}}});
         document_->fields.push_back(std::move(field));
         return std::make_shared<RichTextItem>(world_, document_, itemName, ordinal);
     }
@@ -185,7 +184,7 @@ private:
 
 ObjectRef MakeNewDocument(std::shared_ptr<NotesWorld> world, std::size_t database) {
     return std::make_shared<Document>(std::move(world), database,
-                                      Item{std::wstring(notes::kDocument), {}, 0, {}});
+                                      Item{notes::kDocument, {}, 0});
 }
 
 ObjectRef MakeStoredDocument(std::shared_ptr<NotesWorld> world, std::size_t database,

@@ -11,6 +11,7 @@ public:
     const char* FileName() const override { return "notes.json"; }
     void Register(ObjectCatalog& catalog) override;
     std::string Describe() const override;
+    void ForgetIndexes() override { standins::ForgetIndexes(world_->databases); }
 };
 
 }  // namespace orvantis::standins

@@ -43,8 +43,8 @@ bool IsRichText(const Json& json) {
 }
 
 void CheckValue(Field& field) {
-    const auto& product = field.productValue;
-    if (!product.is_null()) {
+    if (const Json* value = field.ProductValue()) {
+        const Json& product = *value;
         const bool valid =
             product.is_object() && product.size() == 1 &&
             ((product.contains(notes::kDateTimeKey) && IsText(product[notes::kDateTimeKey])) ||
@@ -52,9 +52,9 @@ void CheckValue(Field& field) {
         if (!valid) throw DamagedWorld("not a Notes value: " + product.dump());
         return;
     }
-    switch (field.value.GetKind()) {
+    switch (field.Kind()) {
         case Variant::Kind::Long:
-            field.value = field.value.ToDouble();
+            field.SetValue(field.Value().ToDouble());
             return;  // Notes numbers are floating-point
         case Variant::Kind::Empty:
         case Variant::Kind::Text:

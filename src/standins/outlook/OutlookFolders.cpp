@@ -63,7 +63,7 @@ private:
              [](Folder& self, const Call&) { return Variant(self.world_->FolderAt(self.path_).name); }},
             {ReadOnlyMember(L"DefaultItemType", ValueType::Long),
              [](Folder& self, const Call&) {
-                 const Variant* type = self.world_->FolderAt(self.path_).Attribute(L"DefaultItemType");
+                 const auto type = self.world_->FolderAt(self.path_).Attribute(L"DefaultItemType");
                  return type ? *type : Variant(outlook::kMailItem);
              }},
             {ReadOnlyMember(L"Folders", ValueType::Object),

@@ -23,7 +23,7 @@ Variant OutlookItem::Property(const Call& call) {
         return {};
     }
     const Field* field = item_.Find(call.member.name);
-    return field ? field->value : call.member.initial;
+    return field ? field->Value() : call.member.initial;
 }
 
 Variant OutlookItem::Save(const Call&) {
@@ -36,7 +36,7 @@ Variant OutlookItem::AddPicture(const Call& call) {
     const std::wstring path = call.arguments[0].ToText();
     const auto bytes = ReadFileBytes(path);
     if (!bytes) throw ProductError(kFileNotFound, L"Cannot find the file " + path + L".");
-    item_.Write(kPictureField, Variant()).productValue = {{"picture", {{"bytes", HexOf(*bytes)}}}};
+    item_.Write(kPictureField, Variant()).SetProductValue({{"picture", {{"bytes", HexOf(*bytes)}}}});
     return {};
 }
 

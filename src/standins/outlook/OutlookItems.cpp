@@ -47,7 +47,7 @@ private:
     Container& Folder() const { return world_->FolderAt(folder_); }
 
     const OutlookItemKind& FolderKind() const {
-        const Variant* type = Folder().Attribute(L"DefaultItemType");
+        const auto type = Folder().Attribute(L"DefaultItemType");
         const OutlookItemKind* kind = ItemKindOfType(type ? type->ToLong() : outlook::kMailItem);
         return kind ? *kind : *ItemKindOfType(outlook::kContactItem);
     }
@@ -80,7 +80,7 @@ private:
         const Variant initial = FindMember(FolderKind().members, Member(property))->initial;
         return {FoldCase(property), [property, initial](const Item& item) {
                     const Field* field = item.Find(property);
-                    return std::optional(FoldCase((field ? field->value : initial).ToText()));
+                    return std::optional(FoldCase((field ? field->Value() : initial).ToText()));
                 }};
     }
 
@@ -119,7 +119,7 @@ ObjectRef MakeNewItem(std::shared_ptr<OutlookWorld> world, FolderPath folder, st
     const OutlookItemKind* kind = ItemKindOfType(type);
     if (!kind) return nullptr;
     return std::make_shared<OutlookItem>(std::move(world), std::move(folder), *kind,
-                                         Item{std::wstring(kind->name), {}, 0, {}});
+                                         Item{kind->name, {}, 0});
 }
 
 }  // namespace orvantis::standins

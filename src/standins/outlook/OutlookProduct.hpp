@@ -11,6 +11,7 @@ public:
     const char* FileName() const override { return "outlook.json"; }
     void Register(ObjectCatalog& catalog) override;
     std::string Describe() const override;
+    void ForgetIndexes() override { standins::ForgetIndexes(world_->stores); }
 };
 
 }  // namespace orvantis::standins

@@ -13,8 +13,8 @@ constexpr std::wstring_view kItemType = L"DefaultItemType";
 constexpr std::wstring_view kDefaultFolder = L"DefaultFolder";
 
 Container Folder(std::wstring name, std::int32_t itemType, std::optional<std::int32_t> defaultFolder) {
-    Container folder{std::move(name), {{std::wstring(kItemType), Variant(itemType), {}}}, {}, {}, {}};
-    if (defaultFolder) folder.attributes.push_back({std::wstring(kDefaultFolder), *defaultFolder, {}});
+    Container folder{std::move(name), {Field(kItemType, Variant(itemType))}, {}, {}, {}};
+    if (defaultFolder) folder.attributes.push_back(Field(kDefaultFolder, *defaultFolder));
     return folder;
 }
 
@@ -35,7 +35,8 @@ std::string Narrow(std::wstring_view text) { return JsonText(text); }
 
 void CheckField(const OutlookItemKind& kind, const Field& field) {
     if (kind.type == outlook::kContactItem && field.name == kPictureField) {
-        const auto& picture = field.productValue;
+        static const nlohmann::ordered_json kNone;
+        const auto& picture = field.ProductValue() ? *field.ProductValue() : kNone;
         const bool valid = picture.is_object() && picture.size() == 1 && picture.contains("picture") &&
                            picture["picture"].is_object() && picture["picture"].size() == 1 &&
                            picture["picture"].contains("bytes") &&
@@ -49,8 +50,7 @@ void CheckField(const OutlookItemKind& kind, const Field& field) {
     }
     bool sameKind = false;
     try {
-        sameKind = field.productValue.is_null() &&
-                   Coerce(field.value, member->type).GetKind() == field.value.GetKind();
+        sameKind = !field.ProductValue() && Coerce(field.Value(), member->type).GetKind() == field.Kind();
     } catch (const AutomationError&) {
     }
     if (!sameKind) throw DamagedWorld(Narrow(field.name) + " holds a value of another kind");
@@ -61,7 +61,7 @@ void CheckFolder(Container& folder, std::uint64_t& lastItemId) {
         if (attribute.name != kItemType && attribute.name != kDefaultFolder) {
             throw DamagedWorld("a folder has no attribute " + Narrow(attribute.name));
         }
-        if (attribute.value.GetKind() != Variant::Kind::Long) {
+        if (attribute.Kind() != Variant::Kind::Long) {
             throw DamagedWorld(Narrow(attribute.name) + " is not a whole number");
         }
     }
@@ -78,7 +78,7 @@ std::optional<FolderPath> FindDefault(const std::vector<Container>& folders, std
                                       FolderPath& path) {
     for (std::size_t i = 0; i < folders.size(); ++i) {
         path.push_back(i);
-        const Variant* id = folders[i].Attribute(kDefaultFolder);
+        const auto id = folders[i].Attribute(kDefaultFolder);
         if (id && id->ToLong() == folderId) return path;
         if (auto found = FindDefault(folders[i].containers, folderId, path)) return found;
         path.pop_back();

@@ -9,7 +9,6 @@
 #include <fstream>
 
 #include "TemporaryHome.hpp"
-#include "automation/AutomationError.hpp"
 #include "fakes/Errors.hpp"
 #include "platform/posix/NativeSecretStore.hpp"
 
@@ -28,12 +27,7 @@ protected:
         return stat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 0;
     }
     AutomationError ReadRefusal() {
-        try {
-            store.Read(L"DavPassword");
-        } catch (const AutomationError& error) {
-            return error;
-        }
-        return AutomationError(0, L"", L"nothing raised");
+        return test::ErrorOf([&] { store.Read(L"DavPassword"); });
     }
 
     NativeSecretStore store;

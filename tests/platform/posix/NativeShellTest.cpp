@@ -68,8 +68,8 @@ TEST_F(NativeShellTest, WaitsForTheProgramAndPassesArgumentsWithoutAShell) {
     EXPECT_TRUE(std::filesystem::exists(target));
 }
 
-// The box that ShellAndWait makes of it is the Outlook Express export's test and the command
-// line's ("missing address book reported").
+// The box that ShellAndWait makes of it is the command line's golden (the Outlook Express
+// load).
 TEST_F(NativeShellTest, AMissingProgramRaises53WithoutWaiting) {
     const auto start = std::chrono::steady_clock::now();
     for (const auto* commandLine : {L"\"/opt/no such/wab.exe\" /vcard x", L"no-such-program-orvantis", L""}) {

@@ -16,9 +16,9 @@ namespace orvantis::windows {
 // A product out of process makes every call a round trip, so the dispatch identifiers of
 // names are kept per type (the object's type description), shared by every object of that
 // type in the process; an object that describes no type keeps its own.
-class DispatchObject : public Object {
+class DispatchAsObject : public Object {
 public:
-    explicit DispatchObject(ComPtr<IDispatch> dispatch) : dispatch_(std::move(dispatch)) {}
+    explicit DispatchAsObject(ComPtr<IDispatch> dispatch) : dispatch_(std::move(dispatch)) {}
 
     Variant Invoke(const Member& member, CallKind kind, std::span<Argument> arguments) override;
     IDispatch* Dispatch() const { return dispatch_.Get(); }

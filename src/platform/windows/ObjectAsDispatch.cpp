@@ -1,4 +1,4 @@
-#include "platform/windows/ObjectDispatch.hpp"
+#include "platform/windows/ObjectAsDispatch.hpp"
 
 #include <mutex>
 #include <vector>
@@ -70,8 +70,8 @@ ComPtr<ITypeInfo> BridgeTypeInfo() {
     if (module.typeInfo) return module.typeInfo;
     ComPtr<ICreateTypeLib2> library;
     ComPtr<ICreateTypeInfo> type;
-    if (FAILED(CreateTypeLib2(sizeof(void*) == 8 ? SYS_WIN64 : SYS_WIN32, L"ObjectDispatch", &library)) ||
-        FAILED(library->CreateTypeInfo(const_cast<LPOLESTR>(L"ObjectDispatch"), TKIND_DISPATCH,
+    if (FAILED(CreateTypeLib2(sizeof(void*) == 8 ? SYS_WIN64 : SYS_WIN32, L"ObjectAsDispatch", &library)) ||
+        FAILED(library->CreateTypeInfo(const_cast<LPOLESTR>(L"ObjectAsDispatch"), TKIND_DISPATCH,
                                        &type)) ||
         FAILED(type->SetGuid(module.type)) || FAILED(type->LayOut())) {
         return nullptr;
@@ -82,27 +82,27 @@ ComPtr<ITypeInfo> BridgeTypeInfo() {
 
 }  // namespace
 
-bool ObjectDispatch::Answers(REFIID iid) { return iid == Module().identity; }
+bool ObjectAsDispatch::Answers(REFIID iid) { return iid == Module().identity; }
 
-ObjectRef ObjectDispatch::Unwrap(IUnknown* unknown) {
+ObjectRef ObjectAsDispatch::Unwrap(IUnknown* unknown) {
     void* found = nullptr;
     if (!unknown || FAILED(unknown->QueryInterface(Module().identity, &found))) return nullptr;
     const ComPtr<IDispatch> bridge = Adopt<IDispatch>(static_cast<IDispatch*>(found));
-    return static_cast<ObjectDispatch*>(bridge.Get())->object_;
+    return static_cast<ObjectAsDispatch*>(bridge.Get())->object_;
 }
 
-long ObjectDispatch::NameLookups() {
+long ObjectAsDispatch::NameLookups() {
     const std::lock_guard lock(Module().mutex);
     return Module().lookups;
 }
 
-HRESULT ObjectDispatch::GetTypeInfoCount(UINT* count) {
+HRESULT ObjectAsDispatch::GetTypeInfoCount(UINT* count) {
     if (!count) return E_POINTER;
     *count = 1;
     return S_OK;
 }
 
-HRESULT ObjectDispatch::GetTypeInfo(UINT index, LCID, ITypeInfo** info) {
+HRESULT ObjectAsDispatch::GetTypeInfo(UINT index, LCID, ITypeInfo** info) {
     if (!info) return E_POINTER;
     *info = nullptr;
     if (index != 0) return DISP_E_BADINDEX;
@@ -110,7 +110,7 @@ HRESULT ObjectDispatch::GetTypeInfo(UINT index, LCID, ITypeInfo** info) {
     return *info ? S_OK : E_FAIL;
 }
 
-HRESULT ObjectDispatch::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
+HRESULT ObjectAsDispatch::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
     if (!names || !ids || count == 0) return E_POINTER;
     ids[0] = IdOfName(names[0]);
     // Named arguments are not part of the Objects' call shape.
@@ -118,7 +118,7 @@ HRESULT ObjectDispatch::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID,
     return count == 1 ? S_OK : DISP_E_UNKNOWNNAME;
 }
 
-HRESULT ObjectDispatch::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* parameters,
+HRESULT ObjectAsDispatch::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* parameters,
                                VARIANT* result, EXCEPINFO* exception, UINT*) {
     if (!parameters) return E_POINTER;
     const bool put = flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF);

@@ -1,4 +1,4 @@
-#include "platform/windows/DispatchObject.hpp"
+#include "platform/windows/DispatchAsObject.hpp"
 
 #include <mutex>
 #include <vector>
@@ -22,7 +22,7 @@ WORD FlagsOf(CallKind kind) {
 // The identifiers of every type met in this process, kept for its lifetime (a type's
 // identifiers never change). Controls on several threads may share them.
 std::mutex typesMutex;
-std::map<GUID, std::shared_ptr<DispatchObject::Identifiers>, GuidLess> types;
+std::map<GUID, std::shared_ptr<DispatchAsObject::Identifiers>, GuidLess> types;
 
 // The identifier of the object's type, or GUID_NULL when it describes none.
 GUID TypeOf(IDispatch& dispatch) {
@@ -37,17 +37,17 @@ GUID TypeOf(IDispatch& dispatch) {
     return type;
 }
 
-std::shared_ptr<DispatchObject::Identifiers> IdentifiersOf(const GUID& type) {
-    if (type == GUID_NULL) return std::make_shared<DispatchObject::Identifiers>();
+std::shared_ptr<DispatchAsObject::Identifiers> IdentifiersOf(const GUID& type) {
+    if (type == GUID_NULL) return std::make_shared<DispatchAsObject::Identifiers>();
     const std::lock_guard lock(typesMutex);
     auto& identifiers = types[type];
-    if (!identifiers) identifiers = std::make_shared<DispatchObject::Identifiers>();
+    if (!identifiers) identifiers = std::make_shared<DispatchAsObject::Identifiers>();
     return identifiers;
 }
 
 }  // namespace
 
-DISPID DispatchObject::IdOf(const Member& member) {
+DISPID DispatchAsObject::IdOf(const Member& member) {
     if (member.dispatchId) return *member.dispatchId;
     if (!identifiers_) identifiers_ = IdentifiersOf(TypeOf(*dispatch_.Get()));
     {
@@ -66,7 +66,7 @@ DISPID DispatchObject::IdOf(const Member& member) {
     return id;
 }
 
-Variant DispatchObject::Invoke(const Member& member, CallKind kind, std::span<Argument> arguments) {
+Variant DispatchAsObject::Invoke(const Member& member, CallKind kind, std::span<Argument> arguments) {
     const DISPID id = IdOf(member);
 
     // DISPPARAMS take the arguments last first; one by reference points at its value.

@@ -11,7 +11,7 @@ namespace orvantis::windows {
 // type); any other identifier, 0 (the default member) and _NewEnum included, goes to the
 // Object as it is, and the Object decides. When a bridge comes back through a VARIANT into
 // the module that made it, Unwrap gives the very same Object.
-class ObjectDispatch final : public ComObject<ObjectDispatch, IDispatch> {
+class ObjectAsDispatch final : public ComObject<ObjectAsDispatch, IDispatch> {
 public:
     static ComPtr<IDispatch> Wrap(ObjectRef object) { return Make(std::move(object)); }
     // The Object behind a bridge made by this module, or null for any other COM object,
@@ -29,9 +29,9 @@ public:
                                      UINT* badArgument) override;
 
 private:
-    friend class ComObject<ObjectDispatch, IDispatch>;
-    explicit ObjectDispatch(ObjectRef object) : object_(std::move(object)) {}
-    ~ObjectDispatch() = default;
+    friend class ComObject<ObjectAsDispatch, IDispatch>;
+    explicit ObjectAsDispatch(ObjectRef object) : object_(std::move(object)) {}
+    ~ObjectAsDispatch() = default;
     static bool Answers(REFIID iid);
 
     ObjectRef object_;
