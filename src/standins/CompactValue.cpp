@@ -34,6 +34,12 @@ void CompactValue::SetWord(T value) {
     std::memcpy(bytes_ + kWord, &value, sizeof value);
 }
 
+void CompactValue::SetHeapText(std::string_view utf8) {
+    char* heap = new char[utf8.size()];
+    std::memcpy(heap, utf8.data(), utf8.size());
+    SetWord(heap);
+}
+
 CompactValue::CompactValue(const Variant& value) {
     using Kind = Variant::Kind;
     switch (value.GetKind()) {
@@ -56,9 +62,7 @@ CompactValue::CompactValue(const Variant& value) {
             form_ = Form::LongText;
             const auto size = static_cast<std::uint32_t>(utf8.size());
             std::memcpy(bytes_ + 2, &size, sizeof size);
-            char* heap = new char[size];
-            std::memcpy(heap, utf8.data(), size);
-            SetWord(heap);
+            SetHeapText(utf8);
             return;
         }
         case Kind::Null:
@@ -79,13 +83,7 @@ CompactValue::CompactValue(const CompactValue& other)
     : form_(other.form_), shortSize_(other.shortSize_) {
     std::memcpy(bytes_, other.bytes_, sizeof bytes_);
     switch (form_) {
-        case Form::LongText: {
-            const std::string_view text = other.Utf8();
-            char* heap = new char[text.size()];
-            std::memcpy(heap, text.data(), text.size());
-            SetWord(heap);
-            break;
-        }
+        case Form::LongText: SetHeapText(other.Utf8()); break;
         case Form::Boxed: SetWord(new Variant(*other.Word<const Variant*>())); break;
         case Form::Product: SetWord(new Json(*other.Word<const Json*>())); break;
         default: break;

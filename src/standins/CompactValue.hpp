@@ -44,6 +44,8 @@ private:
     template <class T>
     void SetWord(T value);
     std::string_view Utf8() const;
+    // A copy of a long text on the heap, its address the word; its size is set apart.
+    void SetHeapText(std::string_view utf8);
 
     Form form_ = Form::Empty;
     std::uint8_t shortSize_ = 0;
