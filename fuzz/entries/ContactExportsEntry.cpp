@@ -37,10 +37,10 @@ bool IsPropertyName(std::wstring_view name) {
            name.find_first_not_of(L"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789-_;=") == name.npos;
 }
 
-bool IsQuotedPrintableLine(std::wstring_view line) {  // a tab may stand as it is
-    return line.size() <= 76 && std::all_of(line.begin(), line.end(), [](wchar_t c) {
-               return (c >= 0x20 && c <= 0x7E) || c == L'\t';
-           });
+// A tab may stand as it is, but no blank may end a line: readers drop trailing blanks.
+bool IsQuotedPrintableLine(std::wstring_view line) {
+    return line.size() <= 76 && !line.ends_with(L' ') && !line.ends_with(L'\t') &&
+           std::all_of(line.begin(), line.end(), [](wchar_t c) { return (c >= 0x20 && c <= 0x7E) || c == L'\t'; });
 }
 
 // Records the name of each property line in order; says what breaks the card's line structure.
@@ -52,6 +52,10 @@ std::optional<std::string> ReadPropertyNames(std::wstring_view card,
         end = std::min(card.find(L"\r\n", start), card.size());
         const std::wstring_view line = card.substr(start, end - start);
         if (line.find_first_of(L"\r\n") != line.npos) return "a line holds a raw line break";
+        // A blank opening a continuation would read as folding.
+        if (continues && (line.starts_with(L' ') || line.starts_with(L'\t'))) {
+            return "a quoted-printable continuation starts with a blank";
+        }
         if (!continues) {
             const std::wstring_view name = line.substr(0, line.find(L':'));
             if (name.size() == line.size() || !IsPropertyName(name)) {

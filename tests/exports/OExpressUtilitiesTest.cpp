@@ -1,10 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <regex>
-
 #include "exports/ContactSamples.hpp"
 #include "exports/OExpressUtilities.hpp"
-#include "exports/QuotedPrintable.hpp"
 #include "fakes/Errors.hpp"
 #include "fakes/TestHost.hpp"
 #include "platform/CodePage.hpp"
@@ -21,47 +18,6 @@ TEST(OExpressCard, MatchesTheExpectedFilesByteForByte) {
     EXPECT_EQ(ToAnsi(BuildOExpressCard(test::FullContact())), ExpectedExport("full.vcf"));
     EXPECT_EQ(ToAnsi(BuildOExpressCard(AgentContact())), ExpectedExport("empty.vcf"));
     EXPECT_EQ(ToAnsi(BuildOExpressCard(test::HostileContact())), ExpectedExport("hostile.vcf"));
-}
-
-// Undoes the quoted-printable form: soft breaks vanish, =XX becomes its byte.
-std::string DecodeQuotedPrintable(std::wstring_view encoded) {
-    std::string bytes;
-    for (std::size_t i = 0; i < encoded.size(); ++i) {
-        if (encoded[i] != L'=') {
-            bytes += static_cast<char>(encoded[i]);
-            continue;
-        }
-        const std::wstring code(encoded.substr(i + 1, 2));
-        if (code != L"\r\n") bytes += static_cast<char>(std::stoi(code, nullptr, 16));
-        i += 2;
-    }
-    return bytes;
-}
-
-// The line length and the characters allowed are the fuzzer's invariants; here, that the
-// folding loses nothing.
-TEST(QuotedPrintable, FoldsWithinTheLineLengthAndDecodesBackToTheValue) {
-    for (std::size_t length : {0, 1, 43, 44, 45, 46, 120, 400}) {
-        for (const std::wstring fill : {L"ab cd", L"  ", L"\u00e9=", L"x\ny", L"\t \r\n"}) {
-            std::wstring value;
-            while (value.size() < length) value += fill;
-            value.resize(length);
-            const std::wstring line = QuotedPrintableLine(L"NOTE;ENCODING=QUOTED-PRINTABLE",
-                                                           ToAnsi(value));
-            ASSERT_TRUE(line.starts_with(L"NOTE;ENCODING=QUOTED-PRINTABLE:"));
-            // Line breaks of any kind come back as CR LF.
-            EXPECT_EQ(DecodeQuotedPrintable(std::wstring_view(line).substr(31)),
-                      std::regex_replace(ToAnsi(value), std::regex("\r\n|\r|\n"), "\r\n"));
-            for (std::size_t start = 0, end = 0; end != std::wstring::npos; start = end + 2) {
-                end = line.find(L"\r\n", start);
-                const std::wstring physical = line.substr(start, end - start);
-                // Blanks at either end of a physical line would be lost in transport.
-                EXPECT_EQ(std::wstring_view(L" \t").find(physical.back()), std::wstring::npos);
-                EXPECT_TRUE(start == 0 || physical.front() != L' ');
-                EXPECT_TRUE(end == std::wstring::npos || physical.back() == L'=');  // soft break
-            }
-        }
-    }
 }
 
 class WriteOExpress : public ::testing::Test {
