@@ -12,6 +12,7 @@
 #include "automation/AutomationError.hpp"
 #include "automation/Unicode.hpp"
 #include "platform/posix/ErrnoFailure.hpp"
+#include "platform/posix/FileReplacement.hpp"
 
 namespace orvantis {
 namespace {
@@ -46,35 +47,8 @@ void NativeFiles::WriteBytes(const std::wstring& path, std::string_view bytes) {
 }
 
 void NativeFiles::WriteFileWhole(const std::wstring& path, std::string_view bytes) {
-    const std::filesystem::path target(Native(path));
-    const std::filesystem::path folder = target.parent_path();
-    std::string temporary = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-    const int descriptor = mkstemp(temporary.data());
-    if (descriptor < 0) {
-        RaiseFileError(errno, WideFromUtf8(folder.string()).value_or(std::wstring(path)));
-    }
-    const auto fail = [&](int error) {
-        close(descriptor);
-        unlink(temporary.c_str());
-        RaiseFileError(error, path);
-    };
-    for (std::size_t written = 0; written < bytes.size();) {
-        const ssize_t n = write(descriptor, bytes.data() + written, bytes.size() - written);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) fail(errno);
-        written += static_cast<std::size_t>(n);
-    }
-    // On disk before the rename, or a crash could leave an empty file under the old name.
-    if (fsync(descriptor) != 0) fail(errno);
-    if (close(descriptor) != 0) {
-        const int error = errno;
-        unlink(temporary.c_str());
-        RaiseFileError(error, path);
-    }
-    if (std::rename(temporary.c_str(), target.c_str()) != 0) {
-        const int error = errno;
-        unlink(temporary.c_str());
-        RaiseFileError(error, path);
+    if (const auto failure = ReplaceFile(Native(path), bytes)) {
+        RaiseFileError(failure->error, WideFromUtf8(failure->path.native()).value_or(path));
     }
 }
 

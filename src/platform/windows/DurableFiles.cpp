@@ -1,10 +1,10 @@
 #include "platform/DurableFiles.hpp"
 
-#include <algorithm>
 #include <string>
 
 #include "automation/AutomationError.hpp"
 #include "platform/windows/ComHandles.hpp"
+#include "platform/windows/FileReplacement.hpp"
 
 namespace orvantis {
 namespace {
@@ -27,16 +27,6 @@ std::wstring Reason(DWORD error) {
     throw AutomationError::Standard(errors::kPathFileAccess, path.native() + L": " + Reason(error));
 }
 
-bool WriteAll(HANDLE file, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const auto chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
-        DWORD written = 0;
-        if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
-        bytes.remove_prefix(written);
-    }
-    return true;
-}
-
 class HandleLock : public FileLock {
 public:
     explicit HandleLock(HANDLE file) : file_(file) {}
@@ -48,23 +38,7 @@ private:
 }  // namespace
 
 void ReplaceFileDurably(const std::filesystem::path& file, std::string_view bytes) {
-    const std::wstring temporary = file.native() + L"." + std::to_wstring(GetCurrentProcessId()) + L".tmp";
-    {
-        const OwnedHandle out(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr,
-                                          CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (out.Get() == INVALID_HANDLE_VALUE) Raise(file, GetLastError());
-        if (!WriteAll(out.Get(), bytes) || !FlushFileBuffers(out.Get())) {
-            const DWORD error = GetLastError();
-            DeleteFileW(temporary.c_str());
-            Raise(file, error);
-        }
-    }
-    if (!MoveFileExW(temporary.c_str(), file.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        const DWORD error = GetLastError();
-        DeleteFileW(temporary.c_str());
-        Raise(file, error);
-    }
+    if (const auto failure = windows::ReplaceFile(file.native(), bytes)) Raise(failure->path, failure->error);
 }
 
 std::unique_ptr<FileLock> LockFile(const std::filesystem::path& file,

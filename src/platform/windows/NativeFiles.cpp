@@ -2,6 +2,7 @@
 
 #include "automation/AutomationError.hpp"
 #include "platform/windows/ComHandles.hpp"
+#include "platform/windows/FileReplacement.hpp"
 #include "platform/windows/Win32Failure.hpp"
 
 namespace orvantis::windows {
@@ -30,24 +31,6 @@ std::wstring CreateUniquelyNamed(std::wstring_view suffix, Create create) {
     RaiseFileError(ERROR_FILE_EXISTS, folder);
 }
 
-// The error of the first write that fails, ERROR_SUCCESS when all were written.
-DWORD WriteAll(HANDLE file, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const auto chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
-        DWORD written = 0;
-        if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) {
-            return GetLastError();
-        }
-        bytes.remove_prefix(written);
-    }
-    return ERROR_SUCCESS;
-}
-
-std::wstring FolderOf(const std::wstring& path) {
-    const auto end = path.find_last_of(L"\\/");
-    return end == std::wstring::npos ? path : path.substr(0, end);
-}
-
 }  // namespace
 
 void NativeFiles::WriteBytes(const std::wstring& path, std::string_view bytes) {
@@ -58,24 +41,7 @@ void NativeFiles::WriteBytes(const std::wstring& path, std::string_view bytes) {
 }
 
 void NativeFiles::WriteFileWhole(const std::wstring& path, std::string_view bytes) {
-    const std::wstring temporary = path + L".partial";
-    DWORD error = ERROR_SUCCESS;
-    {
-        const OwnedHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr,
-                                           CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (file.Get() == INVALID_HANDLE_VALUE) RaiseFileError(GetLastError(), FolderOf(path));
-        error = WriteAll(file.Get(), bytes);
-        // On disk before the move, or a crash could leave an empty file under the old name.
-        if (!error && !FlushFileBuffers(file.Get())) error = GetLastError();
-    }
-    if (!error && !MoveFileExW(temporary.c_str(), path.c_str(),
-                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        error = GetLastError();
-    }
-    if (error) {
-        DeleteFileW(temporary.c_str());
-        RaiseFileError(error, path);
-    }
+    if (const auto failure = ReplaceFile(path, bytes)) RaiseFileError(failure->error, failure->path);
 }
 
 void NativeFiles::Delete(const std::wstring& path) {
