@@ -14,26 +14,15 @@
 
 #include "platform/Http.hpp"
 #include "platform/HttpCommon.hpp"
+#include "platform/posix/Owned.hpp"
 
 namespace orvantis {
 namespace {
 
-struct EasyDeleter {
-    void operator()(CURL* curl) const { curl_easy_cleanup(curl); }
-};
-struct ListDeleter {
-    void operator()(curl_slist* list) const { curl_slist_free_all(list); }
-};
-struct UrlDeleter {
-    void operator()(CURLU* url) const { curl_url_cleanup(url); }
-};
-struct TextDeleter {
-    void operator()(char* text) const { curl_free(text); }
-};
-using OwnedEasy = std::unique_ptr<CURL, EasyDeleter>;
-using OwnedList = std::unique_ptr<curl_slist, ListDeleter>;
-using OwnedUrl = std::unique_ptr<CURLU, UrlDeleter>;
-using OwnedText = std::unique_ptr<char, TextDeleter>;
+using OwnedEasy = Owned<CURL, curl_easy_cleanup>;
+using OwnedList = Owned<curl_slist, curl_slist_free_all>;
+using OwnedUrl = Owned<CURLU, curl_url_cleanup>;
+using OwnedText = Owned<char, curl_free>;
 
 void InitializeCurlOnce() {
     static const CURLcode result = curl_global_init(CURL_GLOBAL_DEFAULT);

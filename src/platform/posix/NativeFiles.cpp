@@ -7,12 +7,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <memory>
 
 #include "automation/AutomationError.hpp"
 #include "automation/Unicode.hpp"
 #include "platform/posix/ErrnoFailure.hpp"
 #include "platform/posix/FileReplacement.hpp"
+#include "platform/posix/Owned.hpp"
 
 namespace orvantis {
 namespace {
@@ -22,10 +22,6 @@ std::string Native(const std::wstring& path) { return Utf8FromWide(path); }
 [[noreturn]] void RaiseFileError(int error, const std::wstring& path) {
     throw AutomationError::Standard(FileErrorNumber(FailureOfErrno(error)), path);
 }
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
 
 // A name for mkstemps or mkdtemp in the temporary folder.
 std::string TemporaryPattern() {
@@ -38,7 +34,7 @@ std::string TemporaryPattern() {
 }  // namespace
 
 void NativeFiles::WriteBytes(const std::wstring& path, std::string_view bytes) {
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(Native(path).c_str(), "wb"));
+    const Owned<std::FILE, std::fclose> file(std::fopen(Native(path).c_str(), "wb"));
     if (!file) RaiseFileError(errno, path);
     if (std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size() ||
         std::fflush(file.get()) != 0) {

@@ -14,6 +14,7 @@
 #include "automation/Unicode.hpp"
 #include "platform/posix/Descriptor.hpp"
 #include "platform/posix/ErrnoFailure.hpp"
+#include "platform/posix/GLibErrors.hpp"
 #include "platform/posix/XdgFolders.hpp"
 
 namespace orvantis {
@@ -121,16 +122,10 @@ void NativeSecretStore::Write(const std::wstring& name, const std::wstring& secr
     const std::string bytes = Utf8FromWide(secret);
     // A new file made 0600 from its creation and renamed over the old one: there is never a
     // moment when others could open it, nor a half-written secret.
-    GError* error = nullptr;
+    ErrorSlot error;
     if (!g_file_set_contents_full(file.c_str(), bytes.data(), static_cast<gssize>(bytes.size()),
-                                  G_FILE_SET_CONTENTS_CONSISTENT, 0600, &error)) {
-        const std::wstring why =
-            WideFromUtf8(error && error->message ? error->message : "").value_or(L"");
-        const bool denied = error && error->domain == G_FILE_ERROR &&
-                            (error->code == G_FILE_ERROR_ACCES || error->code == G_FILE_ERROR_PERM);
-        g_clear_error(&error);
-        throw AutomationError::Standard(denied ? errors::kPermissionDenied : errors::kPathFileAccess,
-                                        Shown(file) + L": " + why);
+                                  G_FILE_SET_CONTENTS_CONSISTENT, 0600, error.Out())) {
+        RaiseGLibError(*error, Shown(file));
     }
 }
 

@@ -3,58 +3,23 @@
 #include <glib.h>
 
 #include <algorithm>
-#include <memory>
 #include <string>
 #include <string_view>
 
 #include "automation/AutomationError.hpp"
 #include "automation/Unicode.hpp"
+#include "platform/posix/GLibErrors.hpp"
+#include "platform/posix/Owned.hpp"
 #include "platform/posix/XdgFolders.hpp"
 
 namespace orvantis {
 namespace {
 
-// A unique_ptr's deleter that is one function of the library that made the object.
-template <auto Free>
-struct FreedBy {
-    template <class Object>
-    void operator()(Object* object) const {
-        Free(object);
-    }
-};
-using KeyFile = std::unique_ptr<GKeyFile, FreedBy<g_key_file_free>>;
-using GText = std::unique_ptr<gchar, FreedBy<g_free>>;
-
-class ErrorSlot {
-public:
-    ErrorSlot() = default;
-    ErrorSlot(const ErrorSlot&) = delete;
-    ErrorSlot& operator=(const ErrorSlot&) = delete;
-    ~ErrorSlot() {
-        if (error_) g_error_free(error_);
-    }
-    GError** Out() { return &error_; }
-    const GError& operator*() const { return *error_; }
-    bool Matches(GQuark domain, int code) const { return g_error_matches(error_, domain, code); }
-
-private:
-    GError* error_ = nullptr;
-};
-
-std::int32_t NumberOf(const GError& error) {
-    if (error.domain == G_KEY_FILE_ERROR) return errors::kInvalidFileFormat;
-    if (error.domain == G_FILE_ERROR &&
-        (error.code == G_FILE_ERROR_ACCES || error.code == G_FILE_ERROR_PERM ||
-         error.code == G_FILE_ERROR_ROFS)) {
-        return errors::kPermissionDenied;
-    }
-    return errors::kPathFileAccess;
-}
+using KeyFile = Owned<GKeyFile, g_key_file_free>;
+using GText = Owned<gchar, g_free>;
 
 [[noreturn]] void Raise(const GError& error, const std::filesystem::path& file) {
-    const std::wstring where = WideFromUtf8(file.string()).value_or(L"the settings file");
-    const std::wstring why = WideFromUtf8(error.message ? error.message : "").value_or(L"");
-    throw AutomationError::Standard(NumberOf(error), where + L": " + why);
+    RaiseGLibError(error, WideFromUtf8(file.string()).value_or(L"the settings file"));
 }
 
 // Names become a folder, a file and a group: refuse what would escape the settings folder or
