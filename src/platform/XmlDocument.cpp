@@ -92,7 +92,7 @@ XmlDocument::NodeId XmlDocument::Append(XmlNodeKind kind, NameId name, TextPool:
 
 void XmlDocument::CloseText() {
     if (pendingText_.empty()) return;
-    // Whitespace-only text is never stored: its node would be unlinked again.
+    // Whitespace-only text is indentation, never content: it is not stored at all.
     if (!IsAllSpace(pendingText_)) Append(XmlNodeKind::Text, 0, pool_.Store(pendingText_));
     pendingText_.clear();
 }
