@@ -87,6 +87,15 @@ TEST_F(DialogPresenterTest, ShowsTheViewAsAFixedDialogModalToTheThreadsWindows) 
     EXPECT_EQ(shown.controls[7].id, IDCANCEL);
 
     EXPECT_EQ(dialog.presses, (std::vector<TestDialog::Press>{{Button::Ok, L"b\u00F6b", L"s3cret", 2}}));
+
+    // Hidden by OK, the dialog shows its choice again.
+    LRESULT kept = LB_ERR;
+    driver_.actions.push_back([&](const ShownDialog& again) {
+        kept = SendMessageW(again.controls[5].window, LB_GETCURSEL, 0, 0);
+        test::PressCloseControl(again.window);
+    });
+    Show(dialog);
+    EXPECT_EQ(kept, 2);
 }
 
 TEST_F(DialogPresenterTest, EachWayOutAnswersItsButton) {
