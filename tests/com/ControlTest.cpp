@@ -63,7 +63,6 @@ TEST_F(ControlTest, AnswersTheScriptingSafetyQuestions) {
         EXPECT_EQ(supported, 3u);
         EXPECT_EQ(enabled, answer.enabled);
     }
-    EXPECT_EQ(safety->SetInterfaceSafetyOptions(IID_IDispatch, 1, 1), S_OK);
     EXPECT_EQ(safety->SetInterfaceSafetyOptions(IID_IDispatch, 3, 3), E_FAIL);
     EXPECT_EQ(reinterpret_cast<SetOptions>(table[4])(safety.Get(), nullptr, 0, 0), S_OK);
 }

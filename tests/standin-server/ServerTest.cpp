@@ -200,7 +200,7 @@ void SetText(HKEY root, const wchar_t* key, const wchar_t* name, const std::wstr
 enum class Placed { ByElement, ByScript };
 
 // Sites a fresh control on the page and loads the document as the page's script would; the
-// error's number, 0 when none.
+// error's number, 0 when none. An interface refused fails the test rather than crashing it.
 std::int32_t LoadOnPage(PageSite& site, Placed placed, const std::wstring& document) {
     const ObjectRef agent = windows::ComObjectFactory().CreateObject(L"Orvantis.OrvantisAgent");
     IDispatch* script = dynamic_cast<windows::DispatchAsObject&>(*agent).Dispatch();
@@ -208,14 +208,15 @@ std::int32_t LoadOnPage(PageSite& site, Placed placed, const std::wstring& docum
     windows::ComPtr<IObjectWithSite> created;
     if (placed == Placed::ByElement) {
         EXPECT_EQ(script->QueryInterface(IID_PPV_ARGS(&element)), S_OK);
-        EXPECT_EQ(element->SetClientSite(&site), S_OK);
+        EXPECT_EQ(element ? element->SetClientSite(&site) : E_NOINTERFACE, S_OK);
     } else {
         windows::ComPtr<IObjectSafety> safety;
         EXPECT_EQ(script->QueryInterface(IID_IObjectSafety, reinterpret_cast<void**>(safety.GetAddressOf())), S_OK);
-        EXPECT_EQ(safety->SetInterfaceSafetyOptions(IID_IDispatch, INTERFACESAFE_FOR_UNTRUSTED_CALLER,
-                                                    INTERFACESAFE_FOR_UNTRUSTED_CALLER), S_OK);
+        EXPECT_EQ(safety ? safety->SetInterfaceSafetyOptions(IID_IDispatch, INTERFACESAFE_FOR_UNTRUSTED_CALLER,
+                                                             INTERFACESAFE_FOR_UNTRUSTED_CALLER)
+                         : E_NOINTERFACE, S_OK);
         EXPECT_EQ(script->QueryInterface(IID_PPV_ARGS(&created)), S_OK);
-        EXPECT_EQ(created->SetSite(static_cast<IOleClientSite*>(&site)), S_OK);
+        EXPECT_EQ(created ? created->SetSite(static_cast<IOleClientSite*>(&site)) : E_NOINTERFACE, S_OK);
     }
     const std::int32_t number = ErrorNumberOf([&] { agent->Call(L"LoadXML", {Variant(document)}); });
     if (element) element->SetClientSite(nullptr);
