@@ -8,30 +8,28 @@
 
 #include <objsafe.h>
 #include <ocidl.h>
+#include <ole2.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <functional>
 #include <set>
+#include <vector>
 
-#include "automation/AutomationError.hpp"
 #include "com/Library.hpp"
-#include "com/TestInserter.hpp"
+#include "fakes/Errors.hpp"
+#include "platform/windows/ComHandles.hpp"
 #include "platform/windows/ComObjectFactory.hpp"
+#include "platform/windows/DispatchAsObject.hpp"
+#include "platform/windows/WindowHandles.hpp"
 
 namespace orvantis::test {
 namespace {
 
 using windows::ComPtr;
+using windows::OwnedWindow;
 
 const wchar_t* const kOcx = ORVANTIS_OCX;
-
-// The control's errors as the caller sees them: the number, the source and the text.
-AutomationError LoadFailure(Object& agent, const std::wstring& document) {
-    try {
-        agent.Call(L"LoadXML", {Variant(document)});
-    } catch (const AutomationError& error) {
-        return error;
-    }
-    return AutomationError(0, L"", L"no error");
-}
 
 class ControlTest : public ::testing::Test {
 protected:
@@ -65,7 +63,6 @@ TEST_F(ControlTest, AnswersTheScriptingSafetyQuestions) {
         EXPECT_EQ(supported, 3u);
         EXPECT_EQ(enabled, answer.enabled);
     }
-    EXPECT_EQ(safety->SetInterfaceSafetyOptions(IID_IDispatch, 1, 1), S_OK);
     EXPECT_EQ(safety->SetInterfaceSafetyOptions(IID_IDispatch, 3, 3), E_FAIL);
     EXPECT_EQ(reinterpret_cast<SetOptions>(table[4])(safety.Get(), nullptr, 0, 0), S_OK);
 }
@@ -95,23 +92,102 @@ TEST_F(ControlTest, TheTypeLibraryDescribesTheControlInSlotOrder) {
     }
 }
 
+// A plug-in inserter as a third party would write one: an automation object answering
+// WriteContact(contact) with the record passed by reference. It reads the record's
+// properties by name, writes one back, and may hand back another object in its place.
+// It serves itself as Orvantis.MsnInserter while it lives: its class object for this
+// process, the ProgID in the test prefix's registry.
+class TestInserter final : public IDispatch, public IClassFactory {
+public:
+    TestInserter() {
+        constexpr CLSID kInserterClass = {0x3c1f9a20, 0x6d2b, 0x4e8a, {0x9b, 0x11, 0x52, 0x7a, 0x0d, 0x44, 0xe6, 0x19}};
+        CoRegisterClassObject(kInserterClass, static_cast<IClassFactory*>(this), CLSCTX_INPROC_SERVER,
+                              REGCLS_MULTIPLEUSE, &cookie_);
+        wchar_t classText[40] = {};
+        StringFromGUID2(kInserterClass, classText, 40);
+        RegSetKeyValueW(HKEY_LOCAL_MACHINE, (kKey + std::wstring(L"\\CLSID")).c_str(), nullptr, REG_SZ, classText,
+                        static_cast<DWORD>((wcslen(classText) + 1) * sizeof(wchar_t)));
+    }
+    ~TestInserter() {
+        CoRevokeClassObject(cookie_);
+        RegDeleteTreeW(HKEY_LOCAL_MACHINE, kKey);
+    }
+
+    std::vector<std::wstring> seen;  // "Firstname Lastname" of each contact, in order
+    bool handBackItself = false;
+    bool refuse = false;  // fails as a plug-in reports a failure: through EXCEPINFO
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+        *object = nullptr;
+        if (iid == IID_IUnknown || iid == IID_IDispatch) *object = static_cast<IDispatch*>(this);
+        if (iid == IID_IClassFactory) *object = static_cast<IClassFactory*>(this);
+        return *object ? S_OK : E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }  // lives on the test's stack
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+        *count = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT, LCID, DISPID* ids) override {
+        ids[0] = 1;
+        return std::wstring(names[0]) == L"WriteContact" ? S_OK : DISP_E_UNKNOWNNAME;
+    }
+
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* parameters, VARIANT*,
+                                     EXCEPINFO* exception, UINT*) override {
+        if (id != 1 || parameters->cArgs != 1) return DISP_E_BADPARAMCOUNT;
+        if (refuse) {
+            *exception = EXCEPINFO{};
+            exception->scode = static_cast<HRESULT>(0x800A0000 | 1004);
+            exception->bstrSource = SysAllocString(L"MsnInserter");
+            exception->bstrDescription = SysAllocString(L"The address book is closed.");
+            return DISP_E_EXCEPTION;
+        }
+        VARIANT& argument = parameters->rgvarg[0];
+        if (argument.vt != (VT_VARIANT | VT_BYREF) || argument.pvarVal->vt != VT_DISPATCH) {
+            return DISP_E_TYPEMISMATCH;
+        }
+        windows::DispatchAsObject record(argument.pvarVal->pdispVal);
+        seen.push_back(record.Get(L"Firstname").ToText() + L" " + record.Get(L"lastname").ToText());
+        record.Put(L"Notes", Variant(L"seen by the plug-in"));
+        if (handBackItself) {
+            VariantClear(argument.pvarVal);
+            argument.pvarVal->vt = VT_DISPATCH;
+            argument.pvarVal->pdispVal = this;
+        }
+        return S_OK;
+    }
+
+    HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** object) override {
+        return outer ? CLASS_E_NOAGGREGATION : QueryInterface(iid, object);
+    }
+    HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
+
+private:
+    static constexpr const wchar_t* kKey = L"Software\\Classes\\Orvantis.MsnInserter";
+    DWORD cookie_ = 0;
+};
+
 TEST_F(ControlTest, TheMsnRouteHandsEachContactToThePlugInByReference) {
     const wchar_t* document =
         L"<datas open='msn'><contact><firstname>Ann</firstname><lastname>Lee</lastname></contact>"
         L"<contact><firstname>Bo</firstname></contact><event><subject>s</subject></event></datas>";
     TestInserter inserter;
-    RegisteredInserter registered(inserter, L"Orvantis.MsnInserter");
-    EXPECT_EQ(LoadFailure(*agent_, document).Number(), 0);
+    const auto load = [&] { return ErrorOf([&] { agent_->Call(L"LoadXML", {Variant(document)}); }); };
+    EXPECT_EQ(load().Number(), 0);
     EXPECT_EQ(inserter.seen, (std::vector<std::wstring>{L"Ann Lee", L"Bo "}));
 
     // A plug-in that puts another object in the record's place is refused.
     inserter.handBackItself = true;
-    EXPECT_EQ(LoadFailure(*agent_, document).Number(), 13);
+    EXPECT_EQ(load().Number(), 13);
 
     // The plug-in's own failure reaches the script as the plug-in told it.
     inserter.handBackItself = false;
     inserter.refuse = true;
-    const auto refused = LoadFailure(*agent_, document);
+    const auto refused = load();
     EXPECT_EQ(refused.Number(), 1004);
     EXPECT_EQ(refused.Source(), L"MsnInserter");
     EXPECT_EQ(refused.Description(), L"The address book is closed.");
@@ -206,6 +282,136 @@ TEST_F(ControlTest, MayBeUnloadedOnlyWhenNothingOfItLives) {
         factory.Reset();
         EXPECT_EQ(library.Call("DllCanUnloadNow"), lock ? S_FALSE : S_OK);
     }
+}
+
+// The control embedded by a real container: Wine's ATL host window (atl.dll's AtlAxWin),
+// which creates it by ProgID, sites it and activates it in place, as a form or a page does.
+// The control keeps no state: it saves nothing and loads anything.
+
+constexpr int kWidth = 120;
+constexpr int kHeight = 30;
+constexpr std::uint32_t kUntouched = 0x00FF00FF;  // a colour no face uses
+
+// The pixels (0x00RRGGBB) of a kWidth x kHeight picture, first filled with kUntouched, after
+// paint has drawn with its bounds, two pixels in, as the clipping region.
+std::vector<std::uint32_t> Picture(const std::function<void(HDC, const RECT&)>& paint) {
+    BITMAPINFO format{};
+    format.bmiHeader = {sizeof(BITMAPINFOHEADER), kWidth, -kHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    const windows::OwnedGdiObject bitmap(CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const windows::OwnedDeviceContext dc(CreateCompatibleDC(nullptr));
+    const HGDIOBJ previous = SelectObject(*dc, *bitmap);
+    auto* pixels = static_cast<std::uint32_t*>(bits);
+    std::fill(pixels, pixels + kWidth * kHeight, kUntouched);
+    const RECT bounds{2, 2, kWidth - 2, kHeight - 2};
+    const windows::OwnedGdiObject clip(CreateRectRgnIndirect(&bounds));
+    SelectClipRgn(*dc, static_cast<HRGN>(*clip));
+    paint(*dc, bounds);
+    GdiFlush();
+    std::vector<std::uint32_t> picture(pixels, pixels + kWidth * kHeight);
+    SelectObject(*dc, previous);
+    return picture;
+}
+
+std::uint32_t Rgb(COLORREF color) {
+    return (GetRValue(color) << 16) | (GetGValue(color) << 8) | GetBValue(color);
+}
+
+// The face fills its bounds with the button face colour and nothing outside them, and writes
+// its label in the left part, vertically centred: the columns of the label's ink lie in the
+// left half and its rows around the middle.
+void ExpectFace(const std::vector<std::uint32_t>& picture) {
+    const std::uint32_t background = Rgb(GetSysColor(COLOR_BTNFACE));
+    int ink = 0;
+    int lastInkColumn = 0;
+    int firstInkRow = kHeight;
+    int lastInkRow = 0;
+    for (int y = 0; y < kHeight; ++y) {
+        for (int x = 0; x < kWidth; ++x) {
+            const std::uint32_t pixel = picture[y * kWidth + x];
+            const bool inside = x >= 2 && x < kWidth - 2 && y >= 2 && y < kHeight - 2;
+            if (!inside) {
+                ASSERT_EQ(pixel, kUntouched) << x << "," << y;
+            } else if (pixel != background) {
+                ASSERT_NE(pixel, kUntouched) << x << "," << y;
+                ++ink;
+                lastInkColumn = std::max(lastInkColumn, x);
+                firstInkRow = std::min(firstInkRow, y);
+                lastInkRow = std::max(lastInkRow, y);
+            }
+        }
+    }
+    EXPECT_GT(ink, 40);  // eight letters
+    EXPECT_LT(lastInkColumn, kWidth / 2);
+    EXPECT_GT(firstInkRow, 4);
+    EXPECT_LT(lastInkRow, kHeight - 5);
+}
+
+TEST_F(ControlTest, TheAtlHostSitesActivatesDrawsAndReleasesIt) {
+    agent_.reset();
+    // Loaded for the process: the host's window class, once registered, points into it.
+    static Library atl(L"atl.dll");
+    static const BOOL hostReady = atl.Call<BOOL>("AtlAxWinInit");
+    ASSERT_TRUE(hostReady);
+    {
+        // Before any container: the default extent, and an empty state that loads back.
+        CLSID classId{};
+        ComPtr<IViewObject2> control;
+        CLSIDFromProgID(L"Orvantis.OrvantisAgent", &classId);
+        ASSERT_EQ(CoCreateInstance(classId, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&control)), S_OK);
+        SIZEL extent{};
+        ASSERT_EQ(control->GetExtent(DVASPECT_CONTENT, -1, nullptr, &extent), S_OK);
+        EXPECT_EQ(extent.cx, 2540);  // one inch by a quarter, in HIMETRIC
+        EXPECT_EQ(extent.cy, 635);
+        ComPtr<IPersistStreamInit> persist;
+        ASSERT_EQ(control.As(&persist), S_OK);
+        ASSERT_EQ(persist->InitNew(), S_OK);  // Wine's ATL host goes on when it fails
+        ComPtr<IStream> stream;
+        ASSERT_EQ(CreateStreamOnHGlobal(nullptr, TRUE, &stream), S_OK);
+        EXPECT_EQ(persist->Save(stream.Get(), TRUE), S_OK);  // what it writes, it reads back
+        EXPECT_EQ(persist->Load(stream.Get()), S_OK);
+        EXPECT_EQ(persist->IsDirty(), S_FALSE);
+        ComPtr<IPersistPropertyBag> bag;
+        EXPECT_EQ(control.As(&bag), S_OK);
+    }
+    const OwnedWindow frame(CreateWindowExW(0, L"STATIC", L"page", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                            300, 200, nullptr, nullptr, nullptr, nullptr));
+    OwnedWindow host(CreateWindowExW(0, L"AtlAxWin", L"Orvantis.OrvantisAgent", WS_CHILD | WS_VISIBLE,
+                                     10, 10, kWidth, kHeight, *frame, nullptr, nullptr, nullptr));
+    ASSERT_TRUE(*host);
+    HWND face = nullptr;
+    {
+        ComPtr<IUnknown> control;
+        ASSERT_EQ(atl.Call("AtlAxGetControl", *host, control.GetAddressOf()), S_OK);
+        ComPtr<IOleObject> object;
+        ASSERT_EQ(control.As(&object), S_OK);
+        ComPtr<IOleClientSite> site;
+        EXPECT_EQ(object->GetClientSite(&site), S_OK);
+        EXPECT_TRUE(site);
+
+        ComPtr<IOleInPlaceObject> inPlace;
+        ASSERT_EQ(control.As(&inPlace), S_OK);
+        ASSERT_EQ(inPlace->GetWindow(&face), S_OK);
+        EXPECT_EQ(GetParent(face), *host);
+        EXPECT_TRUE(IsWindowVisible(face));
+
+        // The window, sized by the host, paints the same face as a drawing into the container's.
+        ComPtr<IViewObject> view;
+        ASSERT_EQ(control.As(&view), S_OK);
+        const auto windowed = Picture([&](HDC dc, const RECT& bounds) {
+            SetViewportOrgEx(dc, bounds.left, bounds.top, nullptr);
+            SendMessageW(face, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+        });
+        ExpectFace(windowed);
+        const auto drawn = Picture([&](HDC dc, const RECT& bounds) {
+            const RECTL at{bounds.left, bounds.top, bounds.left + kWidth, bounds.top + kHeight};
+            view->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, dc, &at, nullptr, nullptr, 0);
+        });
+        EXPECT_EQ(windowed, drawn);
+    }
+    host = OwnedWindow();
+    EXPECT_FALSE(IsWindow(face));
+    EXPECT_EQ(Library(kOcx).Call("DllCanUnloadNow"), S_OK);
 }
 
 }  // namespace

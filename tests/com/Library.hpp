@@ -9,7 +9,6 @@ class Library {
 public:
     explicit Library(const wchar_t* path) : module_(LoadLibraryW(path)) {}
     ~Library() { FreeLibrary(module_); }
-    HMODULE Module() const { return module_; }
     Library(const Library&) = delete;
     Library& operator=(const Library&) = delete;
 

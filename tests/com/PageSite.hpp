@@ -1,7 +1,8 @@
 #pragma once
 
 // A test container's site for the control on a page: it tells the page's address through a
-// URL moniker of the container, or as a browser's LocationURL through IServiceProvider.
+// URL moniker of the container, or as a browser's LocationURL through IServiceProvider, the
+// site answering as the browser itself.
 
 #include <string>
 
@@ -14,52 +15,17 @@
 namespace orvantis::test {
 
 // Lives on the test's stack, longer than the control that holds it: no reference counting.
-class PageBrowser : public IDispatch {
-public:
-    explicit PageBrowser(std::wstring address) : address_(std::move(address)) {}
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
-        *object = iid == IID_IUnknown || iid == IID_IDispatch ? this : nullptr;
-        return *object ? S_OK : E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-        *count = 0;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT, LCID, DISPID* ids) override {
-        if (std::wstring(names[0]) != L"LocationURL") return DISP_E_UNKNOWNNAME;
-        *ids = 211;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*, VARIANT* result,
-                                     EXCEPINFO*, UINT*) override {
-        if (id != 211 || !(flags & DISPATCH_PROPERTYGET) || !result) return DISP_E_MEMBERNOTFOUND;
-        result->vt = VT_BSTR;
-        result->bstrVal = SysAllocString(address_.c_str());
-        return S_OK;
-    }
-
-private:
-    std::wstring address_;
-};
-
-class PageSite : public IOleClientSite, public IServiceProvider {
+class PageSite : public IOleClientSite, public IServiceProvider, public IDispatch {
 public:
     enum class Tells { ByMoniker, ByBrowser };
-    PageSite(std::wstring address, Tells tells) : address_(address), tells_(tells), browser_(address) {}
+    PageSite(std::wstring address, Tells tells) : address_(std::move(address)), tells_(tells) {}
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
-        if (iid == IID_IUnknown || iid == IID_IOleClientSite) {
-            *object = static_cast<IOleClientSite*>(this);
-        } else if (iid == IID_IServiceProvider) {
-            *object = static_cast<IServiceProvider*>(this);
-        } else {
-            *object = nullptr;
-            return E_NOINTERFACE;
-        }
-        return S_OK;
+        *object = nullptr;
+        if (iid == IID_IUnknown || iid == IID_IOleClientSite) *object = static_cast<IOleClientSite*>(this);
+        if (iid == IID_IServiceProvider) *object = static_cast<IServiceProvider*>(this);
+        if (iid == IID_IDispatch) *object = static_cast<IDispatch*>(this);
+        return *object ? S_OK : E_NOINTERFACE;
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
     ULONG STDMETHODCALLTYPE Release() override { return 1; }
@@ -82,14 +48,32 @@ public:
     HRESULT STDMETHODCALLTYPE QueryService(REFGUID service, REFIID iid, void** object) override {
         static constexpr GUID kWebBrowserApp = {0x0002DF05, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
         *object = nullptr;
-        if (tells_ != Tells::ByBrowser || service != kWebBrowserApp) return E_NOINTERFACE;
-        return browser_.QueryInterface(iid, object);
+        if (tells_ != Tells::ByBrowser || service != kWebBrowserApp || iid != IID_IDispatch) return E_NOINTERFACE;
+        *object = static_cast<IDispatch*>(this);
+        return S_OK;
+    }
+
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+        *count = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT, LCID, DISPID* ids) override {
+        if (std::wstring(names[0]) != L"LocationURL") return DISP_E_UNKNOWNNAME;
+        *ids = 211;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*, VARIANT* result,
+                                     EXCEPINFO*, UINT*) override {
+        if (id != 211 || !(flags & DISPATCH_PROPERTYGET) || !result) return DISP_E_MEMBERNOTFOUND;
+        result->vt = VT_BSTR;
+        result->bstrVal = SysAllocString(address_.c_str());
+        return S_OK;
     }
 
 private:
     std::wstring address_;
     Tells tells_;
-    PageBrowser browser_;
 };
 
 }  // namespace orvantis::test

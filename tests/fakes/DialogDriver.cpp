@@ -1,5 +1,7 @@
 #include "fakes/DialogDriver.hpp"
 
+#include <algorithm>
+
 #include "platform/windows/DialogPresenter.hpp"
 
 namespace orvantis::test {
@@ -31,20 +33,16 @@ std::vector<std::wstring> LinesOf(HWND list) {
     return lines;
 }
 
+DWORD LongOf(HWND window, int index) { return static_cast<DWORD>(GetWindowLongW(window, index)); }
+
 ShownDialog Read(HWND dialog) {
-    ShownDialog shown{dialog,
-                      GetWindow(dialog, GW_OWNER),
-                      TextOf(dialog),
-                      static_cast<DWORD>(GetWindowLongW(dialog, GWL_STYLE)),
-                      static_cast<DWORD>(GetWindowLongW(dialog, GWL_EXSTYLE)),
-                      {}};
+    ShownDialog shown{dialog, GetWindow(dialog, GW_OWNER), TextOf(dialog), LongOf(dialog, GWL_STYLE),
+                      LongOf(dialog, GWL_EXSTYLE), {}};
     for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         const std::wstring className = ClassOf(child);
-        const bool isEdit = className == L"Edit";
         shown.controls.push_back(
-            {child, className, GetDlgCtrlID(child), TextOf(child),
-             static_cast<DWORD>(GetWindowLongW(child, GWL_STYLE)),
-             isEdit ? static_cast<wchar_t>(SendMessageW(child, EM_GETPASSWORDCHAR, 0, 0)) : L'\0',
+            {child, className, GetDlgCtrlID(child), TextOf(child), LongOf(child, GWL_STYLE),
+             className == L"Edit" ? static_cast<wchar_t>(SendMessageW(child, EM_GETPASSWORDCHAR, 0, 0)) : L'\0',
              className == L"ListBox" ? LinesOf(child) : std::vector<std::wstring>()});
     }
     return shown;
@@ -74,19 +72,16 @@ DialogDriver::~DialogDriver() { current = nullptr; }
 // Activation comes after the dialog's initialisation, so the mark is there by then.
 LRESULT CALLBACK DialogDriver::Watch(int code, WPARAM wParam, LPARAM lParam) {
     const auto window = reinterpret_cast<HWND>(wParam);
+    const bool activated = current && code == HCBT_ACTIVATE;
+    const bool ours = activated && GetPropW(window, windows::kDialogProperty);
     // The system's own dialogs are #32770 windows too; message boxes are those without the mark.
-    if (current && code == HCBT_ACTIVATE && !GetPropW(window, windows::kDialogProperty) &&
-        ClassOf(window) == L"#32770") {
+    if (activated && !ours && ClassOf(window) == L"#32770") {
         // The box's text is its static control 0xFFFF.
         current->boxes.emplace_back(TextOf(window), TextOf(GetDlgItem(window, 0xFFFF)));
         PostMessageW(window, WM_COMMAND, IDOK, 0);
-    } else if (current && code == HCBT_ACTIVATE && GetPropW(window, windows::kDialogProperty)) {
-        bool known = false;
-        for (HWND seen : current->appeared_) known = known || seen == window;
-        if (!known) {
-            current->appeared_.push_back(window);
-            SetTimer(nullptr, 0, 10, Act);
-        }
+    } else if (ours && std::ranges::count(current->appeared_, window) == 0) {
+        current->appeared_.push_back(window);
+        SetTimer(nullptr, 0, 10, Act);
     }
     if (current && code == HCBT_DESTROYWND) std::erase(current->appeared_, window);
     return CallNextHookEx(nullptr, code, wParam, lParam);

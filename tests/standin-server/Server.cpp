@@ -1,11 +1,13 @@
 // The test-only stand-in server: an in-process COM server that serves core Objects under the
 // products' ProgIDs through the record bridge, for the control under Wine. Never installed.
 
-#include "ServerCatalog.hpp"
+#include <filesystem>
+
 #include "com/Module.hpp"
 #include "com/Registration.hpp"
 #include "platform/windows/ComErrors.hpp"
 #include "platform/windows/ObjectAsDispatch.hpp"
+#include "standins/Sandbox.hpp"
 
 using namespace orvantis;
 
@@ -27,10 +29,22 @@ constexpr ServedClass kClasses[] = {
 // Class objects that script hosts keep until they end; they hold no world.
 std::atomic<long> liveFactories{0};
 
+// The products' worlds, read from the folder that ORVANTIS_SANDBOX_DIR names when the first
+// object is created (an in-process host sets it after loading the server), in memory without one.
+standins::Sandbox& Products() {
+    static const auto sandbox = [] {
+        wchar_t folder[MAX_PATH];
+        const DWORD length = GetEnvironmentVariableW(L"ORVANTIS_SANDBOX_DIR", folder, MAX_PATH);
+        if (length == 0 || length >= MAX_PATH) return std::make_unique<standins::Sandbox>();
+        return std::make_unique<standins::Sandbox>(std::filesystem::path(std::wstring(folder, length)));
+    }();
+    return *sandbox;
+}
+
 ObjectCatalog& Catalog() {
     static ObjectCatalog catalog = [] {
         ObjectCatalog filled;
-        server::FillCatalog(filled);
+        Products().Register(filled);
         return filled;
     }();
     return catalog;
@@ -90,7 +104,7 @@ std::vector<com::RegistryValue> ServerValues(const std::wstring& modulePath) {
 void SaveWhenDone(long left) {
     if (left != liveFactories) return;
     try {
-        server::SaveWorlds();
+        Products().Save();
     } catch (...) {
     }
 }

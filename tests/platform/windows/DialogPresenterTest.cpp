@@ -66,17 +66,12 @@ TEST_F(DialogPresenterTest, ShowsTheViewAsAFixedDialogModalToTheThreadsWindows) 
     EXPECT_EQ(shown.style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0u);
     EXPECT_TRUE(shown.extendedStyle & WS_EX_TOOLWINDOW);  // no task-bar entry
 
-    struct Expected {
-        const wchar_t* className;
-        const wchar_t* text;
-    };
-    const Expected expected[] = {{L"Static", L"Name:"},   {L"Edit", L"anne"},  {L"Static", L"Password:"},
-                                 {L"Edit", L"s3cret"},   {L"Static", L"Books:"}, {L"ListBox", L""},
-                                 {L"Button", L"OK"},     {L"Button", L"Annuler"}};
+    const std::pair<std::wstring, std::wstring> expected[] = {  // class name, text
+        {L"Static", L"Name:"},  {L"Edit", L"anne"}, {L"Static", L"Password:"}, {L"Edit", L"s3cret"},
+        {L"Static", L"Books:"}, {L"ListBox", L""},  {L"Button", L"OK"},        {L"Button", L"Annuler"}};
     ASSERT_EQ(shown.controls.size(), std::size(expected));
     for (std::size_t i = 0; i < std::size(expected); ++i) {
-        EXPECT_EQ(shown.controls[i].className, expected[i].className) << i;
-        EXPECT_EQ(shown.controls[i].text, expected[i].text) << i;
+        EXPECT_EQ(std::pair(shown.controls[i].className, shown.controls[i].text), expected[i]) << i;
     }
     EXPECT_FALSE(shown.controls[1].style & ES_PASSWORD);
     EXPECT_EQ(shown.controls[3].passwordChar, L'*');  // under Wine ES_PASSWORD alone gives it too
@@ -87,6 +82,15 @@ TEST_F(DialogPresenterTest, ShowsTheViewAsAFixedDialogModalToTheThreadsWindows) 
     EXPECT_EQ(shown.controls[7].id, IDCANCEL);
 
     EXPECT_EQ(dialog.presses, (std::vector<TestDialog::Press>{{Button::Ok, L"b\u00F6b", L"s3cret", 2}}));
+
+    // Hidden by OK, the dialog shows its choice again.
+    LRESULT kept = LB_ERR;
+    driver_.actions.push_back([&](const ShownDialog& again) {
+        kept = SendMessageW(again.controls[5].window, LB_GETCURSEL, 0, 0);
+        test::PressCloseControl(again.window);
+    });
+    Show(dialog);
+    EXPECT_EQ(kept, 2);
 }
 
 TEST_F(DialogPresenterTest, EachWayOutAnswersItsButton) {

@@ -10,7 +10,7 @@
 #include "fakes/Errors.hpp"
 #include "platform/windows/NativeRegistry.hpp"
 #include "platform/windows/Win32.hpp"
-#include <wincrypt.h>
+#include "support/base64.hpp"
 
 namespace orvantis::windows {
 namespace {
@@ -38,18 +38,6 @@ protected:
                                   data.data(), static_cast<DWORD>(data.size())),
                   ERROR_SUCCESS);
     }
-    // Base64 by the system's own encoder.
-    static std::string Base64(const std::string& bytes) {
-        DWORD size = 0;
-        const auto* data = reinterpret_cast<const BYTE*>(bytes.data());
-        const DWORD flags = CRYPT_STRING_BASE64 | CRYPT_STRING_NOCRLF;
-        CryptBinaryToStringA(data, static_cast<DWORD>(bytes.size()), flags, nullptr, &size);
-        std::string text(size, '\0');
-        CryptBinaryToStringA(data, static_cast<DWORD>(bytes.size()), flags, text.data(), &size);
-        text.resize(size);
-        return text;
-    }
-
     NativeSecretStore store;
 };
 
@@ -71,7 +59,7 @@ TEST_F(WindowsSecrets, TheRegistryHoldsOnlyTheSealedBlob) {
     const std::string blob(stored.begin(), stored.end());
     const std::string utf16(reinterpret_cast<const char*>(secret.data()), secret.size() * 2);
     const std::string utf8(secret.begin(), secret.end());
-    for (const std::string& plain : {utf16, utf8, Base64(utf16), Base64(utf8)}) {
+    for (const std::string& plain : {utf16, utf8, base64::Base64OfBytes(utf16), base64::Base64OfBytes(utf8)}) {
         ASSERT_FALSE(plain.empty());
         EXPECT_EQ(blob.find(plain.substr(0, 12)), std::string::npos) << plain;
     }
