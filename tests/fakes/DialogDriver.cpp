@@ -59,10 +59,8 @@ std::vector<const ShownDialog::Control*> DialogDriver::Of(const ShownDialog& dia
 }
 
 HWND DialogDriver::Named(const ShownDialog& dialog, std::wstring_view text) {
-    for (const auto& control : dialog.controls) {
-        if (control.text == text) return control.window;
-    }
-    return nullptr;
+    const auto found = std::ranges::find(dialog.controls, text, &ShownDialog::Control::text);
+    return found == dialog.controls.end() ? nullptr : found->window;
 }
 
 DialogDriver::DialogDriver() : hook_(WH_CBT, Watch) { current = this; }
@@ -106,12 +104,6 @@ void CALLBACK DialogDriver::Act(HWND, UINT, UINT_PTR timer, DWORD) {
     }
 }
 
-void TypeText(HWND edit, const std::wstring& text) { SetWindowTextW(edit, text.c_str()); }
-
-void SelectLine(HWND list, int line) { SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(line), 0); }
-
-void Click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
-
 // The list answers the mouse itself, so that its own notification reaches the dialog.
 void DoubleClickLine(HWND list, int line) {
     RECT item{};
@@ -122,10 +114,5 @@ void DoubleClickLine(HWND list, int line) {
     SendMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
     SendMessageW(list, WM_LBUTTONUP, 0, at);
 }
-
-// Posted, as a key press is, so that it passes through the dialog's message loop.
-void PressEscape(HWND control) { PostMessageW(control, WM_KEYDOWN, VK_ESCAPE, 0); }
-
-void PressCloseControl(HWND dialog) { PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); }
 
 }  // namespace orvantis::test
