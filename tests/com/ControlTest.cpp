@@ -251,8 +251,6 @@ TEST_F(ControlTest, MayBeUnloadedOnlyWhenNothingOfItLives) {
     Library library(kOcx);
     EXPECT_EQ(library.Call("DllCanUnloadNow"), S_FALSE);  // agent_ lives
     agent_.reset();
-    EXPECT_EQ(library.Call("DllCanUnloadNow"), S_OK);
-
     CLSID classId;
     CLSIDFromProgID(L"Orvantis.OrvantisAgent", &classId);
     ComPtr<IClassFactory> factory;
