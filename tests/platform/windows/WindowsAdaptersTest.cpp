@@ -75,16 +75,11 @@ LRESULT CALLBACK CountingProcedure(HWND window, UINT message, WPARAM wParam, LPA
 }
 
 TEST_F(WindowsAdaptersTest, ShellWaitsForTheEndWhateverTheExitCodeAndPumpsMessages) {
-    WNDCLASSW windowClass = {};
-    windowClass.lpfnWndProc = CountingProcedure;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = L"OrvantisCountingWindow";
-    RegisterClassW(&windowClass);
     int delivered = 0;
-    HWND window = CreateWindowW(windowClass.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
-                                nullptr, windowClass.hInstance, nullptr);
+    HWND window = CreateWindowW(L"Static", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
     ASSERT_TRUE(window);
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&delivered));
+    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountingProcedure));
     PostMessageW(window, WM_APP, 0, 0);
 
     NativeShell shell;
