@@ -291,15 +291,12 @@ std::vector<std::uint32_t> Picture(const std::function<void(HDC, const RECT&)>& 
     return picture;
 }
 
-std::uint32_t Rgb(COLORREF color) {
-    return (GetRValue(color) << 16) | (GetGValue(color) << 8) | GetBValue(color);
-}
-
 // The face fills its bounds with the button face colour and nothing outside them, and writes
 // its label in the left part, vertically centred: the columns of the label's ink lie in the
 // left half and its rows around the middle.
 void ExpectFace(const std::vector<std::uint32_t>& picture) {
-    const std::uint32_t background = Rgb(GetSysColor(COLOR_BTNFACE));
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    const std::uint32_t background = (GetRValue(face) << 16) | (GetGValue(face) << 8) | GetBValue(face);
     int ink = 0;
     int lastInkColumn = 0;
     int firstInkRow = kHeight;
