@@ -9,26 +9,21 @@ namespace {
 
 thread_local DialogDriver* current = nullptr;
 
-std::wstring TextOf(HWND window) {
+// A window's text, or with GetClassNameW its class's name.
+std::wstring TextOf(HWND window, int(WINAPI* read)(HWND, LPWSTR, int) = GetWindowTextW) {
     wchar_t text[1024] = {};
-    GetWindowTextW(window, text, 1024);
+    read(window, text, 1024);
     return text;
 }
 
-std::wstring ClassOf(HWND window) {
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    return name;
-}
+std::wstring ClassOf(HWND window) { return TextOf(window, GetClassNameW); }
 
 std::vector<std::wstring> LinesOf(HWND list) {
-    std::vector<std::wstring> lines;
-    const auto count = SendMessageW(list, LB_GETCOUNT, 0, 0);
-    for (WPARAM i = 0; static_cast<LRESULT>(i) < count; ++i) {
-        std::wstring line(static_cast<std::size_t>(SendMessageW(list, LB_GETTEXTLEN, i, 0)) + 1, L'\0');
-        line.resize(static_cast<std::size_t>(
-            SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(line.data()))));
-        lines.push_back(line);
+    std::vector<std::wstring> lines(static_cast<std::size_t>(SendMessageW(list, LB_GETCOUNT, 0, 0)));
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        wchar_t line[1024] = {};
+        SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(line));
+        lines[i] = line;
     }
     return lines;
 }
