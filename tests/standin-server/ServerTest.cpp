@@ -1,5 +1,5 @@
 // The stand-in server hosted in-process, reached as the control reaches a product: through
-// the object port's DispatchAsObject, and through raw IDispatch where identifiers matter.
+// the object port's DispatchAsObject.
 
 #include <gtest/gtest.h>
 
@@ -14,15 +14,11 @@
 #include "com/PageSite.hpp"
 #include "fakes/DialogDriver.hpp"
 #include "fakes/Errors.hpp"
-#include "platform/windows/ComErrors.hpp"
 #include "platform/windows/ComObjectFactory.hpp"
 #include "platform/windows/DispatchAsObject.hpp"
-#include "platform/windows/ObjectAsDispatch.hpp"
 
 namespace orvantis::test {
 namespace {
-
-using windows::OwnedVariant;
 
 class ServerTest : public ::testing::Test {
 protected:
@@ -75,24 +71,6 @@ std::wstring Setting(const wchar_t* key) {
     DWORD size = sizeof value;
     RegGetValueW(HKEY_CURRENT_USER, kSettings, key, RRF_RT_REG_SZ, nullptr, value, &size);
     return value;
-}
-
-TEST_F(ServerTest, AnUnansweredIdentifierIsRefusedAndTheBridgeStaysInItsModule) {
-    const ObjectRef folders = NameSpace()->Get(L"Folders").ToObject();
-    IDispatch& raw = *dynamic_cast<windows::DispatchAsObject&>(*folders).Dispatch();
-    // Invoked by a number that nothing answers, as a client that knows only numbers does: the
-    // Object's to refuse, as a script sees it. (The default member crosses in outlook.js.)
-    DISPPARAMS none{};
-    OwnedVariant result;
-    EXCEPINFO exception{};
-    ASSERT_EQ(raw.Invoke(12345, IID_NULL, 0, DISPATCH_METHOD, &none, result.Put(), &exception, nullptr),
-              DISP_E_EXCEPTION);
-    EXPECT_EQ(exception.scode, static_cast<HRESULT>(0x800A0000 | 438));
-    windows::FreeExcepInfo(exception);
-
-    // The server's bridge is foreign here, though it is the same code: its Object lives on
-    // the server's heap.
-    EXPECT_EQ(windows::ObjectAsDispatch::Unwrap(&raw), nullptr);
 }
 
 TEST_F(ServerTest, NamesAreAskedOncePerTypeAndTheServerLivesWhileItsObjectsDo) {
