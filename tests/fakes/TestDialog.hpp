@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "automation/AutomationError.hpp"
 #include "dialogs/DialogModel.hpp"
 
 namespace orvantis::test {
@@ -23,14 +22,12 @@ public:
     std::vector<std::wstring> lines = {L"Zo\u00E9", L"Contacts", L"Archives"};  // not sorted
     bool cancelIsInert = false;
     bool doubleClickIsOk = true;
-    bool loadFails = false;
     int loads = 0;
     std::vector<Press> presses;
 
 protected:
     DialogView Load(Host&) override {
         ++loads;
-        if (loadFails) throw AutomationError::Standard(errors::kCannotCreateObject);
         using Kind = DialogControl::Kind;
         return {L"Test parameters",
                 {{.kind = Kind::Label, .id = L"Label1", .text = L"Name:"},

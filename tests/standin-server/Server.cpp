@@ -23,7 +23,6 @@ constexpr ServedClass kClasses[] = {
     {L"Lotus.NotesSession", L"{AB47C4E5-45D9-4DB6-831A-90DA138E6F9F}"},
     {L"ACTOLE.DATABASE", L"{4A36E2AA-DE62-4090-8EB5-52CDDA8707F6}"},
     {L"GMComAPI.Application", L"{1239031C-1510-47A1-86E9-1A183F8027DB}"},
-    {L"NovellGroupWareSession", L"{DAE0AC6B-FE0E-4675-8E1F-E1C086019281}"},
 };
 
 // Class objects that script hosts keep until they end; they hold no world.

