@@ -42,17 +42,6 @@ private:
     Host host_{test.Get().xml, test.objects, test.ui, *registry, test.shell, test.files, test.settings};
 };
 
-// Which field goes where, in which order, is pinned by the sandbox golden of the command
-// line's test; here, that every contact logs in afresh.
-TEST_F(GoldMineTest, EachContactLogsInAfresh) {
-    WriteGoldMineContact(host(), AgentContact{});
-    WriteGoldMineContact(host(), AgentContact{});
-    ASSERT_EQ(goldmine().contacts.size(), 2u);
-    EXPECT_EQ(goldmine().contacts[1].fields.at(0).Value().ToText(), L" ");
-    EXPECT_EQ(Calls(goldmine().ledger, L"Login").size(), 2u);
-    EXPECT_EQ(Calls(goldmine().ledger, L"GoldmineFolder").size(), 2u);
-}
-
 TEST_F(GoldMineTest, AFailedStepEndsTheInsertionAndPassesUnchanged) {
     const std::int32_t refused = errors::kProductException;
     const std::tuple<const char*, std::function<void()>, std::int32_t> cases[] = {

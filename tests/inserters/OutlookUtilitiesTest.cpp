@@ -44,20 +44,6 @@ TEST_F(OutlookTest, ContactsAreMatchedByTheirIdentifierAlone) {
                                                  L"no id", L"wider", L"no id again"}));
 }
 
-TEST_F(OutlookTest, AnUpdateWritesEveryFieldSoAnEmptyOneClearsItAndTheFaxIsKept) {
-    AgentContact contact = Contact(L"C1", L"Lee");
-    contact.Email = L"someone@example.com";
-    contact.CompanyFax = Variant(L"+33 1 00");
-    WriteOutlookContact(host(), contact);
-    contact.Email.clear();
-    WriteOutlookContact(host(), contact);
-    ASSERT_EQ(Folder(10).size(), 1u);
-    const auto& item = Folder(10)[0];
-    EXPECT_EQ(FieldText(item, L"Email1Address"), L"");
-    EXPECT_EQ(FieldText(item, L"BusinessFaxNumber"), L"+33 1 00");
-    EXPECT_EQ(item.fields.size(), 21u);  // every mapped property, none refused
-}
-
 TEST_F(OutlookTest, PicturesByVersionInAFileOfTheirOwnDeletedAfterwards) {
     // Outlook's version, the picture; its bytes as the stand-in keeps them, or null for none.
     const std::tuple<const wchar_t*, const wchar_t*, const char*> cases[] = {
