@@ -61,6 +61,13 @@ protected:
 constexpr std::int32_t kOutlookError = errors::kProductException;
 constexpr std::int32_t kNotesError = -2147217504;
 
+// A call the product refuses, and the number it raises (0: none).
+struct Refusal {
+    const char* what;
+    std::function<void()> call;
+    std::int32_t error;
+};
+
 void SaveContact(Object& items, const std::wstring& customerId, const std::wstring& lastName) {
     const auto contact = items.Call(L"Add", {std::int32_t{2}}).ToObject();
     contact->Put(L"LastName", lastName);
@@ -137,11 +144,7 @@ TEST_F(StandInsTest, RefusesWhatTheProductsIDispatchRefuses) {
         for (std::size_t i = 0; i < values.size(); ++i) arguments[i].value = std::move(values[i]);
         object->Invoke(member, kind, arguments);
     };
-    const struct {
-        const char* what;
-        std::function<void()> call;
-        std::int32_t error;
-    } cases[] = {
+    const Refusal cases[] = {
         {"no such member", [&] { contact->Get(L"BusinessFaxTelephoneNumber"); }, 438},
         {"unknown dispatch id", [&] { invoke(items, Member::FromDispatchId(7), CallKind::PropertyGet, {}); }, 438},
         {"default member by id 0", [&] { invoke(items, Member::FromDispatchId(0), CallKind::PropertyGet, {L"1"}); }, errors::kProductException},
@@ -241,11 +244,7 @@ TEST_F(StandInsTest, RefusesWhatNotesRefuses) {
     const auto body = document->Call(L"CreateRichTextItem", {L"Body"}).ToObject();
     const auto picture = std::filesystem::temp_directory_path() / "orvantis-notes-standin.gif";
     sandbox.WorldOf<standins::NotesWorld>().validationFailure = L"Field: 'Last name' is required";
-    const struct {
-        const char* what;
-        std::function<void()> call;
-        std::int32_t error;
-    } cases[] = {
+    const Refusal cases[] = {
         {"a session used before Initialize", [&] { fresh->Call(L"GetDbDirectory", {L""}); }, kNotesError},
         {"a server's directory", [&] { Session()->Call(L"GetDbDirectory", {L"Server/Acme"}); }, kNotesError},
         {"a boolean item", [&] { document->Call(L"ReplaceItemValue", {L"Flag", true}); }, 13},
