@@ -19,7 +19,6 @@
 
 namespace orvantis::test {
 
-// The value kept under `key`, or none.
 template <class Map>
 std::optional<typename Map::mapped_type> Found(const Map& map, const typename Map::key_type& key) {
     const auto found = map.find(key);
@@ -122,7 +121,6 @@ public:
     double now = 47000.5;  // 2028-09-05 12:00
 };
 
-// Settings kept in memory by (application, section, key).
 class FakeSettingsStore : public SettingsStore {
 public:
     using Address = std::tuple<std::wstring, std::wstring, std::wstring>;

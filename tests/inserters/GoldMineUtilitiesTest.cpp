@@ -1,6 +1,3 @@
-// The GoldMine inserter and dialog against GoldMine's stand-in: the fields GoldMine gets, the
-// log-in of every contact, the failures that pass, and what the dialog loads and stores.
-
 #include "inserters/goldmine/GoldMineUtilities.hpp"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,3 @@
-// The Outlook inserters against Outlook's stand-in: what each writes, where, and what they
-// do when Outlook or a step fails. Every test ends with every Outlook object released.
-
 #include "inserters/outlook/OutlookUtilities.hpp"
 
 #include <gtest/gtest.h>

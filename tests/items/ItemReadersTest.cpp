@@ -12,7 +12,6 @@ namespace {
 
 using test::ErrorNumberOf;
 
-// Collects the records in the order the readers deliver them.
 class CollectingSink : public RecordSink {
 public:
     void Contact(AgentContactRef& contact) override { contacts.push_back(contact); order += 'c'; }

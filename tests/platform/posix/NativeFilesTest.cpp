@@ -1,5 +1,3 @@
-// The Linux files adapter against a real temporary folder.
-
 #include "platform/posix/NativeFiles.hpp"
 
 #include <gtest/gtest.h>
