@@ -1,5 +1,3 @@
-// Conversions at the edges: files and the console (UTF-8, UTF-16) to the system's text.
-
 #include "automation/Unicode.hpp"
 
 #include <gtest/gtest.h>

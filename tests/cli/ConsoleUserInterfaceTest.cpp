@@ -1,6 +1,3 @@
-// The console user interface: boxes and dialogs as lines on standard error, dialogs answered
-// from options or at the terminal.
-
 #include <gtest/gtest.h>
 
 #include <deque>

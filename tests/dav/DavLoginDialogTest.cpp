@@ -1,5 +1,3 @@
-// The server login dialog: what it opens with and what each way out stores, where.
-
 #include "dav/DavLoginDialog.hpp"
 
 #include <gtest/gtest.h>

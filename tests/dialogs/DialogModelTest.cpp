@@ -1,5 +1,3 @@
-// The dialog machinery: loading, what each button leaves, one dialog per thread.
-
 #include <gtest/gtest.h>
 
 #include <thread>

@@ -1,10 +1,9 @@
 #pragma once
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
+#include "fakes/FileBytes.hpp"
 #include "items/AgentContact.hpp"
 
 namespace orvantis::test {
@@ -66,8 +65,7 @@ inline AgentContact HostileContact() {
 }
 
 inline std::string ExpectedExport(const std::string& name) {
-    std::ifstream in(std::filesystem::path(ORVANTIS_EXPORTS_DATA) / name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
+    return FileBytes(std::filesystem::path(ORVANTIS_EXPORTS_DATA) / name);
 }
 
 }  // namespace orvantis::test

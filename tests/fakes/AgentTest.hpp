@@ -7,7 +7,6 @@
 
 namespace orvantis::test {
 
-// A plug-in target: keeps the identifier of every contact it is handed.
 class RecordingPlugIn : public Object {
 public:
     Variant Invoke(const Member&, CallKind, std::span<Argument> arguments) override {
@@ -17,7 +16,6 @@ public:
     std::vector<std::wstring> ids;
 };
 
-// The control on the test host, the "msn" target answered by `plugIn`.
 class AgentTest : public ::testing::Test {
 protected:
     AgentTest() { host.objects.Register(L"Orvantis.MsnInserter", [this] { return plugIn; }); }

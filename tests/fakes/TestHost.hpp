@@ -19,6 +19,12 @@
 
 namespace orvantis::test {
 
+template <class Map>
+std::optional<typename Map::mapped_type> Found(const Map& map, const typename Map::key_type& key) {
+    const auto found = map.find(key);
+    return found == map.end() ? std::nullopt : std::optional(found->second);
+}
+
 struct ShownBox {
     std::wstring text;
     std::wstring title;
@@ -55,9 +61,7 @@ class FakeRegistry : public Registry {
 public:
     std::optional<std::wstring> ReadValue(RegistryRoot root, const std::wstring& key,
                                           const std::wstring& name) override {
-        const auto found = values.find({root, key, name});
-        if (found == values.end()) return std::nullopt;
-        return found->second;
+        return Found(values, {root, key, name});
     }
     std::map<std::tuple<RegistryRoot, std::wstring, std::wstring>, std::wstring> values;
 };
@@ -66,21 +70,14 @@ public:
 // listed in missingPrograms fails to start as a missing file does.
 class FakeShell : public Shell {
 public:
-    std::wstring SpecialFolderPath(int folderId) override {
-        const auto found = folders.find(folderId);
-        return found == folders.end() ? std::wstring() : found->second;
-    }
+    std::wstring SpecialFolderPath(int folderId) override { return Found(folders, folderId).value_or(L""); }
     void RunAndWait(const std::wstring& commandLine, int windowStyle) override {
         runs.push_back({commandLine, windowStyle});
         if (onRun) onRun(commandLine);
         if (failWith) throw AutomationError::Standard(*failWith);
     }
     std::wstring ExpandEnvironmentVariables(const std::wstring& text) override {
-        return ExpandPercentVariables(text, [this](const std::wstring& name) {
-            const auto found = environment.find(name);
-            return found == environment.end() ? std::nullopt
-                                               : std::optional<std::wstring>(found->second);
-        });
+        return ExpandPercentVariables(text, [this](const std::wstring& name) { return Found(environment, name); });
     }
     bool HasComponentRegistry() const override { return componentRegistry; }
     bool OpenWithDefaultProgram(const std::wstring& path) override {
@@ -124,15 +121,12 @@ public:
     double now = 47000.5;  // 2028-09-05 12:00
 };
 
-// Settings kept in memory by (application, section, key).
 class FakeSettingsStore : public SettingsStore {
 public:
     using Address = std::tuple<std::wstring, std::wstring, std::wstring>;
     std::optional<std::wstring> Read(const std::wstring& application, const std::wstring& section,
                                      const std::wstring& key) override {
-        const auto found = values.find({application, section, key});
-        if (found == values.end()) return std::nullopt;
-        return found->second;
+        return Found(values, {application, section, key});
     }
     void Write(const std::wstring& application, const std::wstring& section,
                const std::wstring& key, const std::wstring& value) override {
@@ -146,10 +140,9 @@ public:
 class FakeSecretStore : public SecretStore {
 public:
     std::optional<std::wstring> Read(const std::wstring& name) override {
-        const auto found = values.find(name);
-        if (found == values.end()) return std::nullopt;
-        if (refuseReads) throw AutomationError::Standard(*refuseReads, name);
-        return found->second;
+        const auto found = Found(values, name);
+        if (found && refuseReads) throw AutomationError::Standard(*refuseReads, name);
+        return found;
     }
     void Write(const std::wstring& name, const std::wstring& secret) override {
         values[name] = secret;

@@ -1,6 +1,3 @@
-// The ACT! inserter against ACT!'s stand-in: what a contact becomes, when the login window
-// appears and what a database that does not open shows. Every ACT! object is released.
-
 #include "inserters/act/ActUtilities.hpp"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,3 @@
-// The GoldMine inserter and dialog against GoldMine's stand-in: the fields GoldMine gets, the
-// log-in of every contact, the failures that pass, and what the dialog loads and stores.
-
 #include "inserters/goldmine/GoldMineUtilities.hpp"
 
 #include <gtest/gtest.h>
@@ -41,17 +38,6 @@ protected:
 private:
     Host host_{test.Get().xml, test.objects, test.ui, *registry, test.shell, test.files, test.settings};
 };
-
-// Which field goes where, in which order, is pinned by the sandbox golden of the command
-// line's test; here, that every contact logs in afresh.
-TEST_F(GoldMineTest, EachContactLogsInAfresh) {
-    WriteGoldMineContact(host(), AgentContact{});
-    WriteGoldMineContact(host(), AgentContact{});
-    ASSERT_EQ(goldmine().contacts.size(), 2u);
-    EXPECT_EQ(goldmine().contacts[1].fields.at(0).Value().ToText(), L" ");
-    EXPECT_EQ(Calls(goldmine().ledger, L"Login").size(), 2u);
-    EXPECT_EQ(Calls(goldmine().ledger, L"GoldmineFolder").size(), 2u);
-}
 
 TEST_F(GoldMineTest, AFailedStepEndsTheInsertionAndPassesUnchanged) {
     const std::int32_t refused = errors::kProductException;

@@ -1,7 +1,3 @@
-// The GroupWise inserters and the address-book dialog against GroupWise's stand-in: which
-// book a contact goes to, under which field names, and what the dialog keeps between
-// contacts. Every test ends with every GroupWise object released.
-
 #include <gtest/gtest.h>
 
 #include "StandInTest.hpp"

@@ -1,7 +1,3 @@
-// The Notes inserters against Notes' stand-in: what each writes, which document a contact
-// updates, the picture's file, and what they do when Notes or a step fails. Every test ends
-// with every Notes object released.
-
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -5,14 +5,13 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <tuple>
 #include <utility>
 #include <vector>
 
+#include "fakes/FileBytes.hpp"
 #include "platform/Http.hpp"
 #include "platform/HttpCommon.hpp"
 
@@ -36,12 +35,7 @@ bool RunningUnderWine() {
 #endif
 }
 
-std::string FileText(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-const std::string kPassword = FileText(Environment("ORVANTIS_DAV_PASSWORD_FILE"));
+const std::string kPassword = test::FileBytes(Environment("ORVANTIS_DAV_PASSWORD_FILE"));
 
 // The server's settings: its user and password, and its authority when it speaks TLS.
 HttpSettings ServerSettings() {

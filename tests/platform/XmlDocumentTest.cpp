@@ -1,5 +1,3 @@
-// The core's document model as the parser adapters build it.
-
 #include <gtest/gtest.h>
 
 #include <chrono>

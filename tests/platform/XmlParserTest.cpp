@@ -1,5 +1,3 @@
-// The native XML parser (libxml2 on Linux, MSXML on Windows) filling the core's document.
-
 #include <gtest/gtest.h>
 
 #include <string>

@@ -56,11 +56,5 @@ TEST(ContentLines, FoldsAt75OctetsWithoutSplittingACharacterOfAnyWidth) {
     EXPECT_EQ(over.Text(), "X:" + std::string(73, 'a') + "\r\n a\r\n");
 }
 
-TEST(ContentLines, LeavesOutEmptyTexts) {
-    ContentLines lines;
-    lines.AddText("NOTE", L"");
-    EXPECT_EQ(lines.Text(), "");
-}
-
 }  // namespace
 }  // namespace orvantis

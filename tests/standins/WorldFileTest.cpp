@@ -5,11 +5,11 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include <gtest/gtest.h>
 
 #include "fakes/Errors.hpp"
+#include "fakes/FileBytes.hpp"
 #include "standins/Sandbox.hpp"
 #include "standins/WorldFile.hpp"
 #include "standins/groupwise/GroupWiseWorld.hpp"
@@ -20,13 +20,6 @@ namespace orvantis::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 void WriteFile(const fs::path& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
@@ -53,16 +46,16 @@ protected:
 TEST_F(WorldFileTest, GoldenWorldLoadsAndSavesByteForByte) {
     const char* const files[] = {"outlook.json", "act.json", "goldmine.json", "groupwise.json",
                                  "notes.json"};
-    for (const char* file : files) WriteFile(directory_ / file, ReadFile(golden_ / file));
+    for (const char* file : files) WriteFile(directory_ / file, FileBytes(golden_ / file));
     standins::Sandbox sandbox(directory_);
     EXPECT_EQ(sandbox.WorldOf<standins::OutlookWorld>().version, L"11.0.5608.5606");
     EXPECT_EQ(sandbox.WorldOf<standins::GroupWiseWorld>().ledger.failures.size(), 1u);
     EXPECT_EQ(sandbox.WorldOf<standins::NotesWorld>().login, standins::NotesWorld::Login::Refuse);
     EXPECT_EQ(sandbox.WorldOf<standins::NotesWorld>().mailDatabase, L"mail/ann.nsf");
-    EXPECT_EQ(sandbox.Describe(), ReadFile(golden_ / "sandbox.txt"));
+    EXPECT_EQ(sandbox.Describe(), FileBytes(golden_ / "sandbox.txt"));
     sandbox.Save();
     for (const char* file : files) {
-        EXPECT_EQ(ReadFile(directory_ / file), ReadFile(golden_ / file)) << file;
+        EXPECT_EQ(FileBytes(directory_ / file), FileBytes(golden_ / file)) << file;
         EXPECT_FALSE(fs::exists(directory_ / (std::string(file) + ".tmp")));
     }
 }
@@ -108,7 +101,7 @@ TEST_F(WorldFileTest, DamagedFileRaisesNamingItAndChangesNothing) {
         const auto error = ErrorOf([&] { standins::Sandbox sandbox(directory_); });
         EXPECT_EQ(error.Number(), 321) << text;
         EXPECT_NE(error.Description().find(std::wstring(file, file + std::strlen(file))), std::wstring::npos) << text;
-        EXPECT_EQ(ReadFile(directory_ / file), text);
+        EXPECT_EQ(FileBytes(directory_ / file), text);
         fs::remove(directory_ / file);
     }
 }
@@ -119,12 +112,12 @@ TEST_F(WorldFileTest, SaveWritesOnlyTheWorldsThatChanged) {
     standins::Sandbox sandbox(directory_);
     sandbox.Save();
     EXPECT_TRUE(fs::is_empty(directory_));
-    const std::string savedElsewhere = ReadFile(golden_ / "act.json");
+    const std::string savedElsewhere = FileBytes(golden_ / "act.json");
     WriteFile(directory_ / "act.json", savedElsewhere);
     sandbox.WorldOf<standins::OutlookWorld>().version = L"12.0.0.0";
     sandbox.Save();
-    EXPECT_EQ(ReadFile(directory_ / "act.json"), savedElsewhere);
-    EXPECT_NE(ReadFile(worldFile_).find("12.0.0.0"), std::string::npos);
+    EXPECT_EQ(FileBytes(directory_ / "act.json"), savedElsewhere);
+    EXPECT_NE(FileBytes(worldFile_).find("12.0.0.0"), std::string::npos);
     std::size_t files = 0;
     for ([[maybe_unused]] const auto& entry : fs::directory_iterator(directory_)) ++files;
     EXPECT_EQ(files, 2u) << "a temporary file was left";

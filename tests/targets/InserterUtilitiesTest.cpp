@@ -33,7 +33,6 @@ TEST(Routing, UnlistedNamesRouteNothingAndAProductThatIsNotThereIs429ForEachItem
     EXPECT_TRUE(host.shell.runs.empty());
 }
 
-// A plug-in inserter: records what it was handed and may replace the record.
 class FakePlugIn : public Object {
 public:
     Variant Invoke(const Member& member, CallKind, std::span<Argument> arguments) override {

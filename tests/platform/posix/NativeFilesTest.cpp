@@ -1,15 +1,12 @@
-// The Linux files adapter against a real temporary folder.
-
 #include "platform/posix/NativeFiles.hpp"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "automation/Unicode.hpp"
 #include "fakes/Errors.hpp"
+#include "fakes/FileBytes.hpp"
 
 namespace orvantis {
 namespace {
@@ -29,10 +26,7 @@ protected:
     std::wstring PathOf(const std::string& name) const {
         return *WideFromUtf8((folder_ / name).string());
     }
-    static std::string Content(const std::wstring& path) {
-        std::ifstream file(Utf8FromWide(path), std::ios::binary);
-        return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    }
+    static std::string Content(const std::wstring& path) { return test::FileBytes(Utf8FromWide(path)); }
 
     std::filesystem::path folder_;
     NativeFiles files_;

@@ -44,7 +44,7 @@ TEST_F(PosixSecrets, RoundTripInPrivateUtf8Files) {
         EXPECT_EQ(ModeOf(File()), 0600u);
     }
     umask(saved);
-    EXPECT_EQ(BytesOf(File()), "two\nlines");
+    EXPECT_EQ(test::FileBytes(File()), "two\nlines");
     EXPECT_EQ(ModeOf(Folder()), 0700u);
     EXPECT_EQ(std::distance(fs::directory_iterator(Folder()), {}), 1);  // no temporary left
 }

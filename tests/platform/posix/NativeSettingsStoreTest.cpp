@@ -24,7 +24,7 @@ constexpr wchar_t kSection[] = L"Configuration";
 class PosixSettings : public test::TemporaryHome {
 protected:
     fs::path File() const { return root / "config" / "OrvantisAgent" / "Configuration.ini"; }
-    std::string FileText() const { return BytesOf(File()); }
+    std::string FileText() const { return test::FileBytes(File()); }
     void PutFile(const std::string& text) const {
         fs::create_directories(File().parent_path());
         std::ofstream(File(), std::ios::binary) << text;

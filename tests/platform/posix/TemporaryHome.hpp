@@ -4,9 +4,9 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
+
+#include "fakes/FileBytes.hpp"
 
 namespace orvantis::test {
 
@@ -23,11 +23,6 @@ protected:
         setenv("XDG_CONFIG_HOME", (root / "config").c_str(), 1);
     }
     void TearDown() override { std::filesystem::remove_all(root); }
-
-    static std::string BytesOf(const std::filesystem::path& file) {
-        std::ifstream in(file, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
 
     std::filesystem::path root;
 };
