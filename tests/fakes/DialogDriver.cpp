@@ -21,9 +21,9 @@ std::wstring ClassOf(HWND window) { return TextOf(window, GetClassNameW); }
 std::vector<std::wstring> LinesOf(HWND list) {
     std::vector<std::wstring> lines(static_cast<std::size_t>(SendMessageW(list, LB_GETCOUNT, 0, 0)));
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        wchar_t line[1024] = {};
-        SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(line));
-        lines[i] = line;
+        // LB_GETTEXT writes as much as the line holds: the room is asked for first.
+        lines[i].resize(static_cast<std::size_t>(SendMessageW(list, LB_GETTEXTLEN, i, 0)) + 1);
+        lines[i].resize(static_cast<std::size_t>(SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(lines[i].data()))));
     }
     return lines;
 }
